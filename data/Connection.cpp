@@ -1,0 +1,108 @@
+#include "Connection.h"
+
+#include "DbError.h"
+#include "Statement.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace data {
+
+namespace {
+
+QString engineText(sqlite3 *db, int rc)
+{
+    if (db)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    return QString::fromUtf8(sqlite3_errstr(rc));
+}
+
+QByteArray quotedKey(const QByteArray &key)
+{
+    QByteArray quoted = key;
+    quoted.replace('\'', "''");
+    return "'" + quoted + "'";
+}
+
+} // namespace
+
+Connection Connection::open(const QString &path, const QByteArray &key)
+{
+    return openWith(path, key, SQLITE_OPEN_READWRITE);
+}
+
+Connection Connection::create(const QString &path, const QByteArray &key)
+{
+    if (QFileInfo::exists(path))
+        throw DbError(QStringLiteral("%1 already exists").arg(path));
+    return openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+Connection Connection::openWith(const QString &path, const QByteArray &key, int flags)
+{
+    Connection c;
+    c.m_path = path;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &c.m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = engineText(c.m_db, rc);
+        throw DbError(message, rc); // the destructor of c closes the half-open handle
+    }
+    sqlite3_extended_result_codes(c.m_db, 1);
+    sqlite3_busy_timeout(c.m_db, kBusyTimeoutMs);
+    c.applyKeyAndCheck(key);
+    return c;
+}
+
+void Connection::applyKeyAndCheck(const QByteArray &key)
+{
+    execute(QString::fromUtf8("PRAGMA key = " + quotedKey(key)));
+    {
+        Statement version(*this, QStringLiteral("PRAGMA cipher_version"));
+        if (!version.step() || version.text(0).isEmpty())
+            throw DbError(QStringLiteral("the database engine offers no encryption"));
+    }
+    // The first read decrypts page 1: a wrong key or a plain file fails here.
+    Statement probe(*this, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    probe.step();
+}
+
+Connection::Connection(Connection &&other) noexcept
+    : m_db(std::exchange(other.m_db, nullptr)), m_path(std::move(other.m_path))
+{
+}
+
+Connection &Connection::operator=(Connection &&other) noexcept
+{
+    if (this != &other) {
+        if (m_db)
+            sqlite3_close_v2(m_db);
+        m_db = std::exchange(other.m_db, nullptr);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+Connection::~Connection()
+{
+    if (m_db)
+        sqlite3_close_v2(m_db);
+}
+
+void Connection::execute(const QString &sql, const Params &params)
+{
+    Statement statement(*this, sql);
+    statement.bindAll(params);
+    statement.run();
+}
+
+qint64 Connection::lastInsertId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+int Connection::changes() const
+{
+    return sqlite3_changes(m_db);
+}
+
+} // namespace data

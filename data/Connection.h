@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <utility>
+#include <vector>
+
+struct sqlite3;
+
+namespace data {
+
+// Named parameter values of a statement, always passed as text (":a" -> "...").
+using Params = std::vector<std::pair<QString, QString>>;
+
+// One open, encrypted database file. Owns the engine handle.
+class Connection {
+public:
+    // Opens an existing file. Never creates one: a missing file is an error.
+    // Throws DbError with the engine's text on a missing file, a wrong key,
+    // a plain (unencrypted) file or an engine that is not the encrypting one.
+    static Connection open(const QString &path, const QByteArray &key);
+    // Creates a new encrypted file; fails if the file already exists.
+    static Connection create(const QString &path, const QByteArray &key);
+
+    Connection() = default;
+    Connection(Connection &&other) noexcept;
+    Connection &operator=(Connection &&other) noexcept;
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+    ~Connection();
+
+    bool isOpen() const { return m_db != nullptr; }
+    sqlite3 *handle() const { return m_db; }
+    const QString &path() const { return m_path; }
+
+    // Runs one statement that returns no rows, with its named parameters.
+    void execute(const QString &sql, const Params &params = {});
+    qint64 lastInsertId() const;
+    int changes() const;
+
+private:
+    static Connection openWith(const QString &path, const QByteArray &key, int flags);
+    void applyKeyAndCheck(const QByteArray &key);
+
+    sqlite3 *m_db = nullptr;
+    QString m_path;
+};
+
+// How long a statement waits for a lock held by another process before it
+// reports "database is locked".
+constexpr int kBusyTimeoutMs = 3000;
+
+} // namespace data
