@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace data {
+class StandingQuery;
+}
+
+namespace ui {
+
+class FieldLink;
+
+// Controls bound to one field of a standing query's current row.
+
+class DbEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit DbEdit(QWidget *parent = nullptr) : QLineEdit(parent) {}
+    void bind(data::StandingQuery *query, const QString &field);
+    FieldLink *link() const { return m_link; }
+
+private:
+    FieldLink *m_link = nullptr;
+};
+
+class DbMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit DbMemo(QWidget *parent = nullptr) : QPlainTextEdit(parent) {}
+    void bind(data::StandingQuery *query, const QString &field);
+    void setMaxLength(int characters) { m_maxLength = characters; }
+
+private:
+    FieldLink *m_link = nullptr;
+    int m_maxLength = 0;
+    bool m_showing = false;
+};
+
+class DbLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit DbLabel(QWidget *parent = nullptr) : QLabel(parent) {}
+    void bind(data::StandingQuery *query, const QString &field);
+};
+
+// An editable drop-down with fixed items ("先生", "女士"; "1".."5") whose text is the field.
+class DbComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DbComboBox(QWidget *parent = nullptr);
+    void bind(data::StandingQuery *query, const QString &field);
+
+private:
+    FieldLink *m_link = nullptr;
+    bool m_showing = false;
+};
+
+} // namespace ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace data {
+class StandingQuery;
+}
+
+namespace ui {
+
+class FieldLink;
+
+// A drop-down list over a pick list (vx1..vx19): it offers the entry texts of
+// the list as the list's standing query holds them, so that an entry posted
+// in an editor is offered at once, and yields the chosen text. Typing is not
+// possible. Optionally bound to a field of a business record: it then shows
+// the entry whose text the field holds (no text when there is none) and
+// writes the chosen text into the field.
+class PickListCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit PickListCombo(QWidget *parent = nullptr);
+    void setList(data::StandingQuery *pickList);
+    void bind(data::StandingQuery *record, const QString &field);
+
+    QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
+    void setText(const QString &text); // selects the first entry with that text, or none
+    void clearChoice() { setCurrentIndex(-1); }
+
+private:
+    FieldLink *m_link = nullptr;
+    bool m_showing = false;
+};
+
+// A drop-down list over one column of a standing query (the company names of
+// atc2_all) in that query's current order. Choosing a text moves the query's
+// current row to the first row that holds it.
+class QueryCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit QueryCombo(QWidget *parent = nullptr);
+    void setQuery(data::StandingQuery *query, const QString &field);
+
+    QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
+    void clearChoice() { setCurrentIndex(-1); }
+
+private:
+    data::StandingQuery *m_query = nullptr;
+};
+
+} // namespace ui

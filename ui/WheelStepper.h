@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+namespace ui {
+
+class DbGrid;
+
+// Over a registered list grid, one wheel message moves the current row by
+// exactly one, whatever the distance: towards the user to the next row,
+// away from the user (or a zero distance) to the row before. The grid does
+// not scroll by itself.
+class WheelStepper : public QObject {
+    Q_OBJECT
+public:
+    explicit WheelStepper(QObject *parent = nullptr) : QObject(parent) {}
+    void registerGrid(DbGrid *grid);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+} // namespace ui
