@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+
+struct sqlite3;
+
+namespace bench {
+
+struct BareResult {
+    int64_t rows = 0;
+    int64_t bytes = 0; // every cell's length added up, so no read can be left out
+};
+
+// The least a reader can do with a statement: prepare it, step every row and
+// fetch every column as text with its length. The yardstick for the model.
+BareResult bareLoop(sqlite3 *db, const QByteArray &sqlUtf8);
+
+} // namespace bench

@@ -1,0 +1,53 @@
+#include "SampleData.h"
+
+#include "SampleRows.h"
+
+#include "Connection.h"
+#include "DbError.h"
+#include "Schema.h"
+#include "SqlText.h"
+#include "Statement.h"
+
+#include <functional>
+#include <sqlite3.h>
+
+namespace bench {
+
+namespace {
+
+// Inserts `count` rows made by `makeRow` into `table`, binding by position
+// (the insert names its parameters in column order).
+void insertRows(data::Connection &connection, const QString &table, int count,
+                const std::function<RowValues(int)> &makeRow)
+{
+    const data::TableDef *def = data::findTable(table);
+    if (!def)
+        throw data::DbError(QStringLiteral("no table %1").arg(table));
+    data::Transaction transaction(connection);
+    data::Statement insert(connection, data::insertRow(table, def->columns));
+    sqlite3_stmt *stmt = insert.handle();
+    const int columns = int(def->columns.size());
+    for (int i = 0; i < count; ++i) {
+        const RowValues row = makeRow(i);
+        if (int(row.size()) != columns)
+            throw data::DbError(QStringLiteral("sample row for %1 has %2 values").arg(table).arg(row.size()));
+        for (int c = 0; c < columns; ++c)
+            sqlite3_bind_text(stmt, c + 1, row[size_t(c)].data(), int(row[size_t(c)].size()), SQLITE_STATIC);
+        insert.run();
+        sqlite3_reset(stmt);
+    }
+    transaction.commit();
+}
+
+} // namespace
+
+void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t seed)
+{
+    Random random(seed);
+    insertRows(connection, QStringLiteral("atc2"), companies,
+               [&](int i) { return makeCompany(random, i); });
+    insertRows(connection, QStringLiteral("atc1"), customers,
+               [&](int) { return makeCustomer(random, companies); });
+}
+
+} // namespace bench

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace data {
+class Connection;
+}
+
+namespace bench {
+
+// Fills atc2 with `companies` companies and atc1 with `customers` customers,
+// each table in one transaction through one prepared insert. The rows depend
+// only on the seed.
+void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t seed);
+
+} // namespace bench

@@ -1,0 +1,115 @@
+#include "SampleRows.h"
+
+#include "Vocabulary.h"
+
+namespace bench {
+
+namespace {
+
+const Vocabulary &words() { return Vocabulary::get(); }
+
+std::string personName(Random &r)
+{
+    std::string name = r.pick(words().surnames) + r.pick(words().givenChars);
+    if (r.below(3) != 0)
+        name += r.pick(words().givenChars);
+    return name;
+}
+
+std::string date(Random &r, int firstYear, int lastYear)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", r.between(firstYear, lastYear), r.between(1, 12),
+                  r.between(1, 28));
+    return text;
+}
+
+std::string address(Random &r, int city)
+{
+    return words().cities[size_t(city)] + "市" + r.pick(words().districts) + r.pick(words().roads)
+        + std::to_string(r.between(1, 300)) + "号";
+}
+
+std::string description(Random &r)
+{
+    return r.pick(words().phrases) + "，" + r.pick(words().phrases);
+}
+
+std::string latinWord(Random &r, int length)
+{
+    std::string s;
+    for (int i = 0; i < length; ++i)
+        s += char('a' + r.below(26));
+    return s;
+}
+
+} // namespace
+
+std::string companyName(int i)
+{
+    Random r(0xC0FFEEull + uint64_t(i));
+    return r.pick(words().cities) + r.pick(words().brandChars) + r.pick(words().brandChars)
+        + r.pick(words().industries) + "有限公司";
+}
+
+RowValues makeCompany(Random &r, int i)
+{
+    const int city = r.below(int(words().cities.size()));
+    const std::string web = latinWord(r, r.between(4, 8));
+    return {
+        companyName(i),                                   // c1  name
+        r.pick(words().brandChars) + r.pick(words().brandChars), // c2  short name
+        r.pick(words().sectors),                          // c3  line of business
+        address(r, city),                                 // c4  address
+        r.digits(6),                                      // c5  postcode
+        words().areaCodes[size_t(city)],                  // c6  area code
+        r.digits(8),                                      // c7  telephone
+        r.digits(8),                                      // c8  fax
+        "www." + web + ".com.cn",                         // c9  website
+        "info@" + web + ".com.cn",                        // c10 e-mail
+        personName(r),                                    // c11 legal representative
+        r.pick(words().banks),                            // c12 bank
+        r.digits(19),                                     // c13 account
+        "91" + r.digits(16),                              // c14 tax number
+        std::to_string(r.between(5, 5000)),               // c15 staff
+        description(r),                                   // c16 description
+        date(r, 1990, 2023),                              // c17 founded
+    };
+}
+
+RowValues makeCustomer(Random &r, int companies)
+{
+    const int city = r.below(int(words().cities.size()));
+    return {
+        personName(r),                                    // a1  name
+        "KH" + r.digits(6),                               // a2  customer number
+        words().cities[size_t(city)],                     // a3  city
+        words().areaCodes[size_t(city)],                  // a4  area code
+        r.pick(words().mobilePrefixes) + r.digits(8),     // a5  mobile
+        r.digits(8),                                      // a6  office telephone
+        r.digits(8),                                      // a7  fax
+        latinWord(r, r.between(3, 8)) + r.digits(3) + "@" + r.pick(words().mailDomains), // a8 e-mail
+        r.digits(6),                                      // a9  postcode
+        std::to_string(r.between(10000, 999999999)),      // a10 instant messaging number
+        date(r, 1955, 2000),                              // a11 birthday
+        r.below(2) ? "先生" : "女士",                      // a12 form of address
+        r.pick(words().departments),                      // a13 department
+        r.pick(words().sources),                          // a14 source
+        address(r, city),                                 // a15 address
+        "www." + latinWord(r, r.between(4, 8)) + ".com",  // a16 website
+        description(r),                                   // a17 description
+        companyName(r.below(companies)),                  // a18 company
+        r.pick(words().sectors),                          // a19 line of business
+        std::string(1, char('A' + r.below(4))),           // a20 grade
+        r.pick(words().statuses),                         // a21 status
+        personName(r),                                    // a22 account manager
+        date(r, 2015, 2024),                              // a23 first contact
+        r.pick(words().regions),                          // a24 region
+        r.digits(r.between(3, 4)),                        // a25 extension
+        r.pick(words().jobTitles),                        // a26 job title
+        r.pick(words().remarks),                          // a27 remark
+        std::to_string(r.between(1, 5)),                  // a28 rating
+    };
+}
+
+} // namespace bench

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Random.h"
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// The values of one sample row, in column order (a1..a28 or c1..c17), UTF-8.
+using RowValues = std::vector<std::string>;
+
+inline constexpr int kCustomerColumns = 28;
+inline constexpr int kCompanyColumns = 17;
+
+// The name of company number i; the same i always gives the same name, so
+// customers can name companies that exist.
+std::string companyName(int i);
+
+RowValues makeCompany(Random &random, int i);
+RowValues makeCustomer(Random &random, int companies);
+
+} // namespace bench
