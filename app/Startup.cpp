@@ -50,6 +50,12 @@ void Startup::add(const QString &name, QObject *window)
     if (!m_data)
         return;
     if (window == m_data) {
+        // A change refused while the user moved off a row is shown like
+        // every other refused statement.
+        for (data::StandingQuery *query : m_data->queries()) {
+            QObject::connect(query, &data::StandingQuery::failed, m_main,
+                             [main = m_main](const QString &message) { ui::MessageBox::error(main, message); });
+        }
         // Bind what was made before the data module.
         for (const auto &earlier : m_windows) {
             if (auto *bound = dynamic_cast<ui::DataBound *>(earlier.get()))

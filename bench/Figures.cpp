@@ -126,13 +126,4 @@ TimedFigure companySearchFigure(TData_in &dataIn, int runs)
     return f;
 }
 
-std::optional<TimedFigure> startupFigure(const QDir &workDir)
-{
-    // To be written once the application shell exists: from the start of the
-    // program's set-up (data module, every window in the registry) to the
-    // main window's first show on workDir, against a target of its own.
-    Q_UNUSED(workDir);
-    return std::nullopt;
-}
-
 } // namespace bench

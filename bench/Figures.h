@@ -40,7 +40,5 @@ TimedFigure companySearchFigure(TData_in &dataIn, int runs);
 
 // Start-up to the main window shown. Not measured yet: it needs the
 // application shell (and linking its library). Until then this returns
-// nothing and the report says so.
-std::optional<TimedFigure> startupFigure(const QDir &workDir);
 
 } // namespace bench

@@ -28,14 +28,14 @@ QByteArray quotedKey(const QByteArray &key)
 
 Connection Connection::open(const QString &path, const QByteArray &key)
 {
-    return openWith(path, key, SQLITE_OPEN_READWRITE);
+    return openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
 }
 
 Connection Connection::create(const QString &path, const QByteArray &key)
 {
     if (QFileInfo::exists(path))
         throw DbError(QStringLiteral("%1 already exists").arg(path));
-    return openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    return openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
 }
 
 Connection Connection::openWith(const QString &path, const QByteArray &key, int flags)

@@ -12,7 +12,9 @@ namespace data {
 // Named parameter values of a statement, always passed as text (":a" -> "...").
 using Params = std::vector<std::pair<QString, QString>>;
 
-// One open, encrypted database file. Owns the engine handle.
+// One open, encrypted database file. Owns the engine handle. A connection
+// belongs to the thread that opened it (the GUI thread): the engine takes no
+// locks of its own for it.
 class Connection {
 public:
     // Opens an existing file. Never creates one: a missing file is an error.

@@ -14,16 +14,23 @@ void RowStore::appendCell(std::string_view bytes, bool null)
     m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
 }
 
-void RowStore::load(Statement &statement)
+void RowStore::load(Statement &statement, const RowStore *previous)
 {
     m_columns = statement.columnCount();
     m_bytes.clear();
     m_offsets.clear();
     m_order.clear();
+    if (previous && previous->m_columns == m_columns) {
+        m_bytes.reserve(previous->m_bytes.size());
+        m_offsets.reserve(previous->m_offsets.size());
+        m_order.reserve(previous->m_order.size());
+    }
     uint32_t blockIndex = 0;
     while (statement.step()) {
-        for (int c = 0; c < m_columns; ++c)
-            appendCell(statement.bytes(c), statement.isNull(c));
+        for (int c = 0; c < m_columns; ++c) {
+            const std::optional<std::string_view> cell = statement.cell(c);
+            appendCell(cell.value_or(std::string_view()), !cell);
+        }
         m_offsets.push_back(uint32_t(m_bytes.size()));
         m_order.push_back(blockIndex++);
     }

@@ -25,8 +25,10 @@ public:
     int columnCount() const { return m_columns; }
     int rowCount() const { return int(m_order.size()); }
 
-    // Reads every row the statement yields (the statement has just been prepared).
-    void load(Statement &statement);
+    // Reads every row the statement yields (the statement has just been
+    // prepared). The previous result of the same query, if any, tells how
+    // much room to take at once.
+    void load(Statement &statement, const RowStore *previous = nullptr);
 
     std::string_view bytes(int row, int column) const;
     bool isNull(int row, int column) const;

@@ -120,7 +120,7 @@ void StandingQuery::load()
     try {
         Statement statement(m_connection, m_text);
         RowStore rows;
-        rows.load(statement);
+        rows.load(statement, &m_rows);
         if (rows.columnCount() != m_columns.size()) {
             m_columns.clear();
             for (int c = 0; c < statement.columnCount(); ++c)

@@ -92,6 +92,18 @@ std::string_view Statement::bytes(int column) const
     return text ? std::string_view(text, size_t(sqlite3_column_bytes(m_stmt, column))) : std::string_view();
 }
 
+std::optional<std::string_view> Statement::cell(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    if (!text) {
+        // A null pointer is a cell without value, unless the engine ran out of memory.
+        if (sqlite3_errcode(m_connection.handle()) == SQLITE_NOMEM)
+            fail();
+        return std::nullopt;
+    }
+    return std::string_view(text, size_t(sqlite3_column_bytes(m_stmt, column)));
+}
+
 QString Statement::text(int column) const
 {
     const std::string_view b = bytes(column);

@@ -3,6 +3,7 @@
 #include "Connection.h"
 
 #include <QString>
+#include <optional>
 #include <string_view>
 
 struct sqlite3_stmt;
@@ -30,6 +31,8 @@ public:
     QString columnName(int column) const;
     bool isNull(int column) const;
     std::string_view bytes(int column) const;
+    // The cell's text, or nothing when the cell holds no value; one engine call.
+    std::optional<std::string_view> cell(int column) const;
     QString text(int column) const;
 
     sqlite3_stmt *handle() const { return m_stmt; }
