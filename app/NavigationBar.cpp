@@ -29,12 +29,14 @@ NavigationBar::NavigationBar(QWidget *parent)
 {
     setObjectName(QStringLiteral("navigationBar"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setBackgroundRole(QPalette::Midlight);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor(0xe3, 0xe3, 0xe3)); // the light 3D face
+    setPalette(face);
     setAutoFillBackground(true);
     setFixedWidth(kExpandedWidth);
 
     auto *buttons = new QVBoxLayout(m_panel);
-    buttons->setContentsMargins(6, 6, 4, 6);
+    buttons->setContentsMargins(6, 8, 4, 6);
     buttons->setSpacing(6);
     buttons->addStretch();
 

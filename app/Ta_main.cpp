@@ -94,11 +94,11 @@ void Ta_main::createNavigation()
     };
     const Button buttons[] = {
         {"客 户", QStyle::SP_FileDialogContentsView, {Test::None, "atc1_all", {}, Frame_liebiao1, true, {}}},
-        {"公 司", QStyle::SP_DirHomeIcon, {Test::Customers, "atc2_all", {}, Frame_fenzu1, false, {}}},
+        {"公 司", QStyle::SP_ComputerIcon, {Test::Customers, "atc2_all", {}, Frame_fenzu1, false, {}}},
         {"活 动", QStyle::SP_FileDialogDetailedView, {Test::Customers, "vtv1_all", {}, Frame_jihua1, false, {}}},
         {"分 析", QStyle::SP_FileDialogInfoView, {Test::Customers, "vtv2_all", {}, Frame_renwu1, false, {}}},
-        {"产 品", QStyle::SP_DriveHDIcon, {Test::Customers, "vtv4_all", {}, Frame_chanpin1, false, {}}},
-        {"员 工", QStyle::SP_DirIcon, {Test::Customers, "utm1_all", {}, Frame_worker1, false, {}}},
+        {"产 品", QStyle::SP_DriveCDIcon, {Test::Customers, "vtv4_all", {}, Frame_chanpin1, false, {}}},
+        {"员 工", QStyle::SP_DirHomeIcon, {Test::Customers, "utm1_all", {}, Frame_worker1, false, {}}},
     };
     for (const Button &b : buttons) {
         QToolButton *button = m_navigation->addViewButton(QString::fromUtf8(b.caption), style()->standardIcon(b.icon));
