@@ -6,11 +6,11 @@
 
 namespace bench {
 
-// A small seeded generator (splitmix64) whose sequence is the same on every
-// platform and standard library, so a given seed always yields the same rows.
+// A small generator (splitmix64) whose sequence is the same on every
+// platform and standard library, so a given start value always yields the same rows.
 class Random {
 public:
-    explicit Random(uint64_t seed) : m_state(seed) {}
+    explicit Random(uint64_t startValue) : m_state(startValue) {}
 
     uint64_t next()
     {

@@ -41,9 +41,9 @@ void insertRows(data::Connection &connection, const QString &table, int count,
 
 } // namespace
 
-void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t seed)
+void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue)
 {
-    Random random(seed);
+    Random random(startValue);
     insertRows(connection, QStringLiteral("atc2"), companies,
                [&](int i) { return makeCompany(random, i); });
     insertRows(connection, QStringLiteral("atc1"), customers,

@@ -10,7 +10,7 @@ namespace bench {
 
 // Fills atc2 with `companies` companies and atc1 with `customers` customers,
 // each table in one transaction through one prepared insert. The rows depend
-// only on the seed.
-void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t seed);
+// only on the start value.
+void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue);
 
 } // namespace bench

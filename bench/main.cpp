@@ -27,7 +27,7 @@
 namespace {
 
 constexpr int kRuns = 7;
-constexpr uint64_t kSeed = 20240601;
+constexpr uint64_t kStartValue = 20240601;
 
 void runFor(int customers)
 {
@@ -42,7 +42,7 @@ void runFor(int customers)
                      bench::timeMs([&] {
                          data::Connection main = data::Connection::open(
                              dir.filePath(QString::fromLatin1(data::kMainFile.relativePath)), data::kMainFile.key);
-                         bench::generateSampleData(main, customers, companies, kSeed);
+                         bench::generateSampleData(main, customers, companies, kStartValue);
                      }));
 
     std::unique_ptr<TData_in> dataIn;
