@@ -4,6 +4,8 @@
 #include "StandingQuery.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMetaProperty>
 #include <QPainter>
 
 namespace ui {
@@ -38,6 +40,27 @@ public:
         return editor;
     }
 
+    // The query's edit buffer follows the typing (see editorOpened()); handing
+    // the same text back to the editor would only move its cursor to the end.
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        const QByteArray property = editor->metaObject()->userProperty().name();
+        if (!property.isEmpty() && editor->property(property).toString() == index.data(Qt::EditRole).toString())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    // A cell editor hands back its text whether or not the user changed it.
+    // An unchanged text is no edit: a new row left empty stays untouched, and
+    // is dropped when it is left.
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        const QByteArray property = editor->metaObject()->userProperty().name();
+        if (editor->property(property).toString() == model->data(index, Qt::EditRole).toString())
+            return;
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
 private:
     DbGrid *m_grid;
 };
@@ -67,9 +90,53 @@ private:
     DbGrid *m_grid;
 };
 
+// The row indicator at the left: a narrow strip that marks the current row,
+// with a star while that row holds a change not yet posted.
+class IndicatorHeader : public QHeaderView {
+public:
+    explicit IndicatorHeader(DbGrid *grid) : QHeaderView(Qt::Vertical, grid), m_grid(grid)
+    {
+        setSectionsClickable(false);
+        setMinimumWidth(kWidth); // the sections have no titles to take their width from
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        if (!rect.isValid())
+            return;
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.rect = rect;
+        option.section = logicalIndex;
+        style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
+        const data::StandingQuery *query = m_grid->query();
+        if (!query || logicalIndex != query->currentRow())
+            return;
+        painter->save();
+        const QColor mark = palette().color(QPalette::WindowText);
+        if (query->state() != data::StandingQuery::State::Insert && !query->isModified()) {
+            const QPointF c = QRectF(rect).center();
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(mark);
+            painter->drawPolygon(QPolygonF{{c.x() - 2.5, c.y() - 4}, {c.x() + 2.5, c.y()}, {c.x() - 2.5, c.y() + 4}});
+        } else {
+            painter->setPen(mark);
+            painter->drawText(rect, Qt::AlignCenter, QStringLiteral("*"));
+        }
+        painter->restore();
+    }
+
+private:
+    static constexpr int kWidth = 12;
+    DbGrid *m_grid;
+};
+
 DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
 {
     setHorizontalHeader(new TitledHeader(this));
+    setVerticalHeader(new IndicatorHeader(this));
     setItemDelegate(new GridDelegate(this));
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -100,8 +167,12 @@ void DbGrid::bind(data::StandingQuery *query, std::vector<GridColumn> columns, G
         setStyleSheet(QStringLiteral("QTableView { gridline-color: transparent; } QTableView::item { border-bottom: 1px solid #d8d8d8; }"));
 
     applyLayout();
+    followCurrentRow(query->currentRow()); // the query may have been open before this grid
     connect(query, &QAbstractItemModel::modelReset, this, &DbGrid::applyLayout);
     connect(query, &data::StandingQuery::currentRowChanged, this, &DbGrid::followCurrentRow);
+    QWidget *indicator = verticalHeader()->viewport();
+    connect(query, &data::StandingQuery::currentRowChanged, indicator, [indicator] { indicator->update(); });
+    connect(query, &data::StandingQuery::stateChanged, indicator, [indicator] { indicator->update(); });
     connect(query, &data::StandingQuery::aboutToPost, this, &DbGrid::flushEditor);
     connect(query, &data::StandingQuery::stateChanged, this, [this] {
         // A new row is typed into at once.
@@ -165,16 +236,34 @@ void DbGrid::editorOpened(QWidget *editor)
     m_editor = editor;
     if (m_query && m_query->state() == data::StandingQuery::State::Browse && m_query->count() > 0)
         guarded(this, [this] { m_query->edit(); });
+    // Each keystroke goes to the edit buffer, so that the row counts as changed
+    // (and the navigator offers to post it) while the user is still typing.
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        connect(line, &QLineEdit::textEdited, this, [this, line] { commitData(line); });
 }
 
 void DbGrid::flushEditor()
 {
     if (!m_editor)
         return;
+    // m_editor stays set while the text is handed over, so that the change
+    // of state it causes does not open a second editor.
     QWidget *editor = m_editor;
-    m_editor = nullptr;
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void DbGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // The editor lingers until deleted later; from now on it is not open.
+    if (editor == m_editor)
+        m_editor = nullptr;
+    QTableView::closeEditor(editor, hint);
+    // Escape in a cell: what was typed has already reached the edit buffer,
+    // so the row's unposted changes go with it (a new row is dropped).
+    if (hint == QAbstractItemDelegate::RevertModelCache && m_query
+        && m_query->state() != data::StandingQuery::State::Browse)
+        m_query->cancel();
 }
 
 void DbGrid::keyPressEvent(QKeyEvent *event)

@@ -8,18 +8,38 @@ namespace ui {
 PickListCombo::PickListCombo(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_listChanging)
+            m_chosen = text();
+    });
 }
 
 void PickListCombo::setList(data::StandingQuery *pickList)
 {
     setModel(pickList);
     setModelColumn(pickList->fieldIndex(QStringLiteral("mc1")));
-    setCurrentIndex(-1);
+    setText(QString());
+    // When entries are added, deleted or changed in an editor, the combo would
+    // move on to another entry, or show the changed text, though the field
+    // still holds the old one. It shows the text it showed before, or none.
+    for (auto about : {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
+        connect(pickList, about, this, [this] { m_listChanging = true; });
+    for (auto done : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(pickList, done, this, &PickListCombo::showChosen);
+    connect(pickList, &QAbstractItemModel::dataChanged, this, &PickListCombo::showChosen);
 }
 
 void PickListCombo::setText(const QString &text)
 {
-    setCurrentIndex(findText(text, Qt::MatchExactly));
+    setCurrentIndex(text.isEmpty() ? -1 : findText(text, Qt::MatchExactly));
+    m_chosen = text;
+}
+
+void PickListCombo::showChosen()
+{
+    m_listChanging = false;
+    if (text() != m_chosen)
+        setText(m_chosen);
 }
 
 void PickListCombo::bind(data::StandingQuery *record, const QString &field)

@@ -25,11 +25,15 @@ public:
 
     QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
     void setText(const QString &text); // selects the first entry with that text, or none
-    void clearChoice() { setCurrentIndex(-1); }
+    void clearChoice() { setText(QString()); }
 
 private:
+    void showChosen();
+
     FieldLink *m_link = nullptr;
     bool m_showing = false;
+    bool m_listChanging = false;
+    QString m_chosen; // the text on show, kept when no entry holds it any more
 };
 
 // A drop-down list over one column of a standing query (the company names of
