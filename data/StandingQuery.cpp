@@ -356,7 +356,7 @@ void StandingQuery::insert()
     emit currentRowChanged(row);
 }
 
-void StandingQuery::deleteCurrent()
+void StandingQuery::deleteCurrent(const Dependents &dependents)
 {
     if (m_state == State::Insert) {
         cancel();
@@ -367,9 +367,16 @@ void StandingQuery::deleteCurrent()
         return;
     if (!canEdit())
         throw DbError(QStringLiteral("%1 cannot be changed").arg(m_name));
-    Statement remove(m_connection, data::deleteRow(m_table, m_key));
-    remove.bind(m_key, m_rows.text(row, fieldIndex(m_key)));
-    remove.run();
+    const QString key = m_rows.text(row, fieldIndex(m_key));
+    {
+        Transaction transaction(m_connection);
+        Statement remove(m_connection, data::deleteRow(m_table, m_key));
+        remove.bind(m_key, key);
+        remove.run();
+        if (dependents)
+            dependents(m_connection, key);
+        transaction.commit();
+    }
     Quiet quiet(m_quiet);
     discardBuffer();
     beginRemoveRows({}, row, row);

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace data {
@@ -86,7 +87,11 @@ public:
     void post();
     void cancel();
     void insert();
-    void deleteCurrent();
+    // Deletes the current row; with dependents, the statements that delete
+    // the rows depending on it (given the row's key text) run in the same
+    // transaction: all of it happens, or none.
+    using Dependents = std::function<void(Connection &connection, const QString &key)>;
+    void deleteCurrent(const Dependents &dependents = {});
     // Before the current row is left: posts pending changes, or drops a new
     // row into which nothing was typed. False (and failed()) when refused.
     bool leaveRow();

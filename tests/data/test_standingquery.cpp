@@ -26,6 +26,7 @@ private slots:
     void insertAndDelete();
     void leavingARowPostsIt();
     void aRefusedPostKeepsTheRow();
+    void aDeleteWithItsDependentsIsOnePiece();
     void valuesKeepTheirKind();
 
 private:
@@ -225,6 +226,31 @@ void TestStandingQuery::aRefusedPostKeepsTheRow()
     // Cancel gives the row up; moving works again.
     q->cancel();
     QVERIFY(q->moveTo(3));
+}
+
+void TestStandingQuery::aDeleteWithItsDependentsIsOnePiece()
+{
+    m_install->execMain("insert into vtv3 (j1, j4) values ('5', 'memo of c5')");
+    m_install->execMain("insert into vtv1 (e2, e3) values ('5', '2026-01-01 10:00')");
+    auto dependents = [](data::Connection &c, const QString &key) {
+        c.execute("delete from vtv3 where j1 like :k", {{":k", key}});
+        c.execute("delete from vtv1 where e2 like :k", {{":k", key}});
+    };
+
+    // The second dependent delete is refused: nothing at all is deleted.
+    m_install->execMain("create trigger keep before delete on vtv1 begin select raise(abort, 'kept'); end");
+    QVERIFY_THROWS_EXCEPTION(data::DbError, q->deleteCurrent(dependents));
+    QCOMPARE(m_install->countMain("atc1"), 5);
+    QCOMPARE(m_install->countMain("vtv3"), 1);
+    QCOMPARE(q->count(), 5);
+    QCOMPARE(q->field("a1"), QStringLiteral("c5"));
+
+    m_install->execMain("drop trigger keep");
+    q->deleteCurrent(dependents);
+    QCOMPARE(m_install->countMain("atc1"), 4);
+    QCOMPARE(m_install->countMain("vtv3"), 0);
+    QCOMPARE(m_install->countMain("vtv1"), 0);
+    QCOMPARE(q->count(), 4);
 }
 
 void TestStandingQuery::valuesKeepTheirKind()
