@@ -8,6 +8,14 @@
 #include "Ta_gour.h"
 #include "Ta_main.h"
 #include "Windows.h"
+#include "companies/Tedit_gongsi.h"
+#include "companies/Tfind_gongsi.h"
+#include "companies/Tnew_gongsi.h"
+#include "customers/Tedit_beiwang.h"
+#include "customers/Tedit_lianxiren.h"
+#include "customers/Tfind_lianxiren.h"
+#include "customers/Tnew_beiwang.h"
+#include "customers/Tnew_lianxiren.h"
 
 #include <QScreen>
 
@@ -20,10 +28,18 @@ Startup::Startup(const QDir &workDir)
     m_main = new Ta_main;
     add(QStringLiteral("Ta_main"), m_main);
     add(QStringLiteral("Ta_about"), new Ta_about);
+    add(QStringLiteral("Tnew_gongsi"), new Tnew_gongsi);
+    add(QStringLiteral("Tnew_lianxiren"), new Tnew_lianxiren);
     m_data = new TData_in(workDir);
     add(QStringLiteral("Data_in"), m_data);
+    add(QStringLiteral("Tnew_beiwang"), new Tnew_beiwang);
     add(QStringLiteral("Ta_gour"), new Ta_gour);
+    add(QStringLiteral("Tedit_beiwang"), new Tedit_beiwang);
     add(QStringLiteral("Tlist_user"), new Tlist_user);
+    add(QStringLiteral("Tedit_lianxiren"), new Tedit_lianxiren);
+    add(QStringLiteral("Tedit_gongsi"), new Tedit_gongsi);
+    add(QStringLiteral("Tfind_lianxiren"), new Tfind_lianxiren);
+    add(QStringLiteral("Tfind_gongsi"), new Tfind_gongsi);
     add(QStringLiteral("Tlist_goutong"), new Tlist_goutong);
     add(QStringLiteral("Tlist_jihua"), new Tlist_jihua);
     add(QStringLiteral("Tlist_baifang"), new Tlist_baifang);
@@ -37,9 +53,9 @@ Startup::~Startup()
 {
     // The windows go in the reverse order of their making, the data module
     // (and with it both connections) among them.
+    ui::Windows::clear();
     while (!m_windows.empty())
         m_windows.pop_back();
-    ui::Windows::clear();
 }
 
 void Startup::add(const QString &name, QObject *window)

@@ -1,6 +1,7 @@
 #include "Ta_main.h"
 
 #include "DbControls.h"
+#include "HandOver.h"
 #include "MessageBox.h"
 #include "NavigationBar.h"
 #include "OnlineHelp.h"
@@ -50,9 +51,14 @@ Ta_main::Ta_main(QWidget *parent) : QMainWindow(parent), m_wheel(new ui::WheelSt
     createNavigation();
     createMenus();
     createStatusBar();
+    ui::Shell::set(this);
 }
 
-Ta_main::~Ta_main() = default;
+Ta_main::~Ta_main()
+{
+    if (ui::Shell::instance() == this)
+        ui::Shell::set(nullptr);
+}
 
 void Ta_main::createLayout()
 {
@@ -72,8 +78,10 @@ void Ta_main::createLayout()
     Frame_renwu1 = new TFrame_renwu(area);
     Frame_chanpin1 = new TFrame_chanpin(area);
     Frame_worker1 = new TFrame_worker(area);
-    for (QWidget *view : views())
+    for (QWidget *view : views()) {
         m_views->addWidget(view);
+        ui::Windows::add(view->objectName(), view);
+    }
     row->addWidget(area, 1);
 
     // The first-run flag, shown by a hidden field bound to the settings row.
@@ -188,7 +196,7 @@ void Ta_main::createMenus()
     }
 
     QMenu *help = menu(QStringLiteral("帮助"));
-    item(help, QStringLiteral("关于&"), [] { openWindow("Ta_about"); });
+    item(help, QStringLiteral("关于&"), [] { ui::openWindow("Ta_about"); });
     item(help, QStringLiteral("在线帮助&"), [] { ui::startOnlineHelp(); });
 }
 
@@ -210,6 +218,10 @@ void Ta_main::createStatusBar()
 void Ta_main::bindData(TData_in &data)
 {
     m_firstRunFlag->bind(&data.ptp1_all(), QStringLiteral("watts"));
+    for (QWidget *view : views()) {
+        if (auto *bound = dynamic_cast<ui::DataBound *>(view))
+            bound->bindData(data);
+    }
 }
 
 QList<QWidget *> Ta_main::views() const
@@ -294,13 +306,13 @@ void Ta_main::go(const Route &route)
     if (!route.showBeforeReset)
         showIt();
     if (reset && !route.window.isEmpty())
-        openWindow(route.window);
+        ui::openWindow(route.window);
 }
 
 void Ta_main::newRecord(QWidget *view, const QString &window)
 {
     showView(view);
-    openWindow(window);
+    ui::openWindow(window);
 }
 
 void Ta_main::report(const QString &query, const QString &message, const QString &report)
@@ -309,12 +321,6 @@ void Ta_main::report(const QString &query, const QString &message, const QString
         return;
     // The list reports join with the reports subsystem.
     Q_UNUSED(report);
-}
-
-void Ta_main::openWindow(const QString &name)
-{
-    if (auto *window = ui::Windows::get<QDialog>(name))
-        window->exec();
 }
 
 void Ta_main::firstRunCheck()
@@ -327,7 +333,7 @@ void Ta_main::firstRunCheck()
         written = true;
     });
     if (written)
-        openWindow(QStringLiteral("Ta_gour"));
+        ui::openWindow(QStringLiteral("Ta_gour"));
 }
 
 void Ta_main::showEvent(QShowEvent *event)

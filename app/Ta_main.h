@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Shell.h"
 #include "Windows.h"
 
 #include <QMainWindow>
@@ -30,7 +31,7 @@ class NavigationBar;
 // The main window: the navigation bar at the left, one business view at a
 // time at the right, the main menu and the status bar. Closing it ends the
 // program, after asking.
-class Ta_main : public QMainWindow, public ui::DataBound {
+class Ta_main : public QMainWindow, public ui::DataBound, public ui::Shell {
     Q_OBJECT
 public:
     explicit Ta_main(QWidget *parent = nullptr);
@@ -48,20 +49,20 @@ public:
     TFrame_worker *Frame_worker1;
 
     // Shows one view and hides the other six.
-    void showView(QWidget *view);
+    void showView(QWidget *view) override;
     QWidget *currentView() const;
     QList<QWidget *> views() const;
 
     // While a view holds a delete confirmation, the navigation buttons and
     // the eight top-level menus are disabled.
-    void setNavigationEnabled(bool enabled);
+    void setNavigationEnabled(bool enabled) override;
     app::NavigationBar *navigationBar() const { return m_navigation; }
     QList<QMenu *> topMenus() const { return m_menus; }
     QAction *menuAction(const QString &menu, const QString &item) const;
     QToolButton *navigationButton(const QString &caption) const;
 
     // Every list grid registered here moves its current row by one per wheel message.
-    void registerListGrid(ui::DbGrid *grid);
+    void registerListGrid(ui::DbGrid *grid) override;
 
     // The first-run check of the main window's first show; public for the
     // start-up that runs it once the window is up.
@@ -93,7 +94,6 @@ private:
     bool passes(Test test, const QString &query, const QString &message);
     void newRecord(QWidget *view, const QString &window);
     void report(const QString &query, const QString &message, const QString &report);
-    static void openWindow(const QString &name);
 
     app::NavigationBar *m_navigation = nullptr;
     QStackedLayout *m_views = nullptr;
