@@ -36,11 +36,19 @@ void FieldLink::write(const QString &text)
 {
     if (!hasRow())
         return;
+    // The control already shows the text. Showing the field while it is
+    // written would put back the old value for a moment (the first change
+    // puts the query into edit state before the buffer holds it) and move
+    // the text cursor away from where the user types.
+    m_writing = true;
     guarded(m_owner, [&] { m_query->setField(m_field, text); });
+    m_writing = false;
 }
 
 void FieldLink::refresh()
 {
+    if (m_writing)
+        return;
     m_show(value(), hasRow());
 }
 

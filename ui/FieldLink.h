@@ -34,6 +34,7 @@ private:
     data::StandingQuery *m_query;
     QString m_field;
     Show m_show;
+    bool m_writing = false;
 };
 
 } // namespace ui
