@@ -1,15 +1,164 @@
 #include "Tnew_lianxiren.h"
 
+#include "DbControls.h"
+#include "HandOver.h"
+#include "ListCombos.h"
+#include "MessageBox.h"
+#include "PickListEditor.h"
 #include "TData_in.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+
+namespace {
+
+const QString kInsert = QStringLiteral(
+    "insert into atc1 (a1,a2,a3,a4,a5,a6,a7,a8,a9,a10,a11,a12,a13,a14,a15,a16,a17,a18,a19,a20,a21,a22,a23,a24,a26,a27,a28 ) "
+    "values (:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n,:o,:p,:q,:r,:s,:t,:u,:v,:w,:x,:y,:z,:aa)");
+
+// The parameters of the insert and the columns whose text each one carries.
+const std::pair<const char *, const char *> kParameters[] = {
+    {":a", "a1"},   {":b", "a2"},   {":c", "a3"},   {":d", "a4"},   {":e", "a5"},   {":f", "a6"},   {":g", "a7"},
+    {":h", "a8"},   {":i", "a9"},   {":j", "a10"},  {":k", "a11"},  {":l", "a12"},  {":m", "a13"},  {":n", "a14"},
+    {":o", "a15"},  {":p", "a16"},  {":q", "a17"},  {":r", "a18"},  {":s", "a19"},  {":t", "a20"},  {":u", "a21"},
+    {":v", "a22"},  {":w", "a23"},  {":x", "a24"},  {":y", "a26"},  {":z", "a27"},  {":aa", "a28"},
+};
+
+// The boxes that start at "0": the area codes of phone and fax, the mobile prefix.
+const QStringList kStartAtZero{"a19", "a21", "a27"};
+
+const QString kRequiredMissing = QStringLiteral("请将标有*号项填写完整");
+
+} // namespace
 
 Tnew_lianxiren::Tnew_lianxiren(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("new_lianxiren"));
     setWindowTitle(QStringLiteral("新建客户"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    m_form.setupUi(this, customers::FormKind::New);
+    createHiddenFields();
+    connectActions();
+}
+
+void Tnew_lianxiren::createHiddenFields()
+{
+    m_rating = new QLineEdit(this);
+    m_rating->setObjectName(QStringLiteral("rating"));
+    m_rating->hide();
+    m_companyKey = new ui::DbEdit(this);
+    m_companyKey->setObjectName(QStringLiteral("companyKey"));
+    m_companyKey->hide();
 }
 
 void Tnew_lianxiren::bindData(TData_in &data)
 {
-    Q_UNUSED(data);
+    m_data = &data;
+    m_form.companyList->setQuery(&data.atc2_all(), QStringLiteral("c1"));
+    m_companyKey->bind(&data.atc2_all(), QStringLiteral("cid"));
+    m_form.department->setList(&data.pickList(1));
+    m_form.jobTitle->setList(&data.pickList(2));
+}
+
+void Tnew_lianxiren::connectActions()
+{
+    connect(m_form.ratingButtons, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            m_rating->setText(QString::number(id));
+    });
+    connect(m_form.moreButton, &QPushButton::clicked, this, [this] { m_form.showFullForm(); });
+    connect(m_form.okButton, &QPushButton::clicked, this, &Tnew_lianxiren::Button1Click);
+    connect(m_form.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_form.newCompanyButton, &QToolButton::clicked, this, [] { ui::openWindow(QStringLiteral("Tnew_gongsi")); });
+    connect(m_form.departmentButton, &QToolButton::clicked, this, [] {
+        ui::Windows::get<PickListEditor>(QStringLiteral("Tlist_suoshu"))->openOn(QStringLiteral("vx1"), QStringLiteral("部门菜单"));
+    });
+    connect(m_form.jobTitleButton, &QToolButton::clicked, this, [] {
+        ui::Windows::get<PickListEditor>(QStringLiteral("Tlist_suoshu"))->openOn(QStringLiteral("vx2"), QStringLiteral("职务菜单"));
+    });
+}
+
+void Tnew_lianxiren::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        reset();
+        m_form.centre();
+    }
+    QDialog::showEvent(event);
+}
+
+void Tnew_lianxiren::reset()
+{
+    m_form.showShortForm();
+    m_rating->setText(QStringLiteral("1"));
+    m_form.ratingButtons->button(1)->setChecked(true);
+    m_form.companyList->clearChoice();
+    m_form.department->clearChoice();
+    m_form.jobTitle->clearChoice();
+    m_form.salutation->setCurrentIndex(0);
+    m_form.salutation->setEditText(QStringLiteral("先生"));
+    for (const QString &column : customers::kLineColumns)
+        m_form.line(column)->setText(kStartAtZero.contains(column) ? QStringLiteral("0") : QString());
+    m_form.description->clear();
+    m_form.line(QStringLiteral("a1"))->setFocus();
+}
+
+QString Tnew_lianxiren::rating() const
+{
+    return m_rating->text();
+}
+
+QString Tnew_lianxiren::companyKey() const
+{
+    return m_companyKey->text();
+}
+
+bool Tnew_lianxiren::requiredFilled() const
+{
+    return !m_form.line(QStringLiteral("a1"))->text().isEmpty() && !m_form.line(QStringLiteral("a3"))->text().isEmpty()
+           && !m_form.companyList->text().isEmpty();
+}
+
+// The text the insert writes into one column.
+QString Tnew_lianxiren::columnText(const QString &column) const
+{
+    if (column == u"a11")
+        return rating();
+    if (column == u"a12")
+        return m_form.salutation->currentText();
+    if (column == u"a13")
+        return m_form.department->text();
+    if (column == u"a14")
+        return companyKey();
+    if (column == u"a17")
+        return m_form.description->toPlainText();
+    if (column == u"a18")
+        return m_form.companyList->text();
+    if (column == u"a26")
+        return m_form.jobTitle->text();
+    return m_form.line(column)->text();
+}
+
+void Tnew_lianxiren::Button1Click()
+{
+    if (!requiredFilled()) {
+        ui::MessageBox::warning(this, kRequiredMissing);
+        return;
+    }
+    data::Params params;
+    for (const auto &[parameter, column] : kParameters)
+        params.emplace_back(QLatin1String(parameter), columnText(QLatin1String(column)));
+    bool saved = false;
+    ui::guarded(this, [&] {
+        m_data->Con_data().execute(kInsert, params);
+        m_data->atc1_all().reopen();
+        saved = true;
+    });
+    if (saved)
+        accept();
 }
