@@ -1,47 +1,259 @@
 #include "TFrame_lianxiren.h"
 
+#include "CustomerDetailCompany.h"
+#include "CustomerDetailPages.h"
+#include "DbGrid.h"
+#include "DeletePanel.h"
+#include "HandOver.h"
+#include "Links.h"
+#include "MessageBox.h"
+#include "OnlineHelp.h"
+#include "Shell.h"
+#include "StandingQuery.h"
+#include "TData_in.h"
+#include "Tnew_beiwang.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList kActivityTypes{QStringLiteral("沟通"), QStringLiteral("拜访"), QStringLiteral("计划")};
+const QString kAllActivities = QStringLiteral("全部");
+
+} // namespace
+
 TFrame_lianxiren::TFrame_lianxiren(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Frame_lianxiren1"));
     setAccessibleName(QStringLiteral("客户详细信息"));
+    createLayout();
+    connectActions();
+}
+
+void TFrame_lianxiren::createLayout()
+{
+    m_toolBar = createToolBar();
+    m_header = new CustomerDetailHeader(this);
+    m_pages = new CustomerDetailPages(this);
+    m_memoPanel = new ui::DeletePanel(QStringLiteral("删除备忘"), {QStringLiteral("您确定要继续?")}, this);
+    // This panel's cancel button reads "取消".
+    for (QPushButton *b : m_memoPanel->findChildren<QPushButton *>()) {
+        if (b->text() == QStringLiteral("取 消"))
+            b->setText(QStringLiteral("取消"));
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_header);
+    layout->addWidget(m_pages, 1);
+    m_header->showValues({});
+}
+
+QToolBar *TFrame_lianxiren::createToolBar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(24, 24));
+    auto add = [this, bar](QStyle::StandardPixmap icon, const QString &caption, const QString &hint, auto handler) {
+        QAction *action = bar->addAction(style()->standardIcon(icon), caption);
+        action->setToolTip(hint);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add(QStyle::SP_ArrowBack, QStringLiteral("回列表"), QStringLiteral("返回客户清单表"), [this] { backClick(); });
+    bar->addSeparator();
+    add(QStyle::SP_FileDialogNewFolder, QStringLiteral("新活动"), QStringLiteral("创建销售活动"),
+        [this] { newActivityClick(true); });
+    add(QStyle::SP_FileDialogInfoView, QStringLiteral("新分析"), QStringLiteral("创建销售分析"),
+        [this] { newAnalysisClick(true); });
+    add(QStyle::SP_FileDialogDetailedView, QStringLiteral("新备忘"), QStringLiteral("添加备忘"),
+        [this] { newMemoClick(true); });
+    bar->addSeparator();
+    add(QStyle::SP_FileDialogListView, QStringLiteral("修 改"), QStringLiteral("修改当前联系人信息"), [this] { editClick(); });
+    bar->addSeparator();
+    add(QStyle::SP_DialogHelpButton, QStringLiteral("帮 助"), QStringLiteral("帮助"), [] { ui::startOnlineHelp(); });
+    return bar;
+}
+
+void TFrame_lianxiren::connectActions()
+{
+    CustomerDetailPages *p = m_pages;
+    connect(m_header->backButton(), &QPushButton::clicked, this, &TFrame_lianxiren::backClick);
+    connect(p->newMemoButton(), &QPushButton::clicked, this, [this] { newMemoClick(false); });
+    connect(p->deleteMemoButton(), &QPushButton::clicked, this, &TFrame_lianxiren::deleteMemoClick);
+    connect(p->newActivityButton(), &QPushButton::clicked, this, [this] { newActivityClick(false); });
+    connect(p->endActivityButton(), &QPushButton::clicked, this, &TFrame_lianxiren::endActivityClick);
+    connect(p->activityGrid(), &ui::DbGrid::rowDoubleClicked, this, &TFrame_lianxiren::endActivityClick);
+    connect(p->activityType(), &QComboBox::currentTextChanged, this, &TFrame_lianxiren::activityTypeChange);
+    connect(p->newAnalysisButton(), &QPushButton::clicked, this, [this] { newAnalysisClick(false); });
+    connect(p->followUpButton(), &QPushButton::clicked, this, &TFrame_lianxiren::followUpClick);
+    connect(p->analysisGrid(), &ui::DbGrid::rowDoubleClicked, this, &TFrame_lianxiren::followUpClick);
+    connect(p->enquiryButton(), &QPushButton::clicked, this, [] { ui::openLink(ui::kCreditEnquiry); });
+    connect(m_memoPanel, &ui::DeletePanel::deleteRequested, this, &TFrame_lianxiren::deleteMemoConfirmed);
+    connect(m_memoPanel, &ui::DeletePanel::cancelled, this, &TFrame_lianxiren::closeMemoPanel);
 }
 
 void TFrame_lianxiren::bindData(TData_in &data)
 {
-    Q_UNUSED(data);
+    m_data = &data;
+    m_pages->bind(data);
+    if (ui::Shell *shell = ui::Shell::instance()) {
+        for (ui::DbGrid *grid : {m_pages->activityGrid(), m_pages->memoGrid(), m_pages->analysisGrid()})
+            shell->registerListGrid(grid);
+    }
 }
 
 void TFrame_lianxiren::showTab(Tab tab)
 {
-    Q_UNUSED(tab);
+    m_pages->setCurrentIndex(int(tab));
 }
 
 TFrame_lianxiren::Tab TFrame_lianxiren::currentTab() const
 {
-    return Tab::Company;
+    return Tab(m_pages->currentIndex());
 }
 
 void TFrame_lianxiren::mirrorHeader(const data::StandingQuery &customers)
 {
-    Q_UNUSED(customers);
+    CustomerValues values = mirroredValues(customers);
+    if (values == m_values)
+        return;
+    m_values = std::move(values);
+    m_header->showValues(m_values);
+    m_pages->showSupplement(m_values);
+    m_pages->company()->setCompanyKey(m_values.value(QStringLiteral("a14")));
 }
 
 void TFrame_lianxiren::showRating(const QString &a11)
 {
-    Q_UNUSED(a11);
+    m_header->showRating(a11);
+}
+
+int TFrame_lianxiren::stars() const
+{
+    return m_header->stars();
 }
 
 QString TFrame_lianxiren::companyKey() const
 {
-    return {};
+    return m_pages->company()->companyKey();
 }
 
 void TFrame_lianxiren::setShownCustomer(const QString &aid)
 {
-    Q_UNUSED(aid);
+    m_shownCustomer = aid;
 }
 
 QString TFrame_lianxiren::shownCustomer() const
 {
-    return {};
+    return m_shownCustomer;
+}
+
+void TFrame_lianxiren::backClick()
+{
+    ui::Shell *shell = ui::Shell::instance();
+    if (QWidget *list = ui::Windows::get<QWidget>(QStringLiteral("Frame_liebiao1")); shell && list)
+        shell->showView(list);
+}
+
+void TFrame_lianxiren::newActivityClick(bool fromToolBar)
+{
+    if (fromToolBar)
+        showTab(Tab::Activities);
+    ui::openForCustomer(QStringLiteral("Tnew_sell"), m_header->customer());
+}
+
+void TFrame_lianxiren::newAnalysisClick(bool fromToolBar)
+{
+    if (fromToolBar)
+        showTab(Tab::Analyses);
+    ui::openForCustomer(QStringLiteral("Tnew_fenxi"), m_header->customer());
+}
+
+void TFrame_lianxiren::newMemoClick(bool fromToolBar)
+{
+    if (fromToolBar)
+        showTab(Tab::Memos);
+    const ui::CustomerRef customer = m_header->customer();
+    if (auto *memo = ui::Windows::get<Tnew_beiwang>(QStringLiteral("Tnew_beiwang")))
+        memo->setCustomerMode(customer.a1, customer.aid);
+    ui::openWindow(QStringLiteral("Tnew_beiwang"));
+}
+
+void TFrame_lianxiren::editClick()
+{
+    ui::openWindow(QStringLiteral("Tedit_lianxiren"));
+}
+
+// An ended activity, or none, opens nothing.
+void TFrame_lianxiren::endActivityClick()
+{
+    const data::StandingQuery &activities = m_data->vtv1_all();
+    if (activities.isEmpty() || activities.field(QStringLiteral("e15")) == QStringLiteral("已结束"))
+        return;
+    ui::openForRow(QStringLiteral("Tover_sell"), activities);
+}
+
+void TFrame_lianxiren::followUpClick()
+{
+    const data::StandingQuery &analyses = m_data->vtv2_all();
+    if (!analyses.isEmpty())
+        ui::openForRow(QStringLiteral("Tover_fenxi"), analyses);
+}
+
+// The four items filter the activities of the customer on show (all
+// activities before any customer was opened); typed text does nothing.
+void TFrame_lianxiren::activityTypeChange(const QString &text)
+{
+    if (!m_data || (text != kAllActivities && !kActivityTypes.contains(text)))
+        return;
+    QStringList conditions;
+    if (text != kAllActivities)
+        conditions << QStringLiteral("e5 like '%") + text + QStringLiteral("%'");
+    if (!m_shownCustomer.isEmpty())
+        conditions << QStringLiteral("e2 like ") + m_shownCustomer;
+    QString sql = QStringLiteral("select * from vtv1");
+    if (!conditions.isEmpty())
+        sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
+    sql += QStringLiteral(" order by e3 desc");
+    ui::guarded(this, [&] { m_data->vtv1_all().filter(sql); });
+}
+
+void TFrame_lianxiren::deleteMemoClick()
+{
+    setBrowsing(false);
+    m_memoPanel->minusButton()->setEnabled(!m_data->vtv3_all().isEmpty());
+    m_memoPanel->popUp(m_pages);
+}
+
+void TFrame_lianxiren::deleteMemoConfirmed()
+{
+    bool deleted = false;
+    ui::guarded(this, [&] {
+        m_data->vtv3_all().deleteCurrent();
+        deleted = true;
+    });
+    if (deleted)
+        closeMemoPanel();
+}
+
+void TFrame_lianxiren::closeMemoPanel()
+{
+    m_memoPanel->hide();
+    setBrowsing(true);
+}
+
+void TFrame_lianxiren::setBrowsing(bool browsing)
+{
+    if (ui::Shell *shell = ui::Shell::instance())
+        shell->setNavigationEnabled(browsing);
+    m_toolBar->setEnabled(browsing);
+    m_header->setEnabled(browsing);
+    m_pages->setEnabled(browsing);
 }

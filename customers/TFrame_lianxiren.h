@@ -1,11 +1,19 @@
 #pragma once
 
+#include "CustomerDetailHeader.h"
 #include "Windows.h"
 
 #include <QFrame>
 
+class CustomerDetailPages;
+class QToolBar;
+
 namespace data {
 class StandingQuery;
+}
+
+namespace ui {
+class DeletePanel;
 }
 
 // The customer detail view: a header with the customer on show and six tabs
@@ -27,10 +35,41 @@ public:
     void mirrorHeader(const data::StandingQuery &customers);
     // The rating stars; a value other than "1".."5" leaves them as they are.
     void showRating(const QString &a11);
+    int stars() const;
     // The company key on the company tab, as the header mirroring set it.
     QString companyKey() const;
     // The customer whose memos, activities and analyses the tabs were loaded
     // for (the one double-clicked in the list); empty until then.
     void setShownCustomer(const QString &aid);
     QString shownCustomer() const;
+    // Every value the header mirroring copied last (a1..a28 and aid, without a11 and a25).
+    const CustomerValues &headerValues() const { return m_values; }
+
+    CustomerDetailPages *pages() const { return m_pages; }
+
+private:
+    void createLayout();
+    QToolBar *createToolBar();
+    void connectActions();
+
+    void backClick();
+    void newActivityClick(bool fromToolBar);
+    void newAnalysisClick(bool fromToolBar);
+    void newMemoClick(bool fromToolBar);
+    void editClick();
+    void endActivityClick();
+    void followUpClick();
+    void activityTypeChange(const QString &text);
+    void deleteMemoClick();
+    void deleteMemoConfirmed();
+    void closeMemoPanel();
+    void setBrowsing(bool browsing);
+
+    TData_in *m_data = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    CustomerDetailHeader *m_header = nullptr;
+    CustomerDetailPages *m_pages = nullptr;
+    ui::DeletePanel *m_memoPanel = nullptr;
+    CustomerValues m_values;
+    QString m_shownCustomer;
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace data {
+class StandingQuery;
+}
+
+// The 所属 page of the customer detail view: the customer's company as the
+// current row of find_gongsi shows it, and the company key the customer
+// refers to.
+class CustomerDetailCompany : public QWidget {
+    Q_OBJECT
+public:
+    explicit CustomerDetailCompany(QWidget *parent = nullptr);
+    void bind(data::StandingQuery *company);
+
+    void setCompanyKey(const QString &a14);
+    QString companyKey() const;
+
+private:
+    QWidget *createDetails();
+    QWidget *createKeyStrip();
+
+    QList<QWidget *> m_values; // the joined labels, bound together
+    class QTextEdit *m_description = nullptr;
+    QLabel *m_key = nullptr;
+};
