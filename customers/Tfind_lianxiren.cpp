@@ -1,15 +1,275 @@
 #include "Tfind_lianxiren.h"
 
+#include "KeyFilter.h"
+#include "ListCombos.h"
+#include "MessageBox.h"
+#include "SearchText.h"
 #include "TData_in.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kPhoneHint = "区号   电话号码   分机号";
+
+QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLabel *separator(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+// A line edit that takes at most maxLength characters; phone boxes take digits only.
+QLineEdit *textBox(int maxLength, int width, bool digits, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setMaxLength(maxLength);
+    edit->setFixedWidth(width);
+    if (digits)
+        ui::KeyFilter::install(edit, ui::KeyFilter::Mode::Digits);
+    return edit;
+}
+
+} // namespace
 
 Tfind_lianxiren::Tfind_lianxiren(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("find_lianxiren"));
     setWindowTitle(QStringLiteral("搜索联系人"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    createLayout();
+    connectActions();
+}
+
+QWidget *Tfind_lianxiren::createStrip()
+{
+    auto *strip = new QLabel(QStringLiteral("  搜索联系人"), this);
+    strip->setObjectName(QStringLiteral("Image1"));
+    strip->setFixedHeight(20);
+    strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
+                                        "x1:0, y1:0, x2:1, y2:0, stop:0 #1f5f9e, stop:1 #8fc1ea); }"));
+    return strip;
+}
+
+QGroupBox *Tfind_lianxiren::createBasicGroup()
+{
+    auto *box = new QGroupBox(QStringLiteral("基本信息"), this);
+    auto *grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(4);
+
+    Edit1 = textBox(10, 150, false, box);
+    ComboBox1 = new QComboBox(box);
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->addItems({QStringLiteral("先生"), QStringLiteral("女士")});
+    ComboBox1->setAccessibleName(QStringLiteral("称谓"));
+    ComboBox1->setFixedWidth(70);
+    Edit2 = textBox(25, 232, false, box);
+
+    Edit3 = textBox(5, 50, true, box);
+    Edit4 = textBox(15, 116, true, box);
+    Edit5 = textBox(8, 70, true, box);
+    Edit6 = textBox(5, 50, true, box);
+    Edit7 = textBox(15, 116, true, box);
+    Edit8 = textBox(8, 70, true, box);
+    Edit9 = textBox(5, 50, true, box);
+    Edit10 = textBox(15, 116, true, box);
+    Edit11 = textBox(45, 232, false, box);
+
+    // The boxes after the first of a phone line are named by the hint above them.
+    const QString phone = QStringLiteral("电  话"), fax = QStringLiteral("传  真"), mobile = QStringLiteral("手  机");
+    Edit4->setAccessibleName(phone + QStringLiteral(" 电话号码"));
+    Edit5->setAccessibleName(phone + QStringLiteral(" 分机号"));
+    Edit7->setAccessibleName(fax + QStringLiteral(" 电话号码"));
+    Edit8->setAccessibleName(fax + QStringLiteral(" 分机号"));
+    Edit10->setAccessibleName(mobile + QStringLiteral(" 电话号码"));
+
+    auto *hint = new QLabel(QString::fromUtf8(kPhoneHint), box);
+    hint->setStyleSheet(QStringLiteral("color: gray;"));
+
+    int row = 0;
+    grid->addWidget(caption(QStringLiteral("中文名"), Edit1, box), row, 0);
+    grid->addWidget(Edit1, row, 1, 1, 3, Qt::AlignLeft);
+    grid->addWidget(ComboBox1, row, 4, 1, 2, Qt::AlignLeft);
+    grid->addWidget(caption(QStringLiteral("英文名"), Edit2, box), ++row, 0);
+    grid->addWidget(Edit2, row, 1, 1, 5, Qt::AlignLeft);
+    grid->addWidget(hint, ++row, 1, 1, 5);
+    const struct {
+        QString text;
+        QLineEdit *area, *number, *extension;
+    } lines[] = {{phone, Edit3, Edit4, Edit5}, {fax, Edit6, Edit7, Edit8}, {mobile, Edit9, Edit10, nullptr}};
+    for (const auto &line : lines) {
+        grid->addWidget(caption(line.text, line.area, box), ++row, 0);
+        grid->addWidget(line.area, row, 1);
+        grid->addWidget(separator(QStringLiteral("-"), box), row, 2);
+        grid->addWidget(line.number, row, 3);
+        if (line.extension) {
+            grid->addWidget(separator(QStringLiteral("转"), box), row, 4);
+            grid->addWidget(line.extension, row, 5);
+        }
+    }
+    grid->addWidget(caption(QStringLiteral("E-mail"), Edit11, box), ++row, 0);
+    grid->addWidget(Edit11, row, 1, 1, 5, Qt::AlignLeft);
+    return box;
+}
+
+QGroupBox *Tfind_lianxiren::createAffiliationGroup()
+{
+    auto *box = new QGroupBox(QStringLiteral("所属"), this);
+    auto *grid = new QGridLayout(box);
+    DBBox1 = new QComboBox(box);
+    DBBox1->setObjectName(QStringLiteral("DBBox1"));
+    DBBox2 = new ui::PickListCombo(box);
+    DBBox2->setObjectName(QStringLiteral("DBBox2"));
+    DBBox3 = new ui::PickListCombo(box);
+    DBBox3->setObjectName(QStringLiteral("DBBox3"));
+    const QPair<QString, QComboBox *> rows[] = {
+        {QStringLiteral("公  司"), DBBox1}, {QStringLiteral("部  门"), DBBox2}, {QStringLiteral("职  务"), DBBox3}};
+    int row = 0;
+    for (const auto &[text, combo] : rows) {
+        combo->setFixedWidth(232);
+        combo->setMaxVisibleItems(12);
+        grid->addWidget(caption(text, combo, box), row, 0);
+        grid->addWidget(combo, row++, 1, Qt::AlignLeft);
+    }
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+void Tfind_lianxiren::createLayout()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 8);
+    outer->setSpacing(6);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->addWidget(createStrip());
+
+    auto *search = new QGroupBox(QStringLiteral("自定义条件搜索"), this);
+    auto *inner = new QVBoxLayout(search);
+    inner->addWidget(createBasicGroup());
+    inner->addWidget(createAffiliationGroup());
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(8, 0, 8, 0);
+    body->addWidget(search);
+    outer->addLayout(body);
+
+    BitBtn1 = new QPushButton(QStringLiteral("搜 索"), this);
+    BitBtn1->setIcon(QIcon::fromTheme(QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    BitBtn1->setDefault(true);
+    BitBtn1->setAutoDefault(true);
+    BitBtn1->setMinimumWidth(90);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 0, 8, 0);
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    outer->addLayout(buttons);
+}
+
+void Tfind_lianxiren::connectActions()
+{
+    connect(BitBtn1, &QPushButton::clicked, this, &Tfind_lianxiren::BitBtn1Click);
 }
 
 void Tfind_lianxiren::bindData(TData_in &data)
 {
-    Q_UNUSED(data);
+    m_data = &data;
+    DBBox2->setList(&data.pickList(1));
+    DBBox3->setList(&data.pickList(2));
+    // A plain list of the names: choosing one leaves atc2_all's current row alone.
+    connect(&data.atc2_all(), &data::StandingQuery::refreshed, this, &Tfind_lianxiren::fillCompanies);
+    fillCompanies();
+}
+
+void Tfind_lianxiren::fillCompanies()
+{
+    const QString chosen = DBBox1->currentIndex() < 0 ? QString() : DBBox1->currentText();
+    const data::StandingQuery &companies = m_data->atc2_all();
+    const int column = companies.fieldIndex(QStringLiteral("c1"));
+    QStringList names;
+    for (int row = 0; row < companies.count(); ++row)
+        names << companies.value(row, column);
+    DBBox1->clear();
+    DBBox1->addItems(names);
+    DBBox1->setCurrentIndex(chosen.isEmpty() ? -1 : DBBox1->findText(chosen, Qt::MatchExactly));
+}
+
+void Tfind_lianxiren::reset()
+{
+    for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11})
+        edit->clear();
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->clearEditText();
+    DBBox1->setCurrentIndex(-1);
+    DBBox2->clearChoice();
+    DBBox3->clearChoice();
+    Edit1->setFocus();
+}
+
+void Tfind_lianxiren::showEvent(QShowEvent *event)
+{
+    reset();
+    QDialog::showEvent(event);
+    if (QScreen *s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+data::CustomerCriteria Tfind_lianxiren::criteria() const
+{
+    data::CustomerCriteria c;
+    c.name = Edit1->text();
+    c.englishName = Edit2->text();
+    c.phone = Edit4->text();
+    c.mobile = Edit10->text();
+    c.fax = Edit7->text();
+    c.email = Edit11->text();
+    c.salutation = ComboBox1->currentText();
+    c.department = DBBox2->text();
+    c.jobTitle = DBBox3->text();
+    c.company = DBBox1->currentIndex() < 0 ? QString() : DBBox1->currentText();
+    c.phoneArea = Edit3->text();
+    c.faxArea = Edit6->text();
+    c.phoneExtension = Edit5->text();
+    c.faxExtension = Edit8->text();
+    c.mobilePrefix = Edit9->text();
+    return c;
+}
+
+void Tfind_lianxiren::BitBtn1Click()
+{
+    data::StandingQuery &customers = m_data->atc1_all();
+    const QString statement = data::customerSearch(criteria());
+    bool opened = false;
+    ui::guarded(this, [&] {
+        customers.close();
+        customers.setText(QString());
+        customers.filter(statement);
+        opened = true;
+    });
+    if (!opened)
+        return; // the error was shown; the window stays open
+    accept();
+    if (customers.isEmpty()) {
+        ui::MessageBox::information(this, QStringLiteral("没有找到记录"));
+        reset();
+    }
 }

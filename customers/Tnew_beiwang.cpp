@@ -1,27 +1,205 @@
 #include "Tnew_beiwang.h"
 
+#include "DateText.h"
+#include "KeyFilter.h"
+#include "MessageBox.h"
 #include "TData_in.h"
+
+#include <QDateTime>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kZero = QStringLiteral("0");
+const QString kInsert = QStringLiteral(
+    "insert into vtv3 (j1,j2,j3,j4,j5,j6,j7,j8,j9) values (:a,:b,:c,:d,:e,:f,:g,:h,:i)");
+
+} // namespace
 
 Tnew_beiwang::Tnew_beiwang(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("new_beiwang"));
     setWindowTitle(QStringLiteral("创建备忘"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    createLayout();
+    connectActions();
+}
+
+QWidget *Tnew_beiwang::createStrip()
+{
+    auto *strip = new QLabel(QStringLiteral("  创建备忘"), this);
+    strip->setObjectName(QStringLiteral("Image1"));
+    strip->setFixedHeight(20);
+    strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
+                                        "x1:0, y1:0, x2:1, y2:0, stop:0 #1f5f9e, stop:1 #8fc1ea); }"));
+    return strip;
+}
+
+// The cream panel: "为" and the name on the first line, "添加备忘" with the
+// date and time at the right on the second.
+QWidget *Tnew_beiwang::createHeading()
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: #fffbf0; }"));
+
+    Label_customer = new QLabel(panel);
+    Label_company = new QLabel(panel);
+    for (QLabel *name : {Label_customer, Label_company}) {
+        name->setStyleSheet(QStringLiteral("color: #0b3d91; font-weight: bold;"));
+        name->setTextInteractionFlags(Qt::NoTextInteraction);
+    }
+    Label_company->hide();
+    Label_date = new QLabel(panel);
+    Label_date->setAccessibleName(QStringLiteral("日期"));
+    Label_time = new QLabel(panel);
+    Label_time->setAccessibleName(QStringLiteral("时间"));
+
+    auto *first = new QHBoxLayout;
+    first->addWidget(new QLabel(QStringLiteral("为"), panel));
+    first->addWidget(Label_customer);
+    first->addWidget(Label_company);
+    first->addStretch();
+    auto *second = new QHBoxLayout;
+    second->addWidget(new QLabel(QStringLiteral("添加备忘"), panel));
+    second->addStretch();
+    second->addWidget(Label_date);
+    second->addWidget(Label_time);
+    auto *lines = new QVBoxLayout(panel);
+    lines->addLayout(first);
+    lines->addLayout(second);
+    return panel;
+}
+
+void Tnew_beiwang::createLayout()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 8);
+    outer->setSpacing(6);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->addWidget(createStrip());
+
+    auto *content = new QGroupBox(QStringLiteral("备忘内容"), this);
+    Memo1 = new QPlainTextEdit(content);
+    Memo1->setAccessibleName(QStringLiteral("备忘内容"));
+    Memo1->setFixedSize(360, 150);
+    ui::KeyFilter::install(Memo1, ui::KeyFilter::Mode::NoSpace);
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->addWidget(Memo1);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(8, 0, 8, 0);
+    body->addWidget(createHeading());
+    body->addWidget(content);
+    outer->addLayout(body);
+
+    Button1 = new QPushButton(QStringLiteral("确定"), this);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("取消"), this);
+    // Enter belongs to the memo text; only the default button answers it elsewhere.
+    Button2->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 0, 8, 0);
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    outer->addLayout(buttons);
+}
+
+void Tnew_beiwang::connectActions()
+{
+    connect(Button1, &QPushButton::clicked, this, &Tnew_beiwang::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Tnew_beiwang::Button2Click);
 }
 
 void Tnew_beiwang::bindData(TData_in &data)
 {
-    Q_UNUSED(data);
+    m_data = &data;
 }
 
 void Tnew_beiwang::setCustomerMode(const QString &name, const QString &key)
 {
-    Q_UNUSED(name);
-    Q_UNUSED(key);
+    m_customerName = name;
+    m_customerKey = key;
+    m_companyName.clear(); // a customer memo names no company
+    m_category = QStringLiteral("备忘");
+    m_kind = QStringLiteral("1");
+    Label_customer->setText(name);
+    Label_customer->show();
+    Label_company->hide();
 }
 
 void Tnew_beiwang::setCompanyMode(const QString &name, const QString &key)
 {
-    Q_UNUSED(name);
-    Q_UNUSED(key);
+    m_companyName = name;
+    m_companyKey = key;
+    m_customerName.clear(); // a company memo names no customer
+    m_category = QStringLiteral("备忘");
+    m_kind = QStringLiteral("2");
+    Label_company->setText(name);
+    Label_company->show();
+    Label_customer->hide();
+}
+
+void Tnew_beiwang::showEvent(QShowEvent *event)
+{
+    // One reading of the clock, so that date and time belong to the same minute.
+    const QDateTime now = QDateTime::currentDateTime();
+    Label_date->setText(data::dateText(now.date()));
+    Label_time->setText(data::timeText(now.time()));
+    Memo1->clear();
+    Memo1->setFocus();
+    QDialog::showEvent(event);
+    if (QScreen *s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Tnew_beiwang::Button1Click()
+{
+    const QString text = Memo1->toPlainText();
+    if (text.isEmpty()) {
+        ui::MessageBox::warning(this, QStringLiteral("请填写备忘信息"));
+        return;
+    }
+    bool written = false;
+    ui::guarded(this, [&] {
+        m_data->Con_data().execute(kInsert, {{QStringLiteral(":a"), m_customerKey},
+                                             {QStringLiteral(":b"), Label_date->text()},
+                                             {QStringLiteral(":c"), Label_time->text()},
+                                             {QStringLiteral(":d"), text},
+                                             {QStringLiteral(":e"), m_kind},
+                                             {QStringLiteral(":f"), m_category},
+                                             {QStringLiteral(":g"), m_companyKey},
+                                             {QStringLiteral(":h"), m_customerName},
+                                             {QStringLiteral(":i"), m_companyName}});
+        written = true;
+    });
+    if (!written)
+        return; // the error was shown; the window stays open with the text
+    accept();
+    ui::guarded(this, [&] { m_data->vtv3_all().reopen(); });
+}
+
+void Tnew_beiwang::Button2Click()
+{
+    Memo1->clear();
+    reject();
+}
+
+void Tnew_beiwang::done(int result)
+{
+    m_category = kZero;
+    m_customerKey = kZero;
+    m_companyKey = kZero;
+    QDialog::done(result);
 }
