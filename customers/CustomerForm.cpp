@@ -26,7 +26,7 @@ namespace {
 using Mode = ui::KeyFilter::Mode;
 
 // A typed column: its limit in each window and its key filter.
-struct LineSpec {
+struct TypedColumn {
     const char *column;
     int newLimit;
     int editLimit;
@@ -34,7 +34,7 @@ struct LineSpec {
 };
 
 // MSN and QQ take different lengths in the two windows, as they always have.
-const LineSpec kLineSpecs[] = {
+const TypedColumn kTypedColumns[] = {
     {"a1", 10, 10, Mode::Name},      {"a2", 25, 25, Mode::NoSpace},   {"a19", 5, 5, Mode::Digits},
     {"a3", 15, 15, Mode::Digits},    {"a22", 8, 8, Mode::Digits},     {"a21", 5, 5, Mode::Digits},
     {"a7", 15, 15, Mode::Digits},    {"a24", 8, 8, Mode::Digits},     {"a27", 5, 5, Mode::Digits},
@@ -65,8 +65,8 @@ const QColor kCream(0xff, 0xfb, 0xf0);
 QStringList lineColumns()
 {
     QStringList columns;
-    for (const LineSpec &spec : kLineSpecs)
-        columns << QLatin1String(spec.column);
+    for (const TypedColumn &typed : kTypedColumns)
+        columns << QLatin1String(typed.column);
     return columns;
 }
 
@@ -101,13 +101,13 @@ private:
 
 ui::DbEdit *Builder::lineEdit(const char *column, int width, const QString &name)
 {
-    const LineSpec *spec = std::find_if(std::begin(kLineSpecs), std::end(kLineSpecs),
-                                        [column](const LineSpec &s) { return qstrcmp(s.column, column) == 0; });
-    Q_ASSERT(spec != std::end(kLineSpecs));
+    const TypedColumn *typed = std::find_if(std::begin(kTypedColumns), std::end(kTypedColumns),
+                                        [column](const TypedColumn &s) { return qstrcmp(s.column, column) == 0; });
+    Q_ASSERT(typed != std::end(kTypedColumns));
     auto *edit = new ui::DbEdit(sheet);
     edit->setObjectName(QLatin1String(column));
-    edit->setMaxLength(isNew() ? spec->newLimit : spec->editLimit);
-    ui::KeyFilter::install(edit, spec->mode);
+    edit->setMaxLength(isNew() ? typed->newLimit : typed->editLimit);
+    ui::KeyFilter::install(edit, typed->mode);
     if (width > 0)
         edit->setFixedWidth(width);
     if (!name.isEmpty())
