@@ -20,7 +20,7 @@ struct Fixture {
     std::unique_ptr<TData_in> data;
 
     // Entries in the order they were made: the oldest first, so the list shows them last.
-    void seed(const QString &list, const QStringList &texts) const
+    void fillList(const QString &list, const QStringList &texts) const
     {
         for (const QString &t : texts)
             install.execLookup(QStringLiteral("insert into %1 (mc1) values ('%2')").arg(list, t));
@@ -217,8 +217,8 @@ void TestPickLists::opensOnOneList()
 void TestPickLists::addedEntryIsOfferedEverywhere()
 {
     Fixture f;
-    f.seed("vx1", {"Purchasing", "Support"});
-    f.seed("vx2", {"Manager"});
+    f.fillList("vx1", {"Purchasing", "Support"});
+    f.fillList("vx2", {"Manager"});
     TData_in &data = f.open();
 
     ui::PickListCombo newCustomer, search, jobTitle;
@@ -301,7 +301,7 @@ void TestPickLists::leavingARow()
     QFETCH(QStringList, shown);
 
     Fixture f;
-    f.seed("vx1", {"Alpha", "Beta"});
+    f.fillList("vx1", {"Alpha", "Beta"});
     TData_in &data = f.open();
     Tlist_suoshu editor;
     editor.bindData(data);
@@ -352,7 +352,7 @@ void TestPickLists::deleteAsksFirst()
     QFETCH(bool, ok);
 
     Fixture f;
-    f.seed("vx1", {"Alpha", "Beta"});
+    f.fillList("vx1", {"Alpha", "Beta"});
     TData_in &data = f.open();
     ui::PickListCombo newCustomer, search;
     newCustomer.setList(&data.pickList(1));
@@ -395,7 +395,7 @@ void TestPickLists::recordKeepsTextOfChangedEntry()
     QFETCH(bool, deleteIt);
 
     Fixture f;
-    f.seed("vx1", {"Other", "Sales", "Support"});
+    f.fillList("vx1", {"Other", "Sales", "Support"});
     f.install.execMain("insert into atc1 (a1, a13) values ('Wang', 'Sales')");
     TData_in &data = f.open();
     ui::PickListCombo department;
@@ -430,7 +430,7 @@ void TestPickLists::recordKeepsTextOfChangedEntry()
 void TestPickLists::sameTextTwiceIsListedTwice()
 {
     Fixture f;
-    f.seed("vx1", {"Sales", "Other"});
+    f.fillList("vx1", {"Sales", "Other"});
     f.install.execMain("insert into atc1 (a1, a13) values ('Wang', 'Other')");
     TData_in &data = f.open();
     ui::PickListCombo department;
