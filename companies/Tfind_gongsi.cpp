@@ -1,5 +1,6 @@
 #include "Tfind_gongsi.h"
 
+#include "FormParts.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
@@ -18,6 +19,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+using ui::caption;
+using ui::separator;
 
 using Mode = ui::KeyFilter::Mode;
 
@@ -42,20 +46,6 @@ ui::PickListCombo *pickList(const char *name, QWidget *parent)
     combo->setFixedWidth(170);
     combo->setMaxVisibleItems(12);
     return combo;
-}
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLabel *separator(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
 }
 
 // One row of boxes, left-aligned, to sit in one cell of the form.
@@ -86,12 +76,7 @@ Tfind_gongsi::Tfind_gongsi(QWidget *parent) : QDialog(parent)
 
 QWidget *Tfind_gongsi::createStrip()
 {
-    auto *strip = new QLabel(QStringLiteral("  搜索公司"), this);
-    strip->setObjectName(QStringLiteral("Image1"));
-    strip->setFixedHeight(20);
-    strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
-                                        "x1:0, y1:0, x2:1, y2:0, stop:0 #1f5f9e, stop:1 #8fc1ea); }"));
-    return strip;
+    return ui::titleStrip(QStringLiteral("  搜索公司"), this);
 }
 
 QGroupBox *Tfind_gongsi::createSearchGroup()

@@ -1,5 +1,6 @@
 #include "Tfind_lianxiren.h"
 
+#include "FormParts.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
@@ -20,21 +21,10 @@
 
 namespace {
 
+using ui::caption;
+using ui::separator;
+
 const char *const kPhoneHint = "区号   电话号码   分机号";
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLabel *separator(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 // A line edit that takes at most maxLength characters; phone boxes take digits only.
 QLineEdit *textBox(int maxLength, int width, bool digits, QWidget *parent)
@@ -60,12 +50,7 @@ Tfind_lianxiren::Tfind_lianxiren(QWidget *parent) : QDialog(parent)
 
 QWidget *Tfind_lianxiren::createStrip()
 {
-    auto *strip = new QLabel(QStringLiteral("  搜索联系人"), this);
-    strip->setObjectName(QStringLiteral("Image1"));
-    strip->setFixedHeight(20);
-    strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
-                                        "x1:0, y1:0, x2:1, y2:0, stop:0 #1f5f9e, stop:1 #8fc1ea); }"));
-    return strip;
+    return ui::titleStrip(QStringLiteral("  搜索联系人"), this);
 }
 
 QGroupBox *Tfind_lianxiren::createBasicGroup()

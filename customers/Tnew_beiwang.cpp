@@ -1,6 +1,7 @@
 #include "Tnew_beiwang.h"
 
 #include "DateText.h"
+#include "FormParts.h"
 #include "KeyFilter.h"
 #include "MessageBox.h"
 #include "TData_in.h"
@@ -33,12 +34,7 @@ Tnew_beiwang::Tnew_beiwang(QWidget *parent) : QDialog(parent)
 
 QWidget *Tnew_beiwang::createStrip()
 {
-    auto *strip = new QLabel(QStringLiteral("  创建备忘"), this);
-    strip->setObjectName(QStringLiteral("Image1"));
-    strip->setFixedHeight(20);
-    strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
-                                        "x1:0, y1:0, x2:1, y2:0, stop:0 #1f5f9e, stop:1 #8fc1ea); }"));
-    return strip;
+    return ui::titleStrip(QStringLiteral("  创建备忘"), this);
 }
 
 // The cream panel: "为" and the name on the first line, "添加备忘" with the

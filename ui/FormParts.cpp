@@ -1,0 +1,31 @@
+#include "FormParts.h"
+
+#include <QLabel>
+
+namespace ui {
+
+QLabel *titleStrip(const QString &title, QWidget *parent)
+{
+    auto *strip = new QLabel(title, parent);
+    strip->setObjectName(QStringLiteral("Image1"));
+    strip->setFixedHeight(20);
+    strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
+                                        "x1:0, y1:0, x2:1, y2:0, stop:0 #1f5f9e, stop:1 #8fc1ea); }"));
+    return strip;
+}
+
+QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLabel *separator(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace ui
