@@ -303,9 +303,12 @@ void Ta_main::go(const Route &route)
         ui::Windows::data().query(route.query).reset();
         reset = true;
     });
+    // A refused reset abandons the command where it failed.
+    if (!reset)
+        return;
     if (!route.showBeforeReset)
         showIt();
-    if (reset && !route.window.isEmpty())
+    if (!route.window.isEmpty())
         ui::openWindow(route.window);
 }
 

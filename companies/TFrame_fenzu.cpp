@@ -4,6 +4,7 @@
 #include "CompanyViewPictures.h"
 #include "DbGrid.h"
 #include "DeletePanel.h"
+#include "DetailText.h"
 #include "HandOver.h"
 #include "Links.h"
 #include "MessageBox.h"
@@ -34,24 +35,6 @@ const QColor kLightGrey(0xe4, 0xe4, 0xe4);
 
 // The company list's columns: cid 25, c1 180, c2 80.
 constexpr int kCompanyListWidth = 25 + 180 + 80;
-
-// A company key pasted into a statement as it stands. With no current
-// company there is no key: null, which matches no row.
-QString keyText(const QString &cid)
-{
-    return cid.isEmpty() ? QStringLiteral("null") : cid;
-}
-
-QString companyMemosStatement(const QString &cid)
-{
-    return QStringLiteral("select * from vtv3 where j5 like '2' and j7 like ") + keyText(cid)
-           + QStringLiteral(" order by jid desc");
-}
-
-QString companyCustomersStatement(const QString &cid)
-{
-    return QStringLiteral("select * from atc1 where a14 like ") + keyText(cid) + QStringLiteral(" order by aid desc");
-}
 
 QString deleteCompanyMemosStatement(const QString &cid)
 {
@@ -314,7 +297,7 @@ void TFrame_fenzu::pageChanged(int index)
 void TFrame_fenzu::loadMemos()
 {
     const QString cid = m_data->atc2_all().field(QStringLiteral("cid"));
-    ui::guarded(this, [&] { m_data->vtv3_all().filter(companyMemosStatement(cid)); });
+    ui::guarded(this, [&] { m_data->vtv3_all().filter(data::companyMemos(cid)); });
 }
 
 // atc1_all keeps this company's customers until a view that lists all
@@ -322,7 +305,7 @@ void TFrame_fenzu::loadMemos()
 void TFrame_fenzu::loadCustomers()
 {
     const QString cid = m_data->atc2_all().field(QStringLiteral("cid"));
-    ui::guarded(this, [&] { m_data->atc1_all().filter(companyCustomersStatement(cid)); });
+    ui::guarded(this, [&] { m_data->atc1_all().filter(data::companyCustomers(cid)); });
 }
 
 void TFrame_fenzu::newCompanyClick()
@@ -341,7 +324,7 @@ void TFrame_fenzu::deleteCompanyClick()
     if (!hasCompanies())
         return;
     holdForPanel(true);
-    m_companyPanel->popUp(m_content);
+    m_companyPanel->popUp(m_content, m_data->atc2_all());
 }
 
 void TFrame_fenzu::newMemoClick()
@@ -377,7 +360,7 @@ void TFrame_fenzu::deleteMemoClick()
     if (m_data->vtv3_all().isEmpty())
         return;
     holdForPanel(true);
-    m_memoPanel->popUp(m_pages);
+    m_memoPanel->popUp(m_pages, m_data->vtv3_all());
 }
 
 void TFrame_fenzu::holdForPanel(bool held)
@@ -388,29 +371,32 @@ void TFrame_fenzu::holdForPanel(bool held)
         part->setEnabled(!held);
 }
 
-// The company and its memos go in one transaction: if any of it is refused,
+// The company the panel asked about and its memos go in one transaction:
+// if any of it is refused, or that company is no longer the current one,
 // both tables stay as they were and the panel stays up. Its customers keep
-// pointing to the deleted key.
-void TFrame_fenzu::deleteCompany()
+// pointing to the deleted key. The memos are read again, so that no view
+// keeps showing the deleted ones.
+void TFrame_fenzu::deleteCompany(const QString &cid)
 {
     bool deleted = false;
     ui::guarded(this, [&] {
-        m_data->atc2_all().deleteCurrent([](data::Connection &connection, const QString &cid) {
-            connection.execute(deleteCompanyMemosStatement(cid));
+        m_data->atc2_all().deleteConfirmed(cid, [](data::Connection &connection, const QString &key) {
+            connection.execute(deleteCompanyMemosStatement(key));
         });
         deleted = true;
     });
     if (!deleted)
         return;
     closePanel(m_companyPanel);
+    ui::guarded(this, [this] { m_data->vtv3_all().reopen(); });
     ui::MessageBox::information(this, kCompanyDeleted);
 }
 
-void TFrame_fenzu::deleteMemo()
+void TFrame_fenzu::deleteMemo(const QString &jid)
 {
     bool deleted = false;
     ui::guarded(this, [&] {
-        m_data->vtv3_all().deleteCurrent();
+        m_data->vtv3_all().deleteConfirmed(jid);
         deleted = true;
     });
     if (deleted)
@@ -419,6 +405,6 @@ void TFrame_fenzu::deleteMemo()
 
 void TFrame_fenzu::closePanel(ui::DeletePanel *panel)
 {
-    panel->hide();
+    panel->dismiss();
     holdForPanel(false);
 }

@@ -65,8 +65,8 @@ private:
 
     // While a delete panel is up, the user reaches nothing but the panel.
     void holdForPanel(bool held);
-    void deleteCompany();
-    void deleteMemo();
+    void deleteCompany(const QString &cid);
+    void deleteMemo(const QString &jid);
     void closePanel(ui::DeletePanel *panel);
 
     TData_in *m_data = nullptr;

@@ -4,6 +4,7 @@
 #include "CustomerDetailPages.h"
 #include "DbGrid.h"
 #include "DeletePanel.h"
+#include "DetailText.h"
 #include "HandOver.h"
 #include "Links.h"
 #include "MessageBox.h"
@@ -41,11 +42,7 @@ void TFrame_lianxiren::createLayout()
     m_header = new CustomerDetailHeader(this);
     m_pages = new CustomerDetailPages(this);
     m_memoPanel = new ui::DeletePanel(QStringLiteral("删除备忘"), {QStringLiteral("您确定要继续?")}, this);
-    // This panel's cancel button reads "取消".
-    for (QPushButton *b : m_memoPanel->findChildren<QPushButton *>()) {
-        if (b->text() == QStringLiteral("取 消"))
-            b->setText(QStringLiteral("取消"));
-    }
+    m_memoPanel->setCancelCaption(QStringLiteral("取消"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -117,6 +114,26 @@ void TFrame_lianxiren::showTab(Tab tab)
 TFrame_lianxiren::Tab TFrame_lianxiren::currentTab() const
 {
     return Tab(m_pages->currentIndex());
+}
+
+bool TFrame_lianxiren::openCustomer(const data::StandingQuery &customers)
+{
+    if (!m_data || customers.isEmpty())
+        return false;
+    mirrorHeader(customers);
+    const QString aid = customers.field(QStringLiteral("aid"));
+    const QString cid = customers.field(QStringLiteral("a14"));
+    bool loaded = false;
+    ui::guarded(this, [&] {
+        m_data->vtv1_all().filter(data::customerActivities(aid));
+        m_shownCustomer = aid;
+        m_data->vtv2_all().filter(data::customerAnalyses(aid));
+        m_data->vtv3_all().filter(data::customerMemos(aid));
+        m_data->find_gongsi().filter(data::companyOf(cid));
+        showRating(customers.field(QStringLiteral("a11")));
+        loaded = true;
+    });
+    return loaded;
 }
 
 void TFrame_lianxiren::mirrorHeader(const data::StandingQuery &customers)
@@ -217,7 +234,7 @@ void TFrame_lianxiren::activityTypeChange(const QString &text)
     if (text != kAllActivities)
         conditions << QStringLiteral("e5 like '%") + text + QStringLiteral("%'");
     if (!m_shownCustomer.isEmpty())
-        conditions << QStringLiteral("e2 like ") + m_shownCustomer;
+        conditions << QStringLiteral("e2 like ") + data::keyOrNull(m_shownCustomer);
     QString sql = QStringLiteral("select * from vtv1");
     if (!conditions.isEmpty())
         sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
@@ -228,15 +245,16 @@ void TFrame_lianxiren::activityTypeChange(const QString &text)
 void TFrame_lianxiren::deleteMemoClick()
 {
     setBrowsing(false);
-    m_memoPanel->minusButton()->setEnabled(!m_data->vtv3_all().isEmpty());
-    m_memoPanel->popUp(m_pages);
+    m_memoPanel->popUp(m_pages, m_data->vtv3_all());
 }
 
-void TFrame_lianxiren::deleteMemoConfirmed()
+// Deletes the memo the panel asked about, and only while it is still the
+// current one.
+void TFrame_lianxiren::deleteMemoConfirmed(const QString &jid)
 {
     bool deleted = false;
     ui::guarded(this, [&] {
-        m_data->vtv3_all().deleteCurrent();
+        m_data->vtv3_all().deleteConfirmed(jid);
         deleted = true;
     });
     if (deleted)
@@ -245,7 +263,7 @@ void TFrame_lianxiren::deleteMemoConfirmed()
 
 void TFrame_lianxiren::closeMemoPanel()
 {
-    m_memoPanel->hide();
+    m_memoPanel->dismiss();
     setBrowsing(true);
 }
 

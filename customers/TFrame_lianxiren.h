@@ -30,6 +30,12 @@ public:
     void showTab(Tab tab);
     Tab currentTab() const;
 
+    // Opens the view on the current customer of the query: the header, and
+    // the tabs with that customer's activities, analyses, memos, company and
+    // rating, so that header and tabs always show the same customer. False
+    // (after the error box) when a load was refused.
+    bool openCustomer(const data::StandingQuery &customers);
+
     // Header mirroring: the customer list copies the current customer row
     // into the header (every column but the rating) whenever it paints.
     void mirrorHeader(const data::StandingQuery &customers);
@@ -61,7 +67,7 @@ private:
     void followUpClick();
     void activityTypeChange(const QString &text);
     void deleteMemoClick();
-    void deleteMemoConfirmed();
+    void deleteMemoConfirmed(const QString &jid);
     void closeMemoPanel();
     void setBrowsing(bool browsing);
 

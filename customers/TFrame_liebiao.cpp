@@ -10,7 +10,9 @@
 #include "OnlineHelp.h"
 #include "Shell.h"
 #include "SqlText.h"
+#include "StandingQuery.h"
 #include "TData_in.h"
+#include "TextLimit.h"
 #include "Tnew_beiwang.h"
 
 #include <QEvent>
@@ -62,6 +64,7 @@ void TFrame_liebiao::createLayout()
     m_mirror = new CustomerListMirror(this);
     m_deleteKey = new QLineEdit(this);
     m_deleteKey->setObjectName(QStringLiteral("deleteKey"));
+    ui::limitText(m_deleteKey, ui::kNoLimit);
     m_deleteKey->hide();
 
     m_deletePanel = new ui::DeletePanel(
@@ -186,14 +189,18 @@ bool TFrame_liebiao::hasCustomers()
     return false;
 }
 
-void TFrame_liebiao::showDetail(TFrame_lianxiren::Tab tab)
+// Shows the detail view on the current customer, header and tabs alike, with
+// the tab asked for in front. False when a load was refused.
+bool TFrame_liebiao::showDetail(std::optional<TFrame_lianxiren::Tab> tab)
 {
     TFrame_lianxiren *view = detail();
-    if (!view)
-        return;
+    if (!view || !m_data || m_data->atc1_all().isEmpty())
+        return false;
     if (ui::Shell *shell = ui::Shell::instance())
         shell->showView(view);
-    view->showTab(tab);
+    if (tab)
+        view->showTab(*tab);
+    return view->openCustomer(m_data->atc1_all());
 }
 
 void TFrame_liebiao::newCustomerClick()
@@ -203,33 +210,20 @@ void TFrame_liebiao::newCustomerClick()
 
 void TFrame_liebiao::newActivityClick()
 {
-    if (!hasCustomers())
-        return;
-    showDetail(TFrame_lianxiren::Tab::Activities);
-    ui::openForCustomer(QStringLiteral("Tnew_sell"), m_mirror->customer());
+    if (hasCustomers() && showDetail(TFrame_lianxiren::Tab::Activities))
+        ui::openForCustomer(QStringLiteral("Tnew_sell"), m_mirror->customer());
 }
 
 void TFrame_liebiao::newAnalysisClick()
 {
-    if (!hasCustomers())
-        return;
-    showDetail(TFrame_lianxiren::Tab::Analyses);
-    bool loaded = false;
-    ui::guarded(this, [&] {
-        m_data->vtv3_all().filter(QStringLiteral("select * from vtv3 where j5 like '1' order by jid desc"));
-        m_data->find_gongsi().filter(QStringLiteral("select * from atc2 where cid like ") + detail()->companyKey()
-                                     + QStringLiteral(" "));
-        loaded = true;
-    });
-    if (loaded)
+    if (hasCustomers() && showDetail(TFrame_lianxiren::Tab::Analyses))
         ui::openForCustomer(QStringLiteral("Tnew_fenxi"), m_mirror->customer());
 }
 
 void TFrame_liebiao::newMemoClick()
 {
-    if (!hasCustomers())
+    if (!hasCustomers() || !showDetail(TFrame_lianxiren::Tab::Memos))
         return;
-    showDetail(TFrame_lianxiren::Tab::Memos);
     if (auto *memo = ui::Windows::get<Tnew_beiwang>(QStringLiteral("Tnew_beiwang")))
         memo->setCustomerMode(m_mirror->value(QStringLiteral("a1")), m_mirror->value(QStringLiteral("aid")));
     ui::openWindow(QStringLiteral("Tnew_beiwang"));
@@ -257,26 +251,7 @@ void TFrame_liebiao::reportClick()
 // memos and company, and its rating. The tab on show stays.
 void TFrame_liebiao::DBGrid1DblClick()
 {
-    if (!m_data || m_data->atc1_all().isEmpty())
-        return;
-    TFrame_lianxiren *view = detail();
-    if (!view)
-        return;
-    if (ui::Shell *shell = ui::Shell::instance())
-        shell->showView(view);
-    const QString aid = m_mirror->value(QStringLiteral("aid"));
-    ui::guarded(this, [&] {
-        m_data->vtv1_all().filter(QStringLiteral("select * from vtv1 where e2 like ") + aid
-                                  + QStringLiteral(" order by eid desc"));
-        view->setShownCustomer(aid);
-        m_data->vtv2_all().filter(QStringLiteral("select * from vtv2 where h1 like ") + aid
-                                  + QStringLiteral(" order by hid desc"));
-        m_data->vtv3_all().filter(QStringLiteral("select * from vtv3 where j5 like '1' and j1 like ") + aid
-                                  + QStringLiteral(" order by jid desc"));
-        m_data->find_gongsi().filter(QStringLiteral("select * from atc2 where cid like ") + view->companyKey()
-                                     + QStringLiteral(" "));
-        view->showRating(m_mirror->value(QStringLiteral("a11")));
-    });
+    showDetail(std::nullopt);
 }
 
 void TFrame_liebiao::deleteClick()
@@ -284,28 +259,35 @@ void TFrame_liebiao::deleteClick()
     if (!hasCustomers())
         return;
     setBrowsing(false);
-    m_deletePanel->popUp(DBGrid1);
-    m_deleteKey->setText(m_mirror->value(QStringLiteral("aid")));
+    m_deletePanel->popUp(DBGrid1, m_data->atc1_all());
+    m_deleteKey->setText(m_deletePanel->key());
 }
 
-// The customer and its memos, activities and analyses go together or not at
-// all; when the database refuses, the panel stays up.
-void TFrame_liebiao::deleteConfirmed()
+// The customer the panel asked about, with its memos, activities and
+// analyses, goes together or not at all; when the database refuses, or that
+// customer is no longer the current one, the panel stays up. The views of
+// activities, analyses and memos are read again, so that none of the deleted
+// rows stays on screen.
+void TFrame_liebiao::deleteConfirmed(const QString &aid)
 {
     bool deleted = false;
     ui::guarded(this, [&] {
-        m_data->atc1_all().deleteCurrent(deleteDependents);
+        m_data->atc1_all().deleteConfirmed(aid, deleteDependents);
         deleted = true;
     });
     if (!deleted)
         return;
     closeDeletePanel();
+    ui::guarded(this, [this] {
+        for (data::StandingQuery *rows : {&m_data->vtv1_all(), &m_data->vtv2_all(), &m_data->vtv3_all()})
+            rows->reopen();
+    });
     ui::MessageBox::information(this, QStringLiteral("客户及其相关信息已被成功删除！"));
 }
 
 void TFrame_liebiao::closeDeletePanel()
 {
-    m_deletePanel->hide();
+    m_deletePanel->dismiss();
     m_deleteKey->clear();
     setBrowsing(true);
 }

@@ -4,6 +4,7 @@
 #include "Windows.h"
 
 #include <QFrame>
+#include <optional>
 
 class CustomerListMirror;
 class QLineEdit;
@@ -40,7 +41,7 @@ private:
     TFrame_lianxiren *detail() const;
     // The empty-table test of the commands that need a customer.
     bool hasCustomers();
-    void showDetail(TFrame_lianxiren::Tab tab);
+    bool showDetail(std::optional<TFrame_lianxiren::Tab> tab);
 
     void newCustomerClick();
     void deleteClick();
@@ -52,7 +53,7 @@ private:
     void reportClick();
     void DBGrid1DblClick();
 
-    void deleteConfirmed();
+    void deleteConfirmed(const QString &aid);
     void closeDeletePanel();
     void setBrowsing(bool browsing);
 

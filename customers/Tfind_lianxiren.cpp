@@ -177,8 +177,19 @@ void Tfind_lianxiren::bindData(TData_in &data)
     m_data = &data;
     DBBox2->setList(&data.pickList(1));
     DBBox3->setList(&data.pickList(2));
-    // A plain list of the names: choosing one leaves atc2_all's current row alone.
-    connect(&data.atc2_all(), &data::StandingQuery::refreshed, this, &Tfind_lianxiren::fillCompanies);
+    // A plain list of the names: choosing one leaves atc2_all's current row
+    // alone. It follows every change of the companies: a reload, a new, a
+    // deleted or a renamed company.
+    data::StandingQuery *companies = &data.atc2_all();
+    connect(companies, &QAbstractItemModel::modelReset, this, &Tfind_lianxiren::fillCompanies);
+    connect(companies, &QAbstractItemModel::rowsInserted, this, &Tfind_lianxiren::fillCompanies);
+    connect(companies, &QAbstractItemModel::rowsRemoved, this, &Tfind_lianxiren::fillCompanies);
+    connect(companies, &QAbstractItemModel::dataChanged, this,
+            [this, companies](const QModelIndex &from, const QModelIndex &to) {
+                const int names = companies->fieldIndex(QStringLiteral("c1"));
+                if (from.column() <= names && names <= to.column())
+                    fillCompanies();
+            });
     fillCompanies();
 }
 

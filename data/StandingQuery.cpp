@@ -389,6 +389,14 @@ void StandingQuery::deleteCurrent(const Dependents &dependents)
     emit currentRowChanged(currentRow());
 }
 
+void StandingQuery::deleteConfirmed(const QString &key, const Dependents &dependents)
+{
+    const int row = currentRow();
+    if (key.isEmpty() || row < 0 || m_state == State::Insert || m_rows.text(row, fieldIndex(m_key)) != key)
+        throw DbError(QStringLiteral("确认删除的记录(编号 %1)已不是当前记录,没有删除任何数据。").arg(key));
+    deleteCurrent(dependents);
+}
+
 bool StandingQuery::leaveRow()
 {
     emit aboutToPost();

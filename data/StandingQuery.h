@@ -92,6 +92,9 @@ public:
     // transaction: all of it happens, or none.
     using Dependents = std::function<void(Connection &connection, const QString &key)>;
     void deleteCurrent(const Dependents &dependents = {});
+    // The same for the row the user confirmed, named by its key: when that
+    // row is no longer the current one, nothing is deleted and DbError says so.
+    void deleteConfirmed(const QString &key, const Dependents &dependents = {});
     // Before the current row is left: posts pending changes, or drops a new
     // row into which nothing was typed. False (and failed()) when refused.
     bool leaveRow();

@@ -1,5 +1,7 @@
 #include "DeletePanel.h"
 
+#include "StandingQuery.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -40,18 +42,34 @@ DeletePanel::DeletePanel(const QString &title, const QStringList &question, QWid
     layout->addWidget(text, 1);
     layout->addLayout(buttons);
 
-    connect(m_minus, &QToolButton::clicked, this, &DeletePanel::deleteRequested);
+    connect(m_minus, &QToolButton::clicked, this, [this] {
+        if (!m_key.isEmpty())
+            emit deleteRequested(m_key);
+    });
     connect(m_cancel, &QPushButton::clicked, this, &DeletePanel::cancelled);
     hide();
 }
 
-void DeletePanel::popUp(QWidget *over)
+void DeletePanel::popUp(QWidget *over, const data::StandingQuery &query)
 {
+    m_key = query.currentRow() < 0 ? QString() : query.field(query.keyColumn());
+    m_minus->setEnabled(!m_key.isEmpty());
     QWidget *host = parentWidget();
     const QPoint centre = over && host ? over->mapTo(host, over->rect().center()) : QPoint(width() / 2, height() / 2);
     move(centre - QPoint(width() / 2, height() / 2));
     raise();
     show();
+}
+
+void DeletePanel::setCancelCaption(const QString &caption)
+{
+    m_cancel->setText(caption);
+}
+
+void DeletePanel::dismiss()
+{
+    hide();
+    m_key.clear();
 }
 
 void DeletePanel::paintEvent(QPaintEvent *event)

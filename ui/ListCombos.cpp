@@ -3,6 +3,8 @@
 #include "FieldLink.h"
 #include "StandingQuery.h"
 
+#include <QKeyEvent>
+
 namespace ui {
 
 PickListCombo::PickListCombo(QWidget *parent) : QComboBox(parent)
@@ -67,16 +69,29 @@ void QueryCombo::setQuery(data::StandingQuery *query, const QString &field)
     setModel(query);
     setModelColumn(query->fieldIndex(field));
     setCurrentIndex(-1);
-    connect(this, &QComboBox::activated, this, [this](int index) {
+    connect(this, &QComboBox::activated, this, &QueryCombo::choose);
+}
+
+void QueryCombo::keyPressEvent(QKeyEvent *event)
+{
+    const bool typing = !event->text().isEmpty() && event->text().at(0).isPrint();
+    m_typed = typing;
+    QComboBox::keyPressEvent(event);
+    m_typed = false;
+}
+
+void QueryCombo::choose(int index)
+{
+    if (!m_query || index < 0 || index >= m_query->count())
+        return;
+    int row = index;
+    if (m_typed) {
         const QString chosen = itemText(index);
         const int column = modelColumn();
-        for (int row = 0; row < m_query->count(); ++row) {
-            if (m_query->value(row, column) == chosen) {
-                m_query->moveTo(row);
-                break;
-            }
+        for (row = 0; row < index && m_query->value(row, column) != chosen; ++row) {
         }
-    });
+    }
+    m_query->moveTo(row);
 }
 
 } // namespace ui

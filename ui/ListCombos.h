@@ -37,8 +37,10 @@ private:
 };
 
 // A drop-down list over one column of a standing query (the company names of
-// atc2_all) in that query's current order. Choosing a text moves the query's
-// current row to the first row that holds it.
+// atc2_all) in that query's current order. An entry picked from the list
+// moves the query's current row to that very row, even when another row
+// holds the same text; a name typed on the keyboard moves it to the first
+// row that holds the name.
 class QueryCombo : public QComboBox {
     Q_OBJECT
 public:
@@ -48,8 +50,14 @@ public:
     QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
     void clearChoice() { setCurrentIndex(-1); }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void choose(int index);
+
     data::StandingQuery *m_query = nullptr;
+    bool m_typed = false;
 };
 
 } // namespace ui

@@ -52,6 +52,8 @@ private slots:
     void commandsOnANewDatabase();
     void commandsSwitchViewsAndResetQueries_data();
     void commandsSwitchViewsAndResetQueries();
+    void refusedResetAbandonsTheCommand_data();
+    void refusedResetAbandonsTheCommand();
     void emptySearchResultRefusesUntilCustomersComeBack_data();
     void emptySearchResultRefusesUntilCustomersComeBack();
     void menusAndNavigationCanBeDisabled();
@@ -309,6 +311,36 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries()
     QCOMPARE(viewAtReset.first(), showsBeforeReset ? view : QStringLiteral("Frame_lianxiren1"));
     if (query == QStringLiteral("atc1_all") || query == QStringLiteral("atc2_all"))
         QCOMPARE(q.count(), 1);
+}
+
+void TestMainWindow::refusedResetAbandonsTheCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("table"); // made unreadable, so that its reset is refused
+
+    QTest::newRow("公 司") << "公 司" << "atc2";
+    QTest::newRow("活 动") << "活 动" << "vtv1";
+    QTest::newRow("refresh employees") << "员工/刷新" << "utm1";
+    QTest::newRow("search companies") << "搜索/公司信息" << "atc2";
+}
+
+// Where a reset is refused, the error is shown and the command stops there:
+// the view on show stays and no search window opens.
+void TestMainWindow::refusedResetAbandonsTheCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, table);
+
+    addCustomers({"张三"});
+    m_install->execMain("insert into atc2 (c1) values ('东方公司')");
+    data().atc2_all().reset();
+    main().showView(frame(QStringLiteral("Frame_lianxiren1")));
+    m_install->execMain(QStringLiteral("alter table %1 rename to gone").arg(table));
+
+    QCOMPARE(run(command), QString());
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Error);
+    QCOMPARE(currentView(), QStringLiteral("Frame_lianxiren1"));
 }
 
 void TestMainWindow::emptySearchResultRefusesUntilCustomersComeBack_data()

@@ -51,6 +51,8 @@ private slots:
     void refusedMemoDeleteKeepsTheCompany();
     void deletingAMemo_data();
     void deletingAMemo();
+    void panelsHoldTheirRows_data();
+    void panelsHoldTheirRows();
     void refreshListsAllCompaniesAgain();
     void creditEnquiryOpensTheCreditPage();
     void wheelStepsOnlyTheCompanyList();
@@ -273,12 +275,12 @@ void TestCompanyView::detailsFollowTheCurrentCompany()
     QVERIFY(description->isReadOnly());
     QCOMPARE(stars->stars(), 3);
 
-    // 乙's rating "9" is no rating: 甲's stars stay.
+    // 乙's rating "9" is no rating: no star, never 甲's three.
     selectCompany(Yi);
     QCOMPARE(shown("公司名称"), QStringLiteral("乙公司"));
     QCOMPARE(shown("传    真:"), QStringLiteral("0- 转 "));
     QCOMPARE(description->toPlainText(), QStringLiteral("乙的描述"));
-    QCOMPARE(stars->stars(), 3);
+    QCOMPARE(stars->stars(), 0);
 
     selectCompany(Bing);
     QCOMPARE(shown("编号"), QStringLiteral("3"));
@@ -376,6 +378,7 @@ void TestCompanyView::deletingACompany()
     QCOMPARE(m_install->columnMain("select j4 from vtv3 order by jid"), memos);
     QCOMPARE(m_install->columnMain("select a14 from atc1 order by aid"), (QStringList{"1", "3", "1", ""}));
     QCOMPARE(data().atc2_all().count(), companies.size());
+    QCOMPARE(data().vtv3_all().count(), memos.size()); // no deleted memo stays on screen
     QCOMPARE(MessageBox::shown().isEmpty() ? QString() : MessageBox::lastText(), message);
     QVERIFY(!confirm->isVisible());
     QVERIFY(navigationEnabled());
@@ -457,6 +460,47 @@ void TestCompanyView::deletingAMemo()
     QVERIFY(navigationEnabled());
     QVERIFY(pages()->isEnabled());
     QCOMPARE(companyNames().size(), 3);
+}
+
+void TestCompanyView::panelsHoldTheirRows_data()
+{
+    QTest::addColumn<QString>("panelName");
+    QTest::addColumn<QString>("query");
+    QTest::newRow("company") << "companyDeletePanel" << "atc2_all";
+    QTest::newRow("memo") << "memoDeletePanel" << "vtv3_all";
+}
+
+// While a panel is up the wheel over the company list moves nothing; should
+// the row asked about stop being current by any other path, the minus button
+// deletes nothing, says why and leaves the panel up.
+void TestCompanyView::panelsHoldTheirRows()
+{
+    QFETCH(QString, panelName);
+    QFETCH(QString, query);
+
+    addCompanies();
+    selectCompany(Jia);
+    const bool memo = panelName == "memoDeletePanel";
+    if (memo)
+        openPage("备忘");
+    testing::click(memo ? pages()->currentWidget() : static_cast<QWidget *>(view()), memo ? "删除" : "删 除");
+    ui::DeletePanel *confirm = panel(panelName);
+    QVERIFY(confirm->isVisible());
+
+    wheel(grid("DBGrid1"), -120);
+    wheel(grid("DBGrid1"), 120);
+    QCOMPARE(data().atc2_all().currentRow(), int(Jia));
+
+    data::StandingQuery &rows = data().query(query);
+    rows.moveTo(rows.currentRow() == 0 ? 1 : 0);
+    testing::click(confirm, "删除");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().last().kind, MessageBox::Kind::Error);
+    QCOMPARE(companyNames().size(), 3);
+    QCOMPARE(m_install->countMain("vtv3"), 4);
+    QVERIFY(confirm->isVisible());
+    testing::click(confirm, "取 消");
+    QVERIFY(navigationEnabled());
 }
 
 // After a search narrowed the list, 刷 新 lists every company again.

@@ -52,8 +52,8 @@ private slots:
     void refusedInsertKeepsTheWindowOpen();
     void keyFiltersAndLimits_data();
     void keyFiltersAndLimits();
-    void sameNamedCompaniesFollowTheCurrentOrder_data();
-    void sameNamedCompaniesFollowTheCurrentOrder();
+    void sameNamedCompaniesTieThePickedOne_data();
+    void sameNamedCompaniesTieThePickedOne();
     void showingResetsEverything();
     void aSearchInForceListsOnlyMatchingNewCustomers_data();
     void aSearchInForceListsOnlyMatchingNewCustomers();
@@ -325,20 +325,23 @@ void TestNewCustomer::keyFiltersAndLimits()
     });
 }
 
-void TestNewCustomer::sameNamedCompaniesFollowTheCurrentOrder_data()
+void TestNewCustomer::sameNamedCompaniesTieThePickedOne_data()
 {
     QTest::addColumn<QString>("companies"); // the statement atc2_all holds; empty: its standing text
+    QTest::addColumn<bool>("last");         // the last entry of the name is picked, else the first
     QTest::addColumn<QString>("key");
     // cid 3 同名, 4 其他, 5 同名
-    QTest::newRow("standing order, newest first") << "" << "5";
-    QTest::newRow("a statement in key order") << "select * from atc2 order by cid" << "3";
+    QTest::newRow("standing order, first entry") << "" << false << "5";
+    QTest::newRow("standing order, last entry") << "" << true << "3";
+    QTest::newRow("key order, first entry") << "select * from atc2 order by cid" << false << "3";
+    QTest::newRow("key order, last entry") << "select * from atc2 order by cid" << true << "5";
 }
 
-// The company is the first row of atc2_all with the picked name, whichever
-// entry of that name was picked.
-void TestNewCustomer::sameNamedCompaniesFollowTheCurrentOrder()
+// Two companies share a name: the customer is tied to the very entry picked.
+void TestNewCustomer::sameNamedCompaniesTieThePickedOne()
 {
     QFETCH(QString, companies);
+    QFETCH(bool, last);
     QFETCH(QString, key);
     m_install->execMain("insert into atc2 (c1) values ('同名'), ('其他'), ('同名')");
     if (companies.isEmpty())
@@ -355,7 +358,7 @@ void TestNewCustomer::sameNamedCompaniesFollowTheCurrentOrder()
             expected << data().atc2_all().value(row, data().atc2_all().fieldIndex("c1"));
         QCOMPARE(shown, expected);
         fillRequired("钱七", "5550102", QString());
-        forms::pickRow(list, shown.lastIndexOf("同名"));
+        forms::pickRow(list, last ? shown.lastIndexOf("同名") : shown.indexOf("同名"));
         QCOMPARE(list->currentText(), QStringLiteral("同名"));
         QCOMPARE(window()->companyKey(), key);
         testing::click(window(), "确定");

@@ -27,6 +27,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 using testing::CustomerViews;
 using Tab = TFrame_lianxiren::Tab;
@@ -67,6 +68,7 @@ private slots:
     void activityFilter();
     void deletingMemos();
     void refusedMemoDeleteKeepsThePanel();
+    void memoPanelHoldsItsMemo();
 
 private:
     TFrame_lianxiren &view() const { return m_views->detail(); }
@@ -407,6 +409,40 @@ void TestCustomerDetail::refusedMemoDeleteKeepsThePanel()
     QCOMPARE(db.countMain("vtv3"), 5);
     testing::click(panel(), "取消");
     checkBrowsing(true);
+}
+
+// While the panel is up the wheel over the memo grid moves nothing; should
+// the current memo change by another path, the minus button deletes nothing.
+void TestCustomerDetail::memoPanelHoldsItsMemo()
+{
+    testing::TempInstall &db = m_views->install();
+    data::StandingQuery &memos = m_views->data().vtv3_all();
+    m_views->openCustomer("张三");
+    view().showTab(Tab::Memos);
+    const QString asked = memos.field("j4");
+
+    testing::click(pages()->currentWidget(), "删除");
+    ui::DbGrid *grid = pages()->memoGrid();
+    const QPointF at = grid->viewport()->rect().center();
+    QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid->viewport(), &wheel);
+    QCOMPARE(memos.field("j4"), asked);
+
+    memos.next();
+    testing::click(panel(), "删除");
+    QCOMPARE(ui::MessageBox::shown().size(), 1);
+    QCOMPARE(ui::MessageBox::shown().first().kind, ui::MessageBox::Kind::Error);
+    QCOMPARE(db.countMain("vtv3"), 5);
+    checkBrowsing(false);
+    testing::click(panel(), "取消");
+
+    memos.prior();
+    testing::click(pages()->currentWidget(), "删除");
+    testing::click(panel(), "删除");
+    checkBrowsing(true);
+    QCOMPARE(db.countMain("vtv3"), 4);
+    QVERIFY(!db.columnMain("select j4 from vtv3").contains(asked));
 }
 
 QTEST_MAIN(TestCustomerDetail)

@@ -38,6 +38,7 @@ private slots:
     void eachFieldSearchesItsColumn();
     void mobileDigitsStillRequireTheOtherConditions();
     void companyChoiceMatchesSubstringAndLeavesCompanyRow();
+    void companyListFollowsEveryChange();
     void salutation_data();
     void salutation();
     void typedTextIsLiteral_data();
@@ -219,6 +220,28 @@ void TestFindLianxiren::mobileDigitsStillRequireTheOtherConditions()
 
 // The company list offers the names of atc2_all in its order; a choice finds
 // every company name that contains it and does not move atc2_all.
+// The company drop-down offers the companies atc2_all holds after any
+// change, not only after a reload: a deleted company is gone at once.
+void TestFindLianxiren::companyListFollowsEveryChange()
+{
+    auto names = [this] {
+        auto *box = field<QComboBox>("公  司");
+        QStringList texts;
+        for (int i = 0; box && i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    QCOMPARE(names(), (QStringList{"other", "xABCy", "ABC"}));
+    data::StandingQuery &companies = data().atc2_all();
+    companies.moveTo(1);
+    companies.deleteCurrent();
+    QCOMPARE(names(), (QStringList{"other", "ABC"}));
+    companies.edit();
+    companies.setField("c1", "renamed");
+    companies.post();
+    QCOMPARE(names(), (QStringList{"other", "renamed"}));
+}
+
 void TestFindLianxiren::companyChoiceMatchesSubstringAndLeavesCompanyRow()
 {
     addCustomer("甲", {{"a18", "ABC"}});

@@ -24,7 +24,8 @@ private slots:
     void navigatorFollowsTheQuery();
     void navigatorDeleteAsksUnlessTold();
     void boundFieldsWriteTheCurrentRow();
-    void queryComboMovesToTheFirstRowWithTheName();
+    void queryComboMovesToTheRowChosen_data();
+    void queryComboMovesToTheRowChosen();
     void deletePanelOnlyRequests();
 
 private:
@@ -129,19 +130,41 @@ void TestBoundWidgets::boundFieldsWriteTheCurrentRow()
     QCOMPARE(q.state(), StandingQuery::State::Browse); // showing a row is not changing it
 }
 
-void TestBoundWidgets::queryComboMovesToTheFirstRowWithTheName()
+void TestBoundWidgets::queryComboMovesToTheRowChosen_data()
 {
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("cid");
+    // The older 甲公司 picked from the list is that company, not its namesake.
+    QTest::newRow("picked") << false << 2 << "1";
+    // A name typed on the keyboard goes to the first company of that name.
+    QTest::newRow("typed") << true << 0 << "3";
+}
+
+void TestBoundWidgets::queryComboMovesToTheRowChosen()
+{
+    QFETCH(bool, typed);
+    QFETCH(int, row);
+    QFETCH(QString, cid);
+
     StandingQuery &companies = m_data->atc2_all(); // 3 甲, 2 乙, 1 甲 (newest first)
     ui::QueryCombo combo;
     combo.setQuery(&companies, "c1");
     QCOMPARE(combo.count(), 3);
     QCOMPARE(combo.text(), QString());
     companies.moveTo(1);
+    combo.setCurrentIndex(1);
 
-    combo.setCurrentIndex(2); // the older 甲公司
-    emit combo.activated(2);
-    QCOMPARE(companies.currentRow(), 0);
-    QCOMPARE(companies.field("cid"), QStringLiteral("3"));
+    if (typed) {
+        // From 乙公司 the keyboard search finds the older 甲公司 next.
+        QTest::sendKeyEvent(QTest::Click, &combo, Qt::Key_unknown, QStringLiteral("甲"), Qt::NoModifier);
+        QCOMPARE(combo.currentIndex(), 2);
+    } else {
+        combo.setCurrentIndex(2);
+        emit combo.activated(2);
+    }
+    QCOMPARE(companies.currentRow(), row);
+    QCOMPARE(companies.field("cid"), cid);
     QCOMPARE(combo.text(), QStringLiteral("甲公司"));
 
     // A new company shows up in the list once its query is refreshed.
@@ -157,9 +180,12 @@ void TestBoundWidgets::deletePanelOnlyRequests()
     auto *panel = new ui::DeletePanel("删除客户", {"如要删除此客户,和其相关的数据(如备忘、销售活动", "等),也将同时清除。您确定要继续?"}, &host);
     host.show();
     QVERIFY(!panel->isVisible());
-    panel->popUp(&host);
+    StandingQuery &companies = m_data->atc2_all();
+    companies.moveTo(1);
+    panel->popUp(&host, companies);
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->size(), QSize(350, 200));
+    QCOMPARE(panel->key(), QStringLiteral("2"));
 
     QStringList texts;
     for (QLabel *l : panel->findChildren<QLabel *>())
@@ -169,11 +195,20 @@ void TestBoundWidgets::deletePanelOnlyRequests()
 
     QSignalSpy requested(panel, &ui::DeletePanel::deleteRequested);
     QSignalSpy cancelled(panel, &ui::DeletePanel::cancelled);
+    companies.moveTo(0); // the panel keeps the key it asked about
     testing::click(panel, "删除");
     testing::click(panel, "取 消");
     QCOMPARE(requested.size(), 1);
+    QCOMPARE(requested.first().first().toString(), QStringLiteral("2"));
     QCOMPARE(cancelled.size(), 1);
     QVERIFY(ui::MessageBox::shown().isEmpty()); // the minus button is the confirmation
+    QCOMPARE(companies.count(), 3);             // and the view does the deleting
+
+    // With no row to ask about, only 取 消 is offered.
+    companies.filter("select * from atc2 where cid like null");
+    panel->popUp(&host, companies);
+    QVERIFY(!panel->minusButton()->isEnabled());
+    QCOMPARE(panel->key(), QString());
 }
 
 QTEST_MAIN(TestBoundWidgets)
