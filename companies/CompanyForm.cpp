@@ -3,6 +3,7 @@
 #include "DbControls.h"
 #include "ListCombos.h"
 #include "PickListEditor.h"
+#include "TextLimit.h"
 #include "TData_in.h"
 #include "Windows.h"
 
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -114,17 +116,13 @@ void CompanyForm::createFields()
     DBBox1 = named<ui::PickListCombo>(this, "DBBox1");
     RichEdit1 = named<ui::DbMemo>(this, "RichEdit1");
 
-    // Limits both windows share; each window sets those that differ.
-    Edit1->setMaxLength(150);
-    Edit5->setMaxLength(50);
-    Edit3->setMaxLength(190);
-    Edit4->setMaxLength(10);
-    Edit6->setMaxLength(75);
-    Edit7->setMaxLength(5);
-    Edit10->setMaxLength(15);
-    Edit8->setMaxLength(5);
-    Edit11->setMaxLength(15);
-    Edit13->setMaxLength(8);
+    // Limits both windows share; each window sets those that differ. The
+    // others (English name and products, the description of a new company)
+    // take any length.
+    const std::pair<QLineEdit *, int> limits[] = {{Edit1, 150}, {Edit5, 50}, {Edit3, 190}, {Edit4, 10}, {Edit6, 75},
+                                                  {Edit7, 5},   {Edit10, 15}, {Edit8, 5},   {Edit11, 15}, {Edit13, 8}};
+    for (const auto &[edit, characters] : limits)
+        ui::limitText(edit, characters);
 
     for (QWidget *w : std::initializer_list<QWidget *>{Edit1, Edit5, Edit2, Edit3, Edit4, Edit6, Edit9, DBBox2, DBBox3,
                                                        DBBox1})

@@ -6,6 +6,7 @@
 #include "FieldLink.h"
 #include "ListCombos.h"
 #include "TData_in.h"
+#include "TextLimit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,8 +32,8 @@ void Tedit_gongsi::createLayout()
     QPalette fixed = m_form->Edit1->palette();
     fixed.setColor(QPalette::Base, fixed.color(QPalette::Window));
     m_form->Edit1->setPalette(fixed);
-    m_form->Edit2->setMaxLength(150);
-    m_form->RichEdit1->setMaxLength(200);
+    ui::limitText(m_form->Edit2, 150);
+    ui::limitText(m_form->RichEdit1, 200);
 
     auto *rating = new QWidget(this);
     auto *ratingLayout = new QHBoxLayout(rating);

@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "SearchText.h"
 #include "TData_in.h"
+#include "TextLimit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,14 +27,14 @@ using ui::separator;
 using Mode = ui::KeyFilter::Mode;
 
 const char *const kPhoneHint = "区号   电话号码   分机号";
-constexpr int kNoLimit = 32767;
 
-// A line edit named like its counterpart in the new-company window, with the same key filter.
-QLineEdit *textBox(const char *name, int maxLength, int width, Mode mode, QWidget *parent, const QString &extra = {})
+// A line edit named like its counterpart in the new-company window, with the
+// same key filter, taking at most `characters` characters (ui::kNoLimit: any length).
+QLineEdit *textBox(const char *name, int characters, int width, Mode mode, QWidget *parent, const QString &extra = {})
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(maxLength);
+    ui::limitText(edit, characters);
     edit->setFixedWidth(width);
     ui::KeyFilter::install(edit, mode, extra);
     return edit;
@@ -93,7 +94,7 @@ QGroupBox *Tfind_gongsi::createSearchGroup()
     Edit8 = textBox("Edit8", 5, 50, Mode::Digits, box);
     Edit11 = textBox("Edit11", 15, 120, Mode::Digits, box);
     Edit13 = textBox("Edit13", 8, 70, Mode::Digits, box);
-    Edit9 = textBox("Edit9", kNoLimit, 150, Mode::NoSpace, box);
+    Edit9 = textBox("Edit9", ui::kNoLimit, 150, Mode::NoSpace, box);
     DBBox2 = pickList("DBBox2", box);
     DBBox3 = pickList("DBBox3", box);
     DBBox1 = pickList("DBBox1", box);

@@ -6,6 +6,7 @@
 #include "ListCombos.h"
 #include "MessageBox.h"
 #include "TData_in.h"
+#include "TextLimit.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -46,6 +47,7 @@ void Tnew_gongsi::createLayout()
 
     Edit12 = new QLineEdit(this);
     Edit12->setObjectName(QStringLiteral("Edit12"));
+    ui::limitText(Edit12, ui::kNoLimit);
     Edit12->hide();
 
     auto *ratingBox = new QGroupBox(QStringLiteral("评级"), this);

@@ -3,6 +3,7 @@
 #include "CustomerDetailCompany.h"
 #include "DbGrid.h"
 #include "TData_in.h"
+#include "TextLimit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -114,6 +115,7 @@ QWidget *CustomerDetailPages::createActivities()
     m_activityType->setAccessibleName(QStringLiteral("活动类型"));
     m_activityType->setEditable(true); // text may be typed; only the four items filter
     m_activityType->setInsertPolicy(QComboBox::NoInsert);
+    ui::limitText(m_activityType->lineEdit(), ui::kNoLimit);
     m_activityType->setCompleter(nullptr); // a typed 沟 stays 沟
     m_activityType->addItems({QStringLiteral("全部"), QStringLiteral("沟通"), QStringLiteral("拜访"), QStringLiteral("计划")});
     m_activityType->setCurrentIndex(0);

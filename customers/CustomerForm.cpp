@@ -5,6 +5,7 @@
 #include "DbNavigator.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
+#include "TextLimit.h"
 
 #include <QButtonGroup>
 #include <QDialog>
@@ -106,7 +107,7 @@ ui::DbEdit *Builder::lineEdit(const char *column, int width, const QString &name
     Q_ASSERT(typed != std::end(kTypedColumns));
     auto *edit = new ui::DbEdit(sheet);
     edit->setObjectName(QLatin1String(column));
-    edit->setMaxLength(isNew() ? typed->newLimit : typed->editLimit);
+    ui::limitText(edit, isNew() ? typed->newLimit : typed->editLimit);
     ui::KeyFilter::install(edit, typed->mode);
     if (width > 0)
         edit->setFixedWidth(width);
@@ -304,21 +305,13 @@ QWidget *Builder::descriptionGroup()
     ui.description = new ui::DbMemo(sheet);
     ui.description->setObjectName(QStringLiteral("a17"));
     ui.description->setAccessibleName(QStringLiteral("描述"));
-    ui.description->setMaxLength(kDescriptionLimit);
+    ui::limitText(ui.description, kDescriptionLimit);
     ui.description->setMinimumHeight(36);
     ui::KeyFilter::install(ui.description, Mode::NoSpace);
     if (isNew()) {
         QPalette cream = ui.description->palette();
         cream.setColor(QPalette::Base, kCream);
         ui.description->setPalette(cream);
-        // Unbound, the memo keeps its own limit.
-        QObject::connect(ui.description, &QPlainTextEdit::textChanged, ui.description, [memo = ui.description] {
-            const QString text = memo->toPlainText();
-            if (text.size() <= kDescriptionLimit)
-                return;
-            memo->setPlainText(text.left(kDescriptionLimit));
-            memo->moveCursor(QTextCursor::End);
-        });
     }
     box->addWidget(ui.description);
     return group;

@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "SearchText.h"
 #include "TData_in.h"
+#include "TextLimit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,11 +27,11 @@ using ui::separator;
 
 const char *const kPhoneHint = "区号   电话号码   分机号";
 
-// A line edit that takes at most maxLength characters; phone boxes take digits only.
-QLineEdit *textBox(int maxLength, int width, bool digits, QWidget *parent)
+// A line edit that takes at most `characters` characters; phone boxes take digits only.
+QLineEdit *textBox(int characters, int width, bool digits, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
-    edit->setMaxLength(maxLength);
+    ui::limitText(edit, characters);
     edit->setFixedWidth(width);
     if (digits)
         ui::KeyFilter::install(edit, ui::KeyFilter::Mode::Digits);
@@ -63,6 +64,7 @@ QGroupBox *Tfind_lianxiren::createBasicGroup()
     ComboBox1 = new QComboBox(box);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ui::limitText(ComboBox1->lineEdit(), ui::kNoLimit);
     ComboBox1->addItems({QStringLiteral("先生"), QStringLiteral("女士")});
     ComboBox1->setAccessibleName(QStringLiteral("称谓"));
     ComboBox1->setFixedWidth(70);

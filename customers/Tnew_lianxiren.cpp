@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "PickListEditor.h"
 #include "TData_in.h"
+#include "TextLimit.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -50,6 +51,7 @@ void Tnew_lianxiren::createHiddenFields()
 {
     m_rating = new QLineEdit(this);
     m_rating->setObjectName(QStringLiteral("rating"));
+    ui::limitText(m_rating, ui::kNoLimit);
     m_rating->hide();
     m_companyKey = new ui::DbEdit(this);
     m_companyKey->setObjectName(QStringLiteral("companyKey"));

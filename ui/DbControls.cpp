@@ -1,8 +1,14 @@
 #include "DbControls.h"
 
 #include "FieldLink.h"
+#include "TextLimit.h"
 
 namespace ui {
+
+DbEdit::DbEdit(QWidget *parent) : QLineEdit(parent)
+{
+    limitText(this, kNoLimit);
+}
 
 void DbEdit::bind(data::StandingQuery *query, const QString &field)
 {
@@ -24,19 +30,16 @@ void DbMemo::bind(data::StandingQuery *query, const QString &field)
         }
         setReadOnly(!hasRow);
     });
+    // The limit, when there is one, has cut the text before it is written.
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_showing)
-            return;
-        QString text = toPlainText();
-        if (m_maxLength > 0 && text.size() > m_maxLength) {
-            text.truncate(m_maxLength);
-            m_showing = true;
-            setPlainText(text);
-            moveCursor(QTextCursor::End);
-            m_showing = false;
-        }
-        m_link->write(text);
+        if (!m_showing)
+            m_link->write(toPlainText());
     });
+}
+
+void DbMemo::setMaxLength(int characters)
+{
+    limitText(this, characters);
 }
 
 void DbLabel::bind(data::StandingQuery *query, const QString &field)
@@ -48,6 +51,7 @@ DbComboBox::DbComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    limitText(lineEdit(), kNoLimit);
 }
 
 void DbComboBox::bind(data::StandingQuery *query, const QString &field)

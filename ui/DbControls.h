@@ -18,7 +18,8 @@ class FieldLink;
 class DbEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit DbEdit(QWidget *parent = nullptr) : QLineEdit(parent) {}
+    // Takes text of any length unless given a limit with ui::limitText().
+    explicit DbEdit(QWidget *parent = nullptr);
     void bind(data::StandingQuery *query, const QString &field);
     FieldLink *link() const { return m_link; }
 
@@ -31,11 +32,11 @@ class DbMemo : public QPlainTextEdit {
 public:
     explicit DbMemo(QWidget *parent = nullptr) : QPlainTextEdit(parent) {}
     void bind(data::StandingQuery *query, const QString &field);
-    void setMaxLength(int characters) { m_maxLength = characters; }
+    // The most characters the memo takes (ui::limitText()); kNoLimit: any length.
+    void setMaxLength(int characters);
 
 private:
     FieldLink *m_link = nullptr;
-    int m_maxLength = 0;
     bool m_showing = false;
 };
 

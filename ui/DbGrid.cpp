@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "StandingQuery.h"
+#include "TextLimit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -238,8 +239,10 @@ void DbGrid::editorOpened(QWidget *editor)
         guarded(this, [this] { m_query->edit(); });
     // Each keystroke goes to the edit buffer, so that the row counts as changed
     // (and the navigator offers to post it) while the user is still typing.
-    if (auto *line = qobject_cast<QLineEdit *>(editor))
+    if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        limitText(line, kNoLimit); // a cell takes text of any length
         connect(line, &QLineEdit::textEdited, this, [this, line] { commitData(line); });
+    }
 }
 
 void DbGrid::flushEditor()
