@@ -3,8 +3,10 @@
 #include "DbError.h"
 #include "Statement.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace data {
 
@@ -28,7 +30,10 @@ QByteArray quotedKey(const QByteArray &key)
 
 Connection Connection::open(const QString &path, const QByteArray &key)
 {
-    return openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+    Connection c = openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+    // A file another user owns keeps its mode: its owner decides.
+    keepPrivate(path);
+    return c;
 }
 
 Connection Connection::create(const QString &path, const QByteArray &key)
@@ -93,6 +98,17 @@ void Connection::execute(const QString &sql, const Params &params)
     Statement statement(*this, sql);
     statement.bindAll(params);
     statement.run();
+}
+
+bool keepPrivate(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        return false;
+    const mode_t mode = info.st_mode & 07777;
+    const mode_t narrowed = mode & ~mode_t(S_IRWXG | S_IRWXO);
+    return narrowed == mode || ::chmod(native.constData(), narrowed) == 0;
 }
 
 qint64 Connection::lastInsertId() const

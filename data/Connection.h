@@ -20,6 +20,9 @@ public:
     // Opens an existing file. Never creates one: a missing file is an error.
     // Throws DbError with the engine's text on a missing file, a wrong key,
     // a plain (unencrypted) file or an engine that is not the encrypting one.
+    // The file is made private (keepPrivate()) where it is not yet, so that
+    // the journals the engine makes beside it, which take the file's mode,
+    // are private too.
     static Connection open(const QString &path, const QByteArray &key);
     // Creates a new encrypted file; fails if the file already exists.
     static Connection create(const QString &path, const QByteArray &key);
@@ -47,6 +50,11 @@ private:
     sqlite3 *m_db = nullptr;
     QString m_path;
 };
+
+// Takes every right of other users (group and others) off a file or folder;
+// the owner's rights stay as they are, so a mode is never made wider. False
+// when the mode cannot be read or changed.
+bool keepPrivate(const QString &path);
 
 // How long a statement waits for a lock held by another process before it
 // reports "database is locked".

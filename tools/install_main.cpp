@@ -7,9 +7,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+#include <sys/stat.h>
 
 int main(int argc, char *argv[])
 {
+    // The installation is for this user alone.
+    ::umask(077);
     QCoreApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 2) {

@@ -10,9 +10,13 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +31,20 @@ QStringList columnsOf(const testing::TempInstall &install, const QString &table,
     return values;
 }
 
+// The permission bits of a file or folder; -1 when it is not there.
+int modeOf(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return -1;
+    return int(info.st_mode & 07777);
+}
+
+void setMode(const QString &path, int mode)
+{
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+}
+
 } // namespace
 
 class TestDatabase : public QObject {
@@ -39,6 +57,8 @@ private slots:
     void openingFails_data();
     void openingFails();
     void aLockHeldElsewhereIsWaitedForThenReported();
+    void filesAreForTheUserAlone_data();
+    void filesAreForTheUserAlone();
 };
 
 void TestDatabase::freshInstallationHasEveryTable()
@@ -172,6 +192,61 @@ void TestDatabase::aLockHeldElsewhereIsWaitedForThenReported()
     data.atc1_all().reset();
     QCOMPARE(data.atc1_all().count(), 2);
     QCOMPARE(install.columnMain("pragma integrity_check"), QStringList{"ok"});
+}
+
+void TestDatabase::filesAreForTheUserAlone_data()
+{
+    QTest::addColumn<int>("folderBefore"); // 0: a fresh installation
+    QTest::addColumn<int>("fileBefore");
+    QTest::addColumn<bool>("installAgain"); // else the program just opens the files
+    QTest::addColumn<int>("folderAfter");
+    QTest::addColumn<int>("fileAfter");
+
+    QTest::newRow("fresh installation") << 0 << 0 << false << 0700 << 0600;
+    QTest::newRow("installed again over open modes") << 0755 << 0644 << true << 0700 << 0600;
+    QTest::newRow("installed again over group rights") << 0750 << 0640 << true << 0700 << 0600;
+    QTest::newRow("opened by the program") << 0755 << 0644 << false << 0755 << 0600;
+    QTest::newRow("stricter modes are kept") << 0700 << 0400 << true << 0700 << 0400;
+}
+
+// Under the usual umask the data folder is 0700 and both files and the
+// journal the engine writes beside them 0600; rights other users had are
+// taken away, and a mode the user made stricter is kept.
+void TestDatabase::filesAreForTheUserAlone()
+{
+    QFETCH(int, folderBefore);
+    QFETCH(int, fileBefore);
+    QFETCH(bool, installAgain);
+    QFETCH(int, folderAfter);
+    QFETCH(int, fileAfter);
+    const mode_t umask = ::umask(022);
+    auto restore = qScopeGuard([umask] { ::umask(umask); });
+
+    QTemporaryDir work;
+    const QDir dir(work.path());
+    const QString folder = dir.filePath("Data");
+    const QStringList files{dir.filePath(data::kMainFile.relativePath), dir.filePath(data::kLookupFile.relativePath)};
+    data::createFreshInstallation(dir);
+    if (folderBefore) {
+        setMode(folder, folderBefore);
+        for (const QString &file : files)
+            setMode(file, fileBefore);
+        if (installAgain)
+            QCOMPARE(data::createFreshInstallation(dir).keptExisting, files);
+    }
+    QCOMPARE(modeOf(folder), folderAfter);
+
+    TData_in program(dir);
+    for (const QString &file : files)
+        QCOMPARE(modeOf(file), fileAfter);
+    if (!(fileAfter & S_IWUSR) && ::geteuid() != 0)
+        return; // the owner cannot write a read-only file either
+    data::Transaction write(program.Con_data());
+    program.Con_data().execute("insert into vtv3 (j4) values ('in the journal')");
+    QCOMPARE(modeOf(files[0] + "-journal"), fileAfter);
+    write.commit();
+    QCOMPARE(modeOf(files[0] + "-journal"), -1);
+    QCOMPARE(modeOf(folder), folderAfter);
 }
 
 QTEST_MAIN(TestDatabase)
