@@ -4,14 +4,10 @@
 
 namespace data {
 
-QString quoted(const QString &text)
-{
-    QString q = text;
-    q.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + q + u'\'';
-}
+namespace {
 
-QString likeContains(const QString &text)
+// '%text%' for "like ... escape '\'": the text's own "%", "_" and "\" match themselves.
+QString likePattern(const QString &text)
 {
     QString escaped;
     escaped.reserve(text.size() + 8);
@@ -20,7 +16,26 @@ QString likeContains(const QString &text)
             escaped += u'\\';
         escaped += ch;
     }
-    return quoted(u'%' + escaped + u'%') + QStringLiteral(" escape '\\'");
+    return u'%' + escaped + u'%';
+}
+
+} // namespace
+
+QString quoted(const QString &text)
+{
+    if (text.contains(QChar(0)))
+        return QStringLiteral("cast(x'%1' as text)").arg(QString::fromLatin1(text.toUtf8().toHex()));
+    QString q = text;
+    q.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + q + u'\'';
+}
+
+QString containsCondition(const QString &column, const QString &text)
+{
+    const QString pattern = likePattern(text);
+    if (!text.contains(QChar(0)) && pattern.toUtf8().size() <= kLikePatternLimit)
+        return column + QStringLiteral(" like ") + quoted(pattern) + QStringLiteral(" escape '\\'");
+    return QStringLiteral("instr(lower(%1), lower(%2)) > 0").arg(column, quoted(text));
 }
 
 QString searchStatement(const QString &table, const std::vector<std::pair<QString, QString>> &conditions,
@@ -28,7 +43,7 @@ QString searchStatement(const QString &table, const std::vector<std::pair<QStrin
 {
     QStringList parts;
     for (const auto &[column, text] : conditions)
-        parts << column + QStringLiteral(" like ") + likeContains(text);
+        parts << containsCondition(column, text);
     QString sql = QStringLiteral("select * from ") + table;
     if (!parts.isEmpty())
         sql += QStringLiteral(" where ") + parts.join(QStringLiteral(" and "));

@@ -11,17 +11,29 @@ struct TableDef;
 
 // Small pure functions that build the SQL texts of the program. User text
 // never becomes SQL syntax: it is either a bound parameter or goes through
-// quoted() / likeContains().
+// quoted() / containsCondition().
 
-// 'text' with every quote doubled.
+// 'text' with every quote doubled. A text that holds a NUL character, which
+// would end the statement there, is given as its UTF-8 bytes instead:
+// cast(x'...' as text).
 QString quoted(const QString &text);
-// A substring pattern: '%text%' escape '\', where a quote, "%", "_" and the
-// escape character typed by the user match themselves.
-QString likeContains(const QString &text);
+// The condition that column contains text, in the way "like" compares: the
+// letters A-Z and a-z match either case, every other character only itself.
+// "column like '%text%' escape '\'" where that pattern can say it (a quote,
+// "%", "_" and the escape character typed by the user match themselves); a text
+// with a NUL character (where the engine's patterns end) or one whose pattern
+// would pass the engine's length limit for patterns is tested with
+// "instr(lower(column), lower(text)) > 0", which gives the same rows.
+QString containsCondition(const QString &column, const QString &text);
 // "select * from T where c1 like '%v1%' escape '\' and c2 like ... order by X":
-// every condition is present, empty texts included, in the order given.
+// every condition (containsCondition()) is present, empty texts included, in
+// the order given.
 QString searchStatement(const QString &table, const std::vector<std::pair<QString, QString>> &conditions,
                         const QString &orderBy);
+
+// The longest pattern, in UTF-8 bytes, that the engine takes after "like"
+// (its built-in default).
+inline constexpr qsizetype kLikePatternLimit = 50000;
 
 QString createTable(const TableDef &table);
 QString insertRow(const QString &table, const QStringList &columns);                        // named parameters :column
