@@ -121,10 +121,12 @@ QGroupBox *Ta_about::createVersionGroup()
     int row = 0;
     for (const auto &[caption, value] : lines) {
         auto *name = new QLabel(caption, box);
+        name->setTextFormat(Qt::PlainText);
         QFont bold = name->font();
         bold.setBold(true);
         name->setFont(bold);
         auto *text = new QLabel(value, box);
+        text->setTextFormat(Qt::PlainText);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         name->setBuddy(text);
         grid->addWidget(name, row, 0);

@@ -213,9 +213,12 @@ private:
     int m_number;
 };
 
+// Every text of the guide, its links included, is shown as it is written:
+// none of them is markup.
 QLabel *label(const QString &text, QWidget *parent, const QRect &geometry)
 {
     auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setGeometry(geometry);

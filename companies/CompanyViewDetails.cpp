@@ -1,5 +1,6 @@
 #include "CompanyViewDetails.h"
 
+#include "FormParts.h"
 #include "StandingQuery.h"
 #include "StarRating.h"
 
@@ -15,13 +16,17 @@ constexpr int kHeadingPixels = 18;
 
 // A value is shown in full when there is room and cut off at the right when
 // there is not; the whole text is in its hint.
-QLabel *valueLabel(QWidget *parent)
+QLabel *valueLabel(QWidget *parent, const QString &description = {})
 {
-    auto *label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QLabel *label = ui::valueLabel(parent, description);
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return label;
+}
+
+// A hint shows markup as rich text; a value's hint shows the value as it is.
+QString plainHint(const QString &value)
+{
+    return value.isEmpty() ? QString() : Qt::convertFromPlainText(value, Qt::WhiteSpacePre);
 }
 
 // Keeps a widget's texts and pictures following the current row of a query:
@@ -45,8 +50,7 @@ CompanyViewDetails::CompanyViewDetails(QWidget *parent) : QGroupBox(QStringLiter
     lines->setColumnStretch(4, 1);
     lines->setColumnMinimumWidth(2, 12); // between the two halves
 
-    QLabel *heading = addValue({column("c1")});
-    heading->setAccessibleName(QStringLiteral("公司名称"));
+    QLabel *heading = addValue({column("c1")}, QStringLiteral("公司名称"));
     QFont large = heading->font();
     large.setPixelSize(kHeadingPixels);
     large.setBold(true);
@@ -82,9 +86,9 @@ CompanyViewDetails::CompanyViewDetails(QWidget *parent) : QGroupBox(QStringLiter
     layout->addLayout(boxes);
 }
 
-QLabel *CompanyViewDetails::addValue(std::vector<Piece> pieces)
+QLabel *CompanyViewDetails::addValue(std::vector<Piece> pieces, const QString &description)
 {
-    QLabel *value = valueLabel(this);
+    QLabel *value = valueLabel(this, description);
     m_lines.push_back({value, std::move(pieces)});
     return value;
 }
@@ -92,19 +96,17 @@ QLabel *CompanyViewDetails::addValue(std::vector<Piece> pieces)
 void CompanyViewDetails::addLine(QGridLayout *grid, int row, int column, const QString &caption,
                                  std::vector<Piece> pieces)
 {
-    auto *label = new QLabel(caption, this);
     QLabel *value = addValue(std::move(pieces));
-    label->setBuddy(value);
-    grid->addWidget(label, row, column);
+    grid->addWidget(ui::caption(caption, value, this), row, column);
     grid->addWidget(value, row, column + 1);
 }
 
 QWidget *CompanyViewDetails::createNumberBox()
 {
     auto *box = new QGroupBox(QStringLiteral("编号"), this);
+    box->setAccessibleName(box->title()); // inside another group, a box would be read by that one's title
     QLabel *number = addValue({column("cid")});
-    number->setParent(box);
-    number->setAccessibleName(QStringLiteral("编号"));
+    number->setParent(box); // the box's title is its label
     number->setAlignment(Qt::AlignCenter);
     number->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     QFont bold = number->font();
@@ -119,8 +121,8 @@ QWidget *CompanyViewDetails::createNumberBox()
 QWidget *CompanyViewDetails::createRatingBox()
 {
     auto *box = new QGroupBox(QStringLiteral("级别"), this);
-    m_rating = new ui::StarRating(box);
-    m_rating->setAccessibleName(QStringLiteral("级别"));
+    box->setAccessibleName(box->title()); // inside another group, a box would be read by that one's title
+    m_rating = new ui::StarRating(box); // the box's title is its label
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(8, 2, 8, 6);
     layout->addWidget(m_rating, 0, Qt::AlignCenter);
@@ -140,7 +142,7 @@ void CompanyViewDetails::showCompany()
         for (const Piece &piece : line.pieces)
             shown += piece.column.isEmpty() ? piece.text : m_companies->field(piece.column);
         line.value->setText(shown);
-        line.value->setToolTip(shown);
+        line.value->setToolTip(plainHint(shown));
     }
 }
 

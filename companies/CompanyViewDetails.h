@@ -39,7 +39,7 @@ private:
         std::vector<Piece> pieces;
     };
 
-    QLabel *addValue(std::vector<Piece> pieces);
+    QLabel *addValue(std::vector<Piece> pieces, const QString &description = {});
     void addLine(QGridLayout *grid, int row, int column, const QString &caption, std::vector<Piece> pieces);
     QWidget *createNumberBox();
     QWidget *createRatingBox();

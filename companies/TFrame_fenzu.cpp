@@ -279,7 +279,7 @@ bool TFrame_fenzu::hasCompanies()
 
 // Whenever the list shows the current company anew, the description comes to
 // the front, so that the memo and customer pages are loaded again when they
-// are next opened. A rating other than "1" to "5" leaves the stars as they are.
+// are next opened. A rating other than "1" to "5" shows no star.
 void TFrame_fenzu::showCurrentCompany()
 {
     showDescriptionPage();

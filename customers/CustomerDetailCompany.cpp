@@ -1,6 +1,7 @@
 #include "CustomerDetailCompany.h"
 
 #include "FieldLink.h"
+#include "FormParts.h"
 #include "StandingQuery.h"
 
 #include <QFormLayout>
@@ -13,12 +14,14 @@
 namespace {
 
 // A label showing several fields of the current row joined by fixed
-// separators ("-", " 转 ", ","), which show even when a part is empty.
+// separators ("-", " 转 ", ","), which show even when a part is empty. The
+// fields show as they are stored, never as markup.
 class JoinedLabel : public QLabel {
 public:
     JoinedLabel(QWidget *parent, const QStringList &fields, const QStringList &separators)
         : QLabel(parent), m_fields(fields), m_separators(separators), m_parts(fields.size())
     {
+        setTextFormat(Qt::PlainText);
         setTextInteractionFlags(Qt::TextSelectableByMouse);
         showParts();
     }
@@ -88,10 +91,7 @@ QWidget *CustomerDetailCompany::createDetails()
     for (const Row &row : rows) {
         const QString caption = QString::fromUtf8(row.caption);
         auto *value = new JoinedLabel(group, row.fields, row.separators);
-        value->setAccessibleName(caption);
-        auto *label = new QLabel(caption, group);
-        label->setBuddy(value);
-        form->addRow(label, value);
+        form->addRow(ui::caption(caption, value, group), value);
         m_values.append(value);
     }
     m_description = new QTextEdit(group);
@@ -110,11 +110,9 @@ QWidget *CustomerDetailCompany::createKeyStrip()
     strip->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     auto *picture = new QLabel(strip);
     picture->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(24, 24));
-    auto *caption = new QLabel(QStringLiteral("公司编号:"), strip);
-    m_key = new QLabel(strip);
-    m_key->setAccessibleName(QStringLiteral("公司编号:"));
+    m_key = ui::valueLabel(strip);
     m_key->setMinimumWidth(60);
-    caption->setBuddy(m_key);
+    QLabel *caption = ui::caption(QStringLiteral("公司编号:"), m_key, strip);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(6, 2, 6, 2);
     row->addWidget(picture);

@@ -1,5 +1,6 @@
 #include "CustomerDetailHeader.h"
 
+#include "FormParts.h"
 #include "StandingQuery.h"
 #include "StarRating.h"
 
@@ -11,22 +12,14 @@
 
 namespace {
 
-QLabel *valueLabel(QWidget *parent, const QString &name)
-{
-    auto *label = new QLabel(parent);
-    label->setAccessibleName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-// A caption with the value it names beside it in the next column.
+// A caption with the value it names beside it in the next column; the
+// caption is the value's label for an accessibility client, which reads the
+// value as it is shown.
 QLabel *addRow(QGridLayout *grid, int row, int column, const QString &caption, QWidget *parent)
 {
-    auto *label = new QLabel(caption, parent);
-    auto *value = valueLabel(parent, caption);
+    QLabel *value = ui::valueLabel(parent);
     value->setMinimumWidth(150);
-    label->setBuddy(value);
-    grid->addWidget(label, row, column);
+    grid->addWidget(ui::caption(caption, value, parent), row, column);
     grid->addWidget(value, row, column + 1);
     return value;
 }
@@ -58,12 +51,12 @@ CustomerDetailHeader::CustomerDetailHeader(QWidget *parent) : QWidget(parent)
 QWidget *CustomerDetailHeader::createDetails()
 {
     auto *group = new QGroupBox(QStringLiteral("客户详细资料"), this);
-    m_name = valueLabel(group, QStringLiteral("中文名"));
+    m_name = ui::valueLabel(group, QStringLiteral("中文名"));
     QFont big = m_name->font();
     big.setPixelSize(19);
     big.setBold(true);
     m_name->setFont(big);
-    m_salutation = valueLabel(group, QStringLiteral("称呼"));
+    m_salutation = ui::valueLabel(group, QStringLiteral("称呼"));
     m_back = new QPushButton(QStringLiteral("回 列 表"), group);
 
     auto *first = new QHBoxLayout;
@@ -72,17 +65,17 @@ QWidget *CustomerDetailHeader::createDetails()
     first->addStretch();
     first->addWidget(m_back);
 
-    m_english = valueLabel(group, QStringLiteral("英文名"));
-    m_job = valueLabel(group, QStringLiteral("职务"));
-    m_department = valueLabel(group, QStringLiteral("部门"));
+    m_english = ui::valueLabel(group, QStringLiteral("英文名"));
+    m_job = ui::valueLabel(group, QStringLiteral("职务"));
+    m_department = ui::valueLabel(group, QStringLiteral("部门"));
     for (QLabel *green : {m_job, m_department})
         green->setStyleSheet(QStringLiteral("color: green;"));
     auto *second = new QHBoxLayout;
     second->setSpacing(0);
     second->addWidget(m_english);
-    second->addWidget(new QLabel(QStringLiteral(","), group));
+    second->addWidget(ui::separator(QStringLiteral(","), group));
     second->addWidget(m_job);
-    second->addWidget(new QLabel(QStringLiteral(","), group));
+    second->addWidget(ui::separator(QStringLiteral(","), group));
     second->addWidget(m_department);
     second->addStretch();
 
@@ -105,8 +98,7 @@ QWidget *CustomerDetailHeader::createDetails()
 QWidget *CustomerDetailHeader::createRating()
 {
     auto *group = new QGroupBox(QStringLiteral("级别"), this);
-    m_rating = new ui::StarRating(group);
-    m_rating->setAccessibleName(QStringLiteral("级别"));
+    m_rating = new ui::StarRating(group); // the group's title is its label
     auto *layout = new QVBoxLayout(group);
     layout->addStretch();
     layout->addWidget(m_rating, 0, Qt::AlignCenter);
@@ -117,7 +109,7 @@ QWidget *CustomerDetailHeader::createRating()
 QWidget *CustomerDetailHeader::createKey()
 {
     auto *group = new QGroupBox(QStringLiteral("编号"), this);
-    m_key = valueLabel(group, QStringLiteral("编号"));
+    m_key = ui::valueLabel(group); // the group's title is its label
     m_key->setAlignment(Qt::AlignCenter);
     m_key->setMinimumWidth(60);
     QFont bold = m_key->font();

@@ -2,6 +2,7 @@
 
 #include "CustomerDetailCompany.h"
 #include "DbGrid.h"
+#include "FormParts.h"
 #include "TData_in.h"
 #include "TextLimit.h"
 
@@ -73,12 +74,8 @@ QPixmap creditPicture()
 
 QLabel *supplementRow(QFormLayout *form, const QString &caption, QWidget *parent)
 {
-    auto *value = new QLabel(parent);
-    value->setAccessibleName(caption);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(value);
-    form->addRow(label, value);
+    QLabel *value = ui::valueLabel(parent);
+    form->addRow(ui::caption(caption, value, parent), value);
     return value;
 }
 

@@ -39,7 +39,7 @@ public:
     // Header mirroring: the customer list copies the current customer row
     // into the header (every column but the rating) whenever it paints.
     void mirrorHeader(const data::StandingQuery &customers);
-    // The rating stars; a value other than "1".."5" leaves them as they are.
+    // The rating stars; a value other than "1".."5" shows no star.
     void showRating(const QString &a11);
     int stars() const;
     // The company key on the company tab, as the header mirroring set it.

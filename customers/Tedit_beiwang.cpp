@@ -1,5 +1,6 @@
 #include "Tedit_beiwang.h"
 
+#include "FormParts.h"
 #include "TData_in.h"
 
 #include <QGroupBox>
@@ -21,8 +22,7 @@ Tedit_beiwang::Tedit_beiwang(QWidget *parent) : QDialog(parent)
 void Tedit_beiwang::createLayout()
 {
     auto *content = new QGroupBox(QStringLiteral("备忘内容"), this);
-    Label_date = new QLabel(content);
-    Label_date->setAccessibleName(QStringLiteral("日期"));
+    Label_date = ui::valueLabel(content, QStringLiteral("日期"));
     Memo1 = new QPlainTextEdit(content);
     Memo1->setAccessibleName(QStringLiteral("备忘内容"));
     Memo1->setReadOnly(true);

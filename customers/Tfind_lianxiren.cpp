@@ -57,6 +57,7 @@ QWidget *Tfind_lianxiren::createStrip()
 QGroupBox *Tfind_lianxiren::createBasicGroup()
 {
     auto *box = new QGroupBox(QStringLiteral("基本信息"), this);
+    box->setAccessibleName(box->title()); // inside another group, it would be read by that one's title
     auto *grid = new QGridLayout(box);
     grid->setHorizontalSpacing(4);
 
@@ -120,6 +121,7 @@ QGroupBox *Tfind_lianxiren::createBasicGroup()
 QGroupBox *Tfind_lianxiren::createAffiliationGroup()
 {
     auto *box = new QGroupBox(QStringLiteral("所属"), this);
+    box->setAccessibleName(box->title()); // inside another group, it would be read by that one's title
     auto *grid = new QGridLayout(box);
     DBBox1 = new QComboBox(box);
     DBBox1->setObjectName(QStringLiteral("DBBox1"));

@@ -46,20 +46,20 @@ QWidget *Tnew_beiwang::createHeading()
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: #fffbf0; }"));
 
-    Label_customer = new QLabel(panel);
-    Label_company = new QLabel(panel);
+    // The names as they are stored, never as markup; "为" labels the one on show.
+    Label_customer = ui::valueLabel(panel, QStringLiteral("客户"));
+    Label_company = ui::valueLabel(panel, QStringLiteral("公司"));
     for (QLabel *name : {Label_customer, Label_company}) {
         name->setStyleSheet(QStringLiteral("color: #0b3d91; font-weight: bold;"));
         name->setTextInteractionFlags(Qt::NoTextInteraction);
     }
     Label_company->hide();
-    Label_date = new QLabel(panel);
-    Label_date->setAccessibleName(QStringLiteral("日期"));
-    Label_time = new QLabel(panel);
-    Label_time->setAccessibleName(QStringLiteral("时间"));
+    Label_for = ui::caption(QStringLiteral("为"), Label_customer, panel);
+    Label_date = ui::valueLabel(panel, QStringLiteral("日期"));
+    Label_time = ui::valueLabel(panel, QStringLiteral("时间"));
 
     auto *first = new QHBoxLayout;
-    first->addWidget(new QLabel(QStringLiteral("为"), panel));
+    first->addWidget(Label_for);
     first->addWidget(Label_customer);
     first->addWidget(Label_company);
     first->addStretch();
@@ -130,6 +130,7 @@ void Tnew_beiwang::setCustomerMode(const QString &name, const QString &key)
     Label_customer->setText(name);
     Label_customer->show();
     Label_company->hide();
+    Label_for->setBuddy(Label_customer);
 }
 
 void Tnew_beiwang::setCompanyMode(const QString &name, const QString &key)
@@ -142,6 +143,7 @@ void Tnew_beiwang::setCompanyMode(const QString &name, const QString &key)
     Label_company->setText(name);
     Label_company->show();
     Label_customer->hide();
+    Label_for->setBuddy(Label_company);
 }
 
 void Tnew_beiwang::showEvent(QShowEvent *event)

@@ -45,6 +45,7 @@ private:
     QString m_customerName;
     QString m_companyName;
 
+    QLabel *Label_for = nullptr;      // "为", the caption of the name on show
     QLabel *Label_customer = nullptr; // the customer's name, customer mode
     QLabel *Label_company = nullptr;  // the company's name, company mode
     QLabel *Label_date = nullptr;

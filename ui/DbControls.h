@@ -40,10 +40,11 @@ private:
     bool m_showing = false;
 };
 
+// Shows the field as it is stored: plain text, never markup.
 class DbLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit DbLabel(QWidget *parent = nullptr) : QLabel(parent) {}
+    explicit DbLabel(QWidget *parent = nullptr) : QLabel(parent) { setTextFormat(Qt::PlainText); }
     void bind(data::StandingQuery *query, const QString &field);
 };
 

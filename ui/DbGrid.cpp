@@ -1,5 +1,6 @@
 #include "DbGrid.h"
 
+#include "GridAccessible.h"
 #include "MessageBox.h"
 #include "StandingQuery.h"
 #include "TextLimit.h"
@@ -136,6 +137,7 @@ private:
 
 DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
 {
+    installGridAccessibility();
     setHorizontalHeader(new TitledHeader(this));
     setVerticalHeader(new IndicatorHeader(this));
     setItemDelegate(new GridDelegate(this));
@@ -199,6 +201,13 @@ void DbGrid::applyLayout()
     const int count = m_query->columnCount();
     m_columnOfField.assign(size_t(count), -1);
     QHeaderView *header = horizontalHeader();
+    // The header widens a column narrower than its minimum section size,
+    // which follows the font (some 40 pixels in the program's); every column
+    // keeps the width it was given.
+    for (const GridColumn &column : m_columns) {
+        if (column.width > 0 && column.width < header->minimumSectionSize())
+            header->setMinimumSectionSize(column.width);
+    }
     for (int c = 0; c < count; ++c)
         header->setSectionHidden(c, true);
     for (size_t i = 0; i < m_columns.size(); ++i) {

@@ -4,9 +4,21 @@
 
 namespace ui {
 
+namespace {
+
+QLabel *plainLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+} // namespace
+
 QLabel *titleStrip(const QString &title, QWidget *parent)
 {
-    auto *strip = new QLabel(title, parent);
+    QLabel *strip = plainLabel(title, parent);
     strip->setObjectName(QStringLiteral("Image1"));
     strip->setFixedHeight(20);
     strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
@@ -16,15 +28,24 @@ QLabel *titleStrip(const QString &title, QWidget *parent)
 
 QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = plainLabel(text, parent);
     label->setBuddy(buddy);
     return label;
 }
 
 QLabel *separator(const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = plainLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QLabel *valueLabel(QWidget *parent, const QString &description)
+{
+    QLabel *label = plainLabel(QString(), parent);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (!description.isEmpty())
+        label->setAccessibleDescription(description);
     return label;
 }
 

@@ -1,5 +1,6 @@
 #include "StarRating.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -38,25 +39,76 @@ QPolygonF star(const QRectF &cell)
     return points;
 }
 
+// The strip as an accessibility client reads it: the rating as its name
+// and as a value from 0 to 5; what is rated belongs to the group box around it.
+class StarRatingAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit StarRatingAccessible(StarRating *strip) : QAccessibleWidget(strip, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name:
+            return strip()->spokenRating();
+        case QAccessible::Value:
+            return QString::number(strip()->stars());
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return strip()->stars(); }
+    void setCurrentValue(const QVariant &) override {} // read-only
+    QVariant maximumValue() const override { return StarRating::MaxStars; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    StarRating *strip() const { return static_cast<StarRating *>(widget()); }
+};
+
+QAccessibleInterface *starRatingAccessible(const QString &, QObject *object)
+{
+    if (auto *strip = qobject_cast<StarRating *>(object))
+        return new StarRatingAccessible(strip);
+    return nullptr;
+}
+
 } // namespace
 
 StarRating::StarRating(QWidget *parent)
     : QWidget(parent)
 {
+    QAccessible::installFactory(starRatingAccessible); // once; a second call changes nothing
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleDescription(QStringLiteral("0/%1").arg(MaxStars));
 }
 
 void StarRating::setRating(const QString &digit)
 {
-    if (digit.size() != 1 || digit[0] < u'1' || digit[0] > QChar(u'0' + MaxStars))
-        return;
-    const int stars = digit[0].unicode() - u'0';
+    const bool rating = digit.size() == 1 && digit[0] >= u'1' && digit[0] <= QChar(u'0' + MaxStars);
+    const int stars = rating ? digit[0].unicode() - u'0' : 0;
     if (stars == m_stars)
         return;
     m_stars = stars;
     setAccessibleDescription(QStringLiteral("%1/%2").arg(m_stars).arg(MaxStars));
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleValueChangeEvent changed(this, m_stars);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+QString StarRating::spokenRating() const
+{
+    return QStringLiteral("%1 星").arg(m_stars);
 }
 
 QSize StarRating::sizeHint() const

@@ -5,7 +5,8 @@
 namespace ui {
 
 // A rating "1" to "5" shown as that many gold stars out of five; the others
-// are grey outlines.
+// are grey outlines. An accessibility client reads the rating as its name
+// ("3 星") and value (3, from 0 to 5).
 class StarRating : public QWidget {
     Q_OBJECT
 public:
@@ -14,10 +15,12 @@ public:
 
     explicit StarRating(QWidget *parent = nullptr);
 
-    // Shows the rating when digit is exactly "1" to "5"; any other text
-    // leaves the stars as they are.
+    // Shows the rating when digit is exactly "1" to "5"; any other text,
+    // the empty one included, is no rating and shows no gold star.
     void setRating(const QString &digit);
     int stars() const { return m_stars; }
+    // What an accessibility client hears: "3 星".
+    QString spokenRating() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -5,7 +5,9 @@
 #include "Schema.h"
 #include "Statement.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QTest>
 #include <QTimer>
 
@@ -86,9 +88,29 @@ QWidget *field(QWidget *root, const QString &caption)
         if (l->text() == caption && l->buddy())
             return l->buddy();
     }
+    // A group box is named by its title, but it is what holds a field, not one.
     const auto widgets = root->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
-        if (w->accessibleName() == caption)
+        if (w->accessibleName() == caption && !qobject_cast<QGroupBox *>(w))
+            return w;
+    }
+    // A value that names no caption of its own: the group box it sits in
+    // labels it, or its description says what it is.
+    for (QWidget *w : widgets) {
+        if (qobject_cast<QGroupBox *>(w))
+            continue;
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(w);
+        if (!item)
+            continue;
+        const auto labels = item->relations(QAccessible::Label);
+        for (const auto &[label, relation] : labels) {
+            if (qobject_cast<QGroupBox *>(label->object()) && label->text(QAccessible::Name) == caption
+                && w->parentWidget() == label->object() && w->findChildren<QWidget *>().isEmpty())
+                return w;
+        }
+    }
+    for (QWidget *w : widgets) {
+        if (w->accessibleDescription() == caption)
             return w;
     }
     qWarning("no field captioned '%s'", qPrintable(caption));

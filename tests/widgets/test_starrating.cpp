@@ -1,5 +1,6 @@
 #include "StarRating.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QTest>
 
@@ -21,13 +22,14 @@ void TestStarRating::ratingSequence_data()
     QTest::newRow("nothing set") << QStringList{} << 0;
     QTest::newRow("unknown first") << QStringList{"x"} << 0;
     QTest::newRow("three") << QStringList{"3"} << 3;
-    QTest::newRow("letter keeps") << QStringList{"3", "x"} << 3;
-    QTest::newRow("empty keeps") << QStringList{"3", ""} << 3;
-    QTest::newRow("six keeps") << QStringList{"3", "6"} << 3;
-    QTest::newRow("zero keeps") << QStringList{"4", "0"} << 4;
-    QTest::newRow("padded keeps") << QStringList{"2", " 4", "4 "} << 2;
-    QTest::newRow("two digits keep") << QStringList{"4", "45"} << 4;
-    QTest::newRow("full-width keeps") << QStringList{"1", QStringLiteral("５")} << 1;
+    QTest::newRow("letter clears") << QStringList{"3", "x"} << 0;
+    QTest::newRow("empty clears") << QStringList{"3", ""} << 0;
+    QTest::newRow("six clears") << QStringList{"3", "6"} << 0;
+    QTest::newRow("zero clears") << QStringList{"4", "0"} << 0;
+    QTest::newRow("padded clears") << QStringList{"2", " 4"} << 0;
+    QTest::newRow("padded after clears") << QStringList{"2", "4 "} << 0;
+    QTest::newRow("two digits clear") << QStringList{"4", "45"} << 0;
+    QTest::newRow("full-width clears") << QStringList{"1", QStringLiteral("５")} << 0;
     QTest::newRow("then five") << QStringList{"3", "x", "5"} << 5;
     QTest::newRow("down to one") << QStringList{"5", "1"} << 1;
 }
@@ -42,6 +44,9 @@ void TestStarRating::ratingSequence()
         rating.setRating(value);
     QCOMPARE(rating.stars(), stars);
     QCOMPARE(rating.accessibleDescription(), QStringLiteral("%1/5").arg(stars));
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(&rating);
+    QCOMPARE(read->text(QAccessible::Name), QStringLiteral("%1 星").arg(stars));
+    QCOMPARE(read->text(QAccessible::Value), QString::number(stars));
 }
 
 // The middle of each star shows its fill: gold for the first N, not gold after.
