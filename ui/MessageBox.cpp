@@ -17,7 +17,12 @@ const QString kAppTitle = QStringLiteral("Talvero CRM");
 
 bool show(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text, bool withCancel)
 {
-    QMessageBox box(icon, title, text, withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok, parent);
+    QMessageBox box(icon, title, QString(), withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok,
+                    parent);
+    // The text may carry what the user typed or the engine's report of it:
+    // shown as it is, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     return box.exec() == QMessageBox::Ok;
 }
 
