@@ -298,10 +298,8 @@ void Ta_main::go(const Route &route)
     };
     if (route.showBeforeReset)
         showIt();
-    bool reset = false;
-    ui::guarded(this, [&] {
+    const bool reset = ui::guarded(this, [&] {
         ui::Windows::data().query(route.query).reset();
-        reset = true;
     });
     // A refused reset abandons the command where it failed.
     if (!reset)
@@ -330,10 +328,8 @@ void Ta_main::firstRunCheck()
 {
     if (m_firstRunFlag->text() != QStringLiteral("0"))
         return;
-    bool written = false;
-    ui::guarded(this, [&] {
+    const bool written = ui::guarded(this, [&] {
         ui::Windows::data().Con_data().execute(QStringLiteral("update ptp1 set watts=:a"), {{":a", "1"}});
-        written = true;
     });
     if (written)
         ui::openWindow(QStringLiteral("Ta_gour"));

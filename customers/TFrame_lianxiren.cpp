@@ -123,15 +123,13 @@ bool TFrame_lianxiren::openCustomer(const data::StandingQuery &customers)
     mirrorHeader(customers);
     const QString aid = customers.field(QStringLiteral("aid"));
     const QString cid = customers.field(QStringLiteral("a14"));
-    bool loaded = false;
-    ui::guarded(this, [&] {
+    const bool loaded = ui::guarded(this, [&] {
         m_data->vtv1_all().filter(data::customerActivities(aid));
         m_shownCustomer = aid;
         m_data->vtv2_all().filter(data::customerAnalyses(aid));
         m_data->vtv3_all().filter(data::customerMemos(aid));
         m_data->find_gongsi().filter(data::companyOf(cid));
         showRating(customers.field(QStringLiteral("a11")));
-        loaded = true;
     });
     return loaded;
 }
@@ -252,10 +250,8 @@ void TFrame_lianxiren::deleteMemoClick()
 // current one.
 void TFrame_lianxiren::deleteMemoConfirmed(const QString &jid)
 {
-    bool deleted = false;
-    ui::guarded(this, [&] {
+    const bool deleted = ui::guarded(this, [&] {
         m_data->vtv3_all().deleteConfirmed(jid);
-        deleted = true;
     });
     if (deleted)
         closeMemoPanel();

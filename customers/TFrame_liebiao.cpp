@@ -270,10 +270,8 @@ void TFrame_liebiao::deleteClick()
 // rows stays on screen.
 void TFrame_liebiao::deleteConfirmed(const QString &aid)
 {
-    bool deleted = false;
-    ui::guarded(this, [&] {
+    const bool deleted = ui::guarded(this, [&] {
         m_data->atc1_all().deleteConfirmed(aid, deleteDependents);
-        deleted = true;
     });
     if (!deleted)
         return;

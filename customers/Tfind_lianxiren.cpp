@@ -258,12 +258,10 @@ void Tfind_lianxiren::BitBtn1Click()
 {
     data::StandingQuery &customers = m_data->atc1_all();
     const QString statement = data::customerSearch(criteria());
-    bool opened = false;
-    ui::guarded(this, [&] {
+    const bool opened = ui::guarded(this, [&] {
         customers.close();
         customers.setText(QString());
         customers.filter(statement);
-        opened = true;
     });
     if (!opened)
         return; // the error was shown; the window stays open

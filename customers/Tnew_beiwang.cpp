@@ -169,8 +169,7 @@ void Tnew_beiwang::Button1Click()
         ui::MessageBox::warning(this, QStringLiteral("请填写备忘信息"));
         return;
     }
-    bool written = false;
-    ui::guarded(this, [&] {
+    const auto write = [&] {
         m_data->Con_data().execute(kInsert, {{QStringLiteral(":a"), m_customerKey},
                                              {QStringLiteral(":b"), Label_date->text()},
                                              {QStringLiteral(":c"), Label_time->text()},
@@ -180,12 +179,10 @@ void Tnew_beiwang::Button1Click()
                                              {QStringLiteral(":g"), m_companyKey},
                                              {QStringLiteral(":h"), m_customerName},
                                              {QStringLiteral(":i"), m_companyName}});
-        written = true;
-    });
-    if (!written)
-        return; // the error was shown; the window stays open with the text
-    accept();
-    ui::guarded(this, [&] { m_data->vtv3_all().reopen(); });
+    };
+    // The memo is written: the window closes, whatever the reload does.
+    if (ui::writeThenRefresh(this, write, [&] { m_data->vtv3_all().reopen(); }))
+        accept();
 }
 
 void Tnew_beiwang::Button2Click()

@@ -155,12 +155,9 @@ void Tnew_lianxiren::Button1Click()
     data::Params params;
     for (const auto &[parameter, column] : kParameters)
         params.emplace_back(QLatin1String(parameter), columnText(QLatin1String(column)));
-    bool saved = false;
-    ui::guarded(this, [&] {
-        m_data->Con_data().execute(kInsert, params);
-        m_data->atc1_all().reopen();
-        saved = true;
-    });
-    if (saved)
+    // A written customer closes the window even when the list cannot be read
+    // again, so that a second 确定 never writes it twice.
+    if (ui::writeThenRefresh(
+            this, [&] { m_data->Con_data().execute(kInsert, params); }, [&] { m_data->atc1_all().reopen(); }))
         accept();
 }

@@ -114,13 +114,23 @@ void MessageBox::clearShown()
     s_answers.clear();
 }
 
-void guarded(QWidget *parent, const std::function<void()> &command)
+bool guarded(QWidget *parent, const std::function<void()> &command)
 {
     try {
         command();
+        return true;
     } catch (const data::DbError &e) {
         MessageBox::error(parent, e.message());
+        return false;
     }
+}
+
+bool writeThenRefresh(QWidget *parent, const std::function<void()> &write, const std::function<void()> &refresh)
+{
+    if (!guarded(parent, write))
+        return false;
+    guarded(parent, refresh);
+    return true;
 }
 
 } // namespace ui

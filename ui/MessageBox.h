@@ -45,7 +45,14 @@ private:
     static bool record(Kind kind, const QString &title, const QString &text);
 };
 
-// Runs a command; a database error stops it and is shown as the engine's text.
-void guarded(QWidget *parent, const std::function<void()> &command);
+// Runs a command; a database error stops it and is shown as the engine's
+// text. True when the command ran to its end.
+bool guarded(QWidget *parent, const std::function<void()> &command);
+// A change written, then the standing queries that show it read again, each
+// step guarded. A refused write returns false: nothing was written and the
+// window stays open. Once the write went through the window's work is done,
+// whatever the refresh does (a refused refresh is shown): true, so that the
+// window closes and a second press can never write the row twice.
+bool writeThenRefresh(QWidget *parent, const std::function<void()> &write, const std::function<void()> &refresh);
 
 } // namespace ui

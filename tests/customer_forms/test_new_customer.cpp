@@ -50,6 +50,7 @@ private slots:
     void requiredFieldsAreTested_data();
     void requiredFieldsAreTested();
     void refusedInsertKeepsTheWindowOpen();
+    void refusedReloadStillClosesTheWindow();
     void keyFiltersAndLimits_data();
     void keyFiltersAndLimits();
     void sameNamedCompaniesTieThePickedOne_data();
@@ -272,6 +273,29 @@ void TestNewCustomer::refusedInsertKeepsTheWindowOpen()
         QCOMPARE(forms::textOf(field("中文名")), QStringLiteral("赵六"));
     });
     QCOMPARE(m_install->countMain("atc1"), 0);
+}
+
+// The customer is written but the list cannot be read again: the error is
+// shown and the window closes all the same, so that a second 确定 can never
+// write the customer twice.
+void TestNewCustomer::refusedReloadStillClosesTheWindow()
+{
+    m_install->execMain("create table listed (x)");
+    m_install->execMain("insert into listed values (1)");
+    data().atc1_all().filter("select atc1.* from atc1, listed order by aid desc");
+    m_install->execMain("drop table listed");
+    bool closed = false;
+    drive([&] {
+        fillRequired("钱七", "5550102", "甲公司");
+        testing::click(window(), "确定");
+        closed = !window()->isVisible();
+        if (!closed)
+            testing::click(window(), "确定");
+    });
+    QVERIFY(closed);
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Error);
+    QCOMPARE(m_install->columnMain("select a1 from atc1"), QStringList{"钱七"});
 }
 
 void TestNewCustomer::keyFiltersAndLimits_data()
