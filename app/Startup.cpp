@@ -7,6 +7,7 @@
 #include "Ta_about.h"
 #include "Ta_gour.h"
 #include "Ta_main.h"
+#include "WindowNames.h"
 #include "Windows.h"
 #include "companies/Tedit_gongsi.h"
 #include "companies/Tfind_gongsi.h"
@@ -26,27 +27,27 @@ Startup::Startup(const QDir &workDir)
     // The order of creation is the order the program has always had; windows
     // of the business subsystems take their places in it as they are built.
     m_main = new Ta_main;
-    add(QStringLiteral("Ta_main"), m_main);
-    add(QStringLiteral("Ta_about"), new Ta_about);
-    add(QStringLiteral("Tnew_gongsi"), new Tnew_gongsi);
-    add(QStringLiteral("Tnew_lianxiren"), new Tnew_lianxiren);
+    add(ui::names::Ta_main, m_main);
+    add(ui::names::Ta_about, new Ta_about);
+    add(ui::names::Tnew_gongsi, new Tnew_gongsi);
+    add(ui::names::Tnew_lianxiren, new Tnew_lianxiren);
     m_data = new TData_in(workDir);
-    add(QStringLiteral("Data_in"), m_data);
-    add(QStringLiteral("Tnew_beiwang"), new Tnew_beiwang);
-    add(QStringLiteral("Ta_gour"), new Ta_gour);
-    add(QStringLiteral("Tedit_beiwang"), new Tedit_beiwang);
-    add(QStringLiteral("Tlist_user"), new Tlist_user);
-    add(QStringLiteral("Tedit_lianxiren"), new Tedit_lianxiren);
-    add(QStringLiteral("Tedit_gongsi"), new Tedit_gongsi);
-    add(QStringLiteral("Tfind_lianxiren"), new Tfind_lianxiren);
-    add(QStringLiteral("Tfind_gongsi"), new Tfind_gongsi);
-    add(QStringLiteral("Tlist_goutong"), new Tlist_goutong);
-    add(QStringLiteral("Tlist_jihua"), new Tlist_jihua);
-    add(QStringLiteral("Tlist_baifang"), new Tlist_baifang);
-    add(QStringLiteral("Tlist_gongsi"), new Tlist_gongsi);
-    add(QStringLiteral("Tlist_fenxi"), new Tlist_fenxi);
-    add(QStringLiteral("Tlist_suoshu"), new Tlist_suoshu);
-    add(QStringLiteral("Tlist_chanpin"), new Tlist_chanpin);
+    add(ui::names::Data_in, m_data);
+    add(ui::names::Tnew_beiwang, new Tnew_beiwang);
+    add(ui::names::Ta_gour, new Ta_gour);
+    add(ui::names::Tedit_beiwang, new Tedit_beiwang);
+    add(ui::names::Tlist_user, new Tlist_user);
+    add(ui::names::Tedit_lianxiren, new Tedit_lianxiren);
+    add(ui::names::Tedit_gongsi, new Tedit_gongsi);
+    add(ui::names::Tfind_lianxiren, new Tfind_lianxiren);
+    add(ui::names::Tfind_gongsi, new Tfind_gongsi);
+    add(ui::names::Tlist_goutong, new Tlist_goutong);
+    add(ui::names::Tlist_jihua, new Tlist_jihua);
+    add(ui::names::Tlist_baifang, new Tlist_baifang);
+    add(ui::names::Tlist_gongsi, new Tlist_gongsi);
+    add(ui::names::Tlist_fenxi, new Tlist_fenxi);
+    add(ui::names::Tlist_suoshu, new Tlist_suoshu);
+    add(ui::names::Tlist_chanpin, new Tlist_chanpin);
 }
 
 Startup::~Startup()

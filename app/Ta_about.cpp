@@ -1,6 +1,7 @@
 #include "Ta_about.h"
 
 #include "Contact.h"
+#include "WindowNames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,7 +67,7 @@ Ta_about::Ta_about(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("Ta_about"));
+    setObjectName(ui::names::Ta_about);
     setWindowTitle(QStringLiteral("Talvero CRM"));
     setFixedSize(clientWidth, clientHeight);
     createLayout();

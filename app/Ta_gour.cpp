@@ -1,6 +1,7 @@
 #include "Ta_gour.h"
 
 #include "Contact.h"
+#include "WindowNames.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -230,7 +231,7 @@ QLabel *label(const QString &text, QWidget *parent, const QRect &geometry)
 Ta_gour::Ta_gour(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setObjectName(QStringLiteral("Ta_gour"));
+    setObjectName(ui::names::Ta_gour);
     setWindowTitle(QStringLiteral("快速入门"));
     setFixedSize(clientWidth, clientHeight);
     createLayout();

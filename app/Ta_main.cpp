@@ -7,6 +7,7 @@
 #include "OnlineHelp.h"
 #include "TData_in.h"
 #include "WheelStepper.h"
+#include "WindowNames.h"
 #include "activities/TFrame_jihua.h"
 #include "analyses/TFrame_renwu.h"
 #include "companies/TFrame_fenzu.h"
@@ -42,7 +43,7 @@ QString shown(const QString &caption)
 
 Ta_main::Ta_main(QWidget *parent) : QMainWindow(parent), m_wheel(new ui::WheelStepper(this))
 {
-    setObjectName(QStringLiteral("Ta_main"));
+    setObjectName(ui::names::Ta_main);
     setWindowTitle(QStringLiteral("Talvero CRM"));
     QFont face(QStringLiteral("宋体"));
     face.setPixelSize(12);
@@ -148,22 +149,22 @@ void Ta_main::createMenus()
     item(system, QStringLiteral("退出系统&"), [this] { close(); });
 
     QMenu *customers = menu(QStringLiteral("客户"));
-    item(customers, QStringLiteral("新建客户"), [this] { newRecord(Frame_liebiao1, "Tnew_lianxiren"); });
+    item(customers, QStringLiteral("新建客户"), [this] { newRecord(Frame_liebiao1, ui::names::Tnew_lianxiren); });
     customers->addSeparator();
     item(customers, QStringLiteral("刷新"), [this] { go({Test::Customers, "atc1_all", {}, Frame_liebiao1, true, {}}); });
 
     QMenu *companies = menu(QStringLiteral("公司"));
-    item(companies, QStringLiteral("新建公司"), [this] { newRecord(Frame_fenzu1, "Tnew_gongsi"); });
+    item(companies, QStringLiteral("新建公司"), [this] { newRecord(Frame_fenzu1, ui::names::Tnew_gongsi); });
     companies->addSeparator();
     item(companies, QStringLiteral("刷新"), [this] { go({Test::Customers, "atc2_all", {}, Frame_fenzu1, false, {}}); });
 
     QMenu *products = menu(QStringLiteral("产品"));
-    item(products, QStringLiteral("新建产品"), [this] { newRecord(Frame_chanpin1, "Tnew_chanpin"); });
+    item(products, QStringLiteral("新建产品"), [this] { newRecord(Frame_chanpin1, ui::names::Tnew_chanpin); });
     products->addSeparator();
     item(products, QStringLiteral("刷新"), [this] { go({Test::Customers, "vtv4_all", {}, Frame_chanpin1, false, {}}); });
 
     QMenu *employees = menu(QStringLiteral("员工"));
-    item(employees, QStringLiteral("新建员工"), [this] { newRecord(Frame_worker1, "Tnew_user"); });
+    item(employees, QStringLiteral("新建员工"), [this] { newRecord(Frame_worker1, ui::names::Tnew_user); });
     employees->addSeparator();
     item(employees, QStringLiteral("刷新"), [this] { go({Test::Customers, "utm1_all", {}, Frame_worker1, false, {}}); });
 
@@ -173,30 +174,30 @@ void Ta_main::createMenus()
         const char *query;
         const char *message;
         QWidget *view;
-        const char *searchWindow;
+        const QString *searchWindow;
         const char *reportName;
     };
     const Own own[] = {
-        {"客户信息", "客户清单表", "atc1_all", "请先创建客户信息", Frame_liebiao1, "Tfind_lianxiren", "customers"},
-        {"公司信息", "公司清单表", "atc2_all", "请先创建公司信息", Frame_fenzu1, "Tfind_gongsi", "companies"},
-        {"销售活动", "销售活动表", "vtv1_all", "请先创建销售活动", Frame_jihua1, "Tfind_jihua", "activities"},
-        {"销售分析", "销售分析表", "vtv2_all", "请先创建销售分析", Frame_renwu1, "Tfind_fenxi", "analyses"},
-        {"产品信息", "产品清单表", "vtv4_all", "请先创建产品信息", Frame_chanpin1, "Tfind_chanpin", "products"},
-        {"员工信息", "员工清单表", "utm1_all", "请先创建员工档案", Frame_worker1, "Tfind_worker", "employees"},
+        {"客户信息", "客户清单表", "atc1_all", "请先创建客户信息", Frame_liebiao1, &ui::names::Tfind_lianxiren, "customers"},
+        {"公司信息", "公司清单表", "atc2_all", "请先创建公司信息", Frame_fenzu1, &ui::names::Tfind_gongsi, "companies"},
+        {"销售活动", "销售活动表", "vtv1_all", "请先创建销售活动", Frame_jihua1, &ui::names::Tfind_jihua, "activities"},
+        {"销售分析", "销售分析表", "vtv2_all", "请先创建销售分析", Frame_renwu1, &ui::names::Tfind_fenxi, "analyses"},
+        {"产品信息", "产品清单表", "vtv4_all", "请先创建产品信息", Frame_chanpin1, &ui::names::Tfind_chanpin, "products"},
+        {"员工信息", "员工清单表", "utm1_all", "请先创建员工档案", Frame_worker1, &ui::names::Tfind_worker, "employees"},
     };
     QMenu *search = menu(QStringLiteral("搜索"));
     QMenu *reports = menu(QStringLiteral("报表"));
     for (const Own &o : own) {
         // The customer search shows its view before the reset; the others after.
         const Route route{Test::Own, o.query, QString::fromUtf8(o.message), o.view, o.view == Frame_liebiao1,
-                          o.searchWindow};
+                          *o.searchWindow};
         item(search, QString::fromUtf8(o.search), [this, route] { go(route); });
         const QString query = o.query, message = QString::fromUtf8(o.message), name = o.reportName;
         item(reports, QString::fromUtf8(o.report), [this, query, message, name] { report(query, message, name); });
     }
 
     QMenu *help = menu(QStringLiteral("帮助"));
-    item(help, QStringLiteral("关于&"), [] { ui::openWindow("Ta_about"); });
+    item(help, QStringLiteral("关于&"), [] { ui::openWindow(ui::names::Ta_about); });
     item(help, QStringLiteral("在线帮助&"), [] { ui::startOnlineHelp(); });
 }
 
@@ -332,7 +333,7 @@ void Ta_main::firstRunCheck()
         ui::Windows::data().Con_data().execute(QStringLiteral("update ptp1 set watts=:a"), {{":a", "1"}});
     });
     if (written)
-        ui::openWindow(QStringLiteral("Ta_gour"));
+        ui::openWindow(ui::names::Ta_gour);
 }
 
 void Ta_main::showEvent(QShowEvent *event)

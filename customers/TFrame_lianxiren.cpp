@@ -13,6 +13,7 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "Tnew_beiwang.h"
+#include "WindowNames.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -30,7 +31,7 @@ const QString kAllActivities = QStringLiteral("全部");
 
 TFrame_lianxiren::TFrame_lianxiren(QWidget *parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame_lianxiren1"));
+    setObjectName(ui::names::Frame_lianxiren1);
     setAccessibleName(QStringLiteral("客户详细信息"));
     createLayout();
     connectActions();
@@ -173,7 +174,7 @@ QString TFrame_lianxiren::shownCustomer() const
 void TFrame_lianxiren::backClick()
 {
     ui::Shell *shell = ui::Shell::instance();
-    if (QWidget *list = ui::Windows::get<QWidget>(QStringLiteral("Frame_liebiao1")); shell && list)
+    if (QWidget *list = ui::Windows::get<QWidget>(ui::names::Frame_liebiao1); shell && list)
         shell->showView(list);
 }
 
@@ -181,14 +182,14 @@ void TFrame_lianxiren::newActivityClick(bool fromToolBar)
 {
     if (fromToolBar)
         showTab(Tab::Activities);
-    ui::openForCustomer(QStringLiteral("Tnew_sell"), m_header->customer());
+    ui::openForCustomer(ui::names::Tnew_sell, m_header->customer());
 }
 
 void TFrame_lianxiren::newAnalysisClick(bool fromToolBar)
 {
     if (fromToolBar)
         showTab(Tab::Analyses);
-    ui::openForCustomer(QStringLiteral("Tnew_fenxi"), m_header->customer());
+    ui::openForCustomer(ui::names::Tnew_fenxi, m_header->customer());
 }
 
 void TFrame_lianxiren::newMemoClick(bool fromToolBar)
@@ -196,14 +197,14 @@ void TFrame_lianxiren::newMemoClick(bool fromToolBar)
     if (fromToolBar)
         showTab(Tab::Memos);
     const ui::CustomerRef customer = m_header->customer();
-    if (auto *memo = ui::Windows::get<Tnew_beiwang>(QStringLiteral("Tnew_beiwang")))
+    if (auto *memo = ui::Windows::get<Tnew_beiwang>(ui::names::Tnew_beiwang))
         memo->setCustomerMode(customer.a1, customer.aid);
-    ui::openWindow(QStringLiteral("Tnew_beiwang"));
+    ui::openWindow(ui::names::Tnew_beiwang);
 }
 
 void TFrame_lianxiren::editClick()
 {
-    ui::openWindow(QStringLiteral("Tedit_lianxiren"));
+    ui::openWindow(ui::names::Tedit_lianxiren);
 }
 
 // An ended activity, or none, opens nothing.
@@ -212,14 +213,14 @@ void TFrame_lianxiren::endActivityClick()
     const data::StandingQuery &activities = m_data->vtv1_all();
     if (activities.isEmpty() || activities.field(QStringLiteral("e15")) == QStringLiteral("已结束"))
         return;
-    ui::openForRow(QStringLiteral("Tover_sell"), activities);
+    ui::openForRow(ui::names::Tover_sell, activities);
 }
 
 void TFrame_lianxiren::followUpClick()
 {
     const data::StandingQuery &analyses = m_data->vtv2_all();
     if (!analyses.isEmpty())
-        ui::openForRow(QStringLiteral("Tover_fenxi"), analyses);
+        ui::openForRow(ui::names::Tover_fenxi, analyses);
 }
 
 // The four items filter the activities of the customer on show (all

@@ -14,6 +14,7 @@
 #include "TData_in.h"
 #include "TextLimit.h"
 #include "Tnew_beiwang.h"
+#include "WindowNames.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -41,7 +42,7 @@ void deleteDependents(data::Connection &connection, const QString &key)
 
 TFrame_liebiao::TFrame_liebiao(QWidget *parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame_liebiao1"));
+    setObjectName(ui::names::Frame_liebiao1);
     setAccessibleName(QStringLiteral("客户列表"));
     createLayout();
     connectActions();
@@ -178,7 +179,7 @@ bool TFrame_liebiao::eventFilter(QObject *watched, QEvent *event)
 
 TFrame_lianxiren *TFrame_liebiao::detail() const
 {
-    return ui::Windows::get<TFrame_lianxiren>(QStringLiteral("Frame_lianxiren1"));
+    return ui::Windows::get<TFrame_lianxiren>(ui::names::Frame_lianxiren1);
 }
 
 bool TFrame_liebiao::hasCustomers()
@@ -205,28 +206,28 @@ bool TFrame_liebiao::showDetail(std::optional<TFrame_lianxiren::Tab> tab)
 
 void TFrame_liebiao::newCustomerClick()
 {
-    ui::openWindow(QStringLiteral("Tnew_lianxiren"));
+    ui::openWindow(ui::names::Tnew_lianxiren);
 }
 
 void TFrame_liebiao::newActivityClick()
 {
     if (hasCustomers() && showDetail(TFrame_lianxiren::Tab::Activities))
-        ui::openForCustomer(QStringLiteral("Tnew_sell"), m_mirror->customer());
+        ui::openForCustomer(ui::names::Tnew_sell, m_mirror->customer());
 }
 
 void TFrame_liebiao::newAnalysisClick()
 {
     if (hasCustomers() && showDetail(TFrame_lianxiren::Tab::Analyses))
-        ui::openForCustomer(QStringLiteral("Tnew_fenxi"), m_mirror->customer());
+        ui::openForCustomer(ui::names::Tnew_fenxi, m_mirror->customer());
 }
 
 void TFrame_liebiao::newMemoClick()
 {
     if (!hasCustomers() || !showDetail(TFrame_lianxiren::Tab::Memos))
         return;
-    if (auto *memo = ui::Windows::get<Tnew_beiwang>(QStringLiteral("Tnew_beiwang")))
+    if (auto *memo = ui::Windows::get<Tnew_beiwang>(ui::names::Tnew_beiwang))
         memo->setCustomerMode(m_mirror->value(QStringLiteral("a1")), m_mirror->value(QStringLiteral("aid")));
-    ui::openWindow(QStringLiteral("Tnew_beiwang"));
+    ui::openWindow(ui::names::Tnew_beiwang);
 }
 
 void TFrame_liebiao::refreshClick()
@@ -237,7 +238,7 @@ void TFrame_liebiao::refreshClick()
 void TFrame_liebiao::searchClick()
 {
     if (hasCustomers())
-        ui::openWindow(QStringLiteral("Tfind_lianxiren"));
+        ui::openWindow(ui::names::Tfind_lianxiren);
 }
 
 void TFrame_liebiao::reportClick()

@@ -7,6 +7,7 @@
 #include "PickListEditor.h"
 #include "Shell.h"
 #include "TData_in.h"
+#include "WindowNames.h"
 
 #include <QPushButton>
 #include <QShowEvent>
@@ -49,10 +50,10 @@ void Tedit_lianxiren::connectActions()
             afterPost();
     });
     connect(m_form.departmentButton, &QToolButton::clicked, this, [] {
-        ui::Windows::get<PickListEditor>(QStringLiteral("Tlist_suoshu"))->openOn(QStringLiteral("vx1"), QStringLiteral("部门菜单"));
+        ui::Windows::get<PickListEditor>(ui::names::Tlist_suoshu)->openOn(QStringLiteral("vx1"), QStringLiteral("部门菜单"));
     });
     connect(m_form.jobTitleButton, &QToolButton::clicked, this, [] {
-        ui::Windows::get<PickListEditor>(QStringLiteral("Tlist_suoshu"))->openOn(QStringLiteral("vx2"), QStringLiteral("职务菜单"));
+        ui::Windows::get<PickListEditor>(ui::names::Tlist_suoshu)->openOn(QStringLiteral("vx2"), QStringLiteral("职务菜单"));
     });
 }
 
@@ -71,7 +72,7 @@ void Tedit_lianxiren::afterPost()
     ui::guarded(this, [this] { m_data->atc1_all().reset(); });
     accept();
     if (ui::Shell *shell = ui::Shell::instance())
-        shell->showView(ui::Windows::get<QWidget>(QStringLiteral("Frame_liebiao1")));
+        shell->showView(ui::Windows::get<QWidget>(ui::names::Frame_liebiao1));
 }
 
 // Leaving without saving drops the pending changes, so that no later move

@@ -7,6 +7,7 @@
 #include "PickListEditor.h"
 #include "TData_in.h"
 #include "TextLimit.h"
+#include "WindowNames.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -76,12 +77,12 @@ void Tnew_lianxiren::connectActions()
     connect(m_form.moreButton, &QPushButton::clicked, this, [this] { m_form.showFullForm(); });
     connect(m_form.okButton, &QPushButton::clicked, this, &Tnew_lianxiren::Button1Click);
     connect(m_form.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_form.newCompanyButton, &QToolButton::clicked, this, [] { ui::openWindow(QStringLiteral("Tnew_gongsi")); });
+    connect(m_form.newCompanyButton, &QToolButton::clicked, this, [] { ui::openWindow(ui::names::Tnew_gongsi); });
     connect(m_form.departmentButton, &QToolButton::clicked, this, [] {
-        ui::Windows::get<PickListEditor>(QStringLiteral("Tlist_suoshu"))->openOn(QStringLiteral("vx1"), QStringLiteral("部门菜单"));
+        ui::Windows::get<PickListEditor>(ui::names::Tlist_suoshu)->openOn(QStringLiteral("vx1"), QStringLiteral("部门菜单"));
     });
     connect(m_form.jobTitleButton, &QToolButton::clicked, this, [] {
-        ui::Windows::get<PickListEditor>(QStringLiteral("Tlist_suoshu"))->openOn(QStringLiteral("vx2"), QStringLiteral("职务菜单"));
+        ui::Windows::get<PickListEditor>(ui::names::Tlist_suoshu)->openOn(QStringLiteral("vx2"), QStringLiteral("职务菜单"));
     });
 }
 

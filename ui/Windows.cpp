@@ -1,6 +1,7 @@
 #include "Windows.h"
 
 #include "TData_in.h"
+#include "WindowNames.h"
 
 #include <stdexcept>
 
@@ -30,7 +31,7 @@ QObject *Windows::find(const QString &name)
 
 TData_in &Windows::data()
 {
-    auto *d = get<TData_in>(QStringLiteral("Data_in"));
+    auto *d = get<TData_in>(ui::names::Data_in);
     if (!d)
         throw std::logic_error("the data module is not open");
     return *d;
