@@ -1,6 +1,11 @@
 #include "FormParts.h"
 
-#include <QLabel>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
 
 namespace ui {
 
@@ -16,15 +21,7 @@ QLabel *plainLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-QLabel *titleStrip(const QString &title, QWidget *parent)
-{
-    QLabel *strip = plainLabel(title, parent);
-    strip->setObjectName(QStringLiteral("Image1"));
-    strip->setFixedHeight(20);
-    strip->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: qlineargradient("
-                                        "x1:0, y1:0, x2:1, y2:0, stop:0 #1f5f9e, stop:1 #8fc1ea); }"));
-    return strip;
-}
+// ---- Labels ----------------------------------------------------------------
 
 QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
 {
@@ -47,6 +44,182 @@ QLabel *valueLabel(QWidget *parent, const QString &description)
     if (!description.isEmpty())
         label->setAccessibleDescription(description);
     return label;
+}
+
+// ---- Windows ---------------------------------------------------------------
+
+void setUpWindow(QDialog *window, const QString &name, const QString &title, TitleBar bar)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    if (bar == TitleBar::CloseBox)
+        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                               | Qt::MSWindowsFixedSizeDialogHint);
+    else
+        window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+// ---- Title strips ----------------------------------------------------------
+
+namespace strips {
+const StripLook window{{{0.0, QColor(0x1f, 0x5f, 0x9e)}, {1.0, QColor(0x8f, 0xc1, 0xea)}}, {}, 0};
+const StripLook customerForm{
+    {{0.0, QColor(0x1d, 0x4f, 0x8c)}, {1.0, QColor(0x8c, 0xbc, 0xe8)}}, QColor(0xf4, 0xb9, 0x42), 10};
+const StripLook customerList{
+    {{0.0, QColor(0x1f, 0x4e, 0x8c)}, {0.6, QColor(0x6f, 0x9b, 0xd1)}, {1.0, QColor(0xdf, 0xe9, 0xf6)}}, {}, 0};
+const StripLook companyView{
+    {{0.0, QColor(0x1d, 0x6b, 0x3a)}, {0.6, QColor(0x4c, 0xa8, 0x6a)}, {1.0, QColor(0xd8, 0xef, 0xdf)}}, {}, 0};
+} // namespace strips
+
+TitleStrip::TitleStrip(const QString &title, const StripLook &look, QWidget *parent) : QLabel(parent), m_look(look)
+{
+    setObjectName(QStringLiteral("Image1"));
+    setTextFormat(Qt::PlainText);
+    setText(title);
+    setFixedHeight(Height);
+    setIndent(look.indent);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    QPalette white = palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    setPalette(white);
+    if (look.foot.isValid())
+        setContentsMargins(0, 0, 0, 1); // the title is centred above the foot line
+}
+
+void TitleStrip::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter p(this);
+        QLinearGradient band(0, 0, width(), 0);
+        band.setStops(m_look.band);
+        p.fillRect(rect(), band);
+        if (m_look.foot.isValid()) {
+            p.setPen(m_look.foot);
+            p.drawLine(0, height() - 1, width(), height() - 1);
+        }
+    }
+    QLabel::paintEvent(event);
+}
+
+TitleStrip *titleStrip(const QString &title, QWidget *parent, const StripLook &look)
+{
+    return new TitleStrip(title, look, parent);
+}
+
+// ---- Fields ----------------------------------------------------------------
+
+void setUpTextBox(QLineEdit *box, int characters, int width, std::optional<KeyFilter::Mode> keys,
+                  const QString &extraKeys)
+{
+    limitText(box, characters);
+    if (width > 0)
+        box->setFixedWidth(width);
+    if (keys)
+        KeyFilter::install(box, *keys, extraKeys);
+}
+
+// ---- Captioned rows --------------------------------------------------------
+
+FormGrid::FormGrid(QWidget *parent, QGridLayout *grid, FormGridLook look)
+    : m_parent(parent), m_grid(grid), m_look(look), m_column(look.firstColumn)
+{
+}
+
+QLabel *FormGrid::add(const QString &text, QWidget *field, int columns)
+{
+    QLabel *label = caption(text, field, m_parent);
+    if (m_look.captions)
+        label->setAlignment(m_look.captions);
+    m_grid->addWidget(label, m_line, m_column);
+    m_grid->addWidget(field, m_line, m_column + 1, 1, columns, m_look.fields);
+    m_column += 1 + columns;
+    return label;
+}
+
+QLabel *FormGrid::add(const QString &text, QWidget *buddy, QLayout *fields, int columns)
+{
+    QLabel *label = caption(text, buddy, m_parent);
+    if (m_look.captions)
+        label->setAlignment(m_look.captions);
+    m_grid->addWidget(label, m_line, m_column);
+    m_grid->addLayout(fields, m_line, m_column + 1, 1, columns);
+    m_column += 1 + columns;
+    return label;
+}
+
+void FormGrid::addSpanning(QWidget *widget, int columns)
+{
+    m_grid->addWidget(widget, m_line, m_column, 1, columns);
+    m_column += columns;
+}
+
+void FormGrid::skip(int columns)
+{
+    m_column += columns;
+}
+
+void FormGrid::nextLine()
+{
+    ++m_line;
+    m_column = m_look.firstColumn;
+}
+
+// ---- Telephone lines -------------------------------------------------------
+
+QHBoxLayout *phoneRow(QWidget *area, QWidget *number, QWidget *extension, const PhoneLook &look)
+{
+    QWidget *parent = area->parentWidget();
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(look.spacing);
+    auto add = [&](const QString &between, QWidget *box) {
+        if (!between.isEmpty())
+            row->addWidget(separator(between, parent));
+        row->addWidget(box);
+    };
+    row->addWidget(area);
+    add(look.dash, number);
+    if (extension)
+        add(look.extension, extension);
+    row->addStretch();
+    return row;
+}
+
+PhoneHeading::PhoneHeading(const QList<QWidget *> &boxes, Qt::Alignment words, QWidget *parent)
+    : QLabel(QStringLiteral("区号   电话号码   分机号"), parent), m_boxes(boxes), m_words(words)
+{
+    setTextFormat(Qt::PlainText);
+    QPalette grey = palette();
+    grey.setColor(QPalette::WindowText, Qt::gray);
+    setPalette(grey);
+}
+
+void PhoneHeading::paintEvent(QPaintEvent *)
+{
+    constexpr int kTextMargin = 3; // where a line edit starts its text
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    const QStringList words = text().split(u' ', Qt::SkipEmptyParts);
+    const int left = mapTo(window(), QPoint()).x();
+    for (qsizetype i = 0; i < words.size() && i < m_boxes.size(); ++i) {
+        const QWidget *box = m_boxes[i];
+        const int x = box->mapTo(window(), QPoint()).x() - left;
+        const QRect place = m_words & Qt::AlignLeft
+                                ? QRect(x + kTextMargin, 0, width() - x - kTextMargin, height())
+                                : QRect(x, 0, box->width(), height());
+        p.drawText(place, (m_words & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, words[i]);
+    }
 }
 
 } // namespace ui

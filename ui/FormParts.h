@@ -1,17 +1,44 @@
 #pragma once
 
-#include <QString>
+// The form kit: the pieces every window and view is built from, one way.
+//
+//   1. Constructor: ui::setUpWindow(this, "find_x", "搜索某某"); createLayout(); connectActions().
+//   2. createLayout(): ui::titleStrip(title, this) on top; fields from ui::textBox(parent, name, limit, width, keys).
+//   3. ui::FormGrid rows(parent, grid): rows.add("名称:", field) sets the caption beside its field as its
+//      buddy; rows.add("电话:", area, ui::phoneRow(area, number, extension)) for a telephone line.
+//   4. showEvent(): reset() the fields, then ui::centreOnScreen(this).
+//   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}}).
+//
+// Every label these pieces make shows its text as it is (plain text, never markup).
 
-class QLabel;
-class QWidget;
+#include "KeyFilter.h"
+#include "TextLimit.h"
+
+#include <QBrush>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QSize>
+#include <QStringList>
+#include <QStyle>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QDialog;
+class QGridLayout;
+class QHBoxLayout;
+class QLayout;
+class QToolBar;
+
+namespace data {
+class StandingQuery;
+}
 
 namespace ui {
 
-// Small pieces the windows are laid out from. Every label they make shows
-// its text as it is (plain text, never markup).
+// ---- Labels ----------------------------------------------------------------
 
-// The 20-pixel picture strip at the top of a window, carrying its title.
-QLabel *titleStrip(const QString &title, QWidget *parent);
 // A caption that names the field beside it (its buddy), so the field can be found by it.
 QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent);
 // A fixed label between the boxes of one line ("-", " 转 ").
@@ -21,5 +48,190 @@ QLabel *separator(const QString &text, QWidget *parent);
 // caption beside it (caption() with this label as buddy), or to the group
 // box it sits in; a value without either may say it in its description.
 QLabel *valueLabel(QWidget *parent, const QString &description = {});
+
+// ---- Windows ---------------------------------------------------------------
+
+// What the title bar of a fixed-size window offers.
+enum class TitleBar {
+    CloseBox,  // the title and a close box
+    TitleOnly, // the title alone: the window is left through its own buttons
+};
+
+// Names and titles a window, gives it a fixed-size frame with the title bar
+// asked for. The window fixes its size itself: setFixedSize(), or a layout
+// with QLayout::SetFixedSize.
+void setUpWindow(QDialog *window, const QString &name, const QString &title, TitleBar bar = TitleBar::CloseBox);
+
+// Places a window, frame included, in the middle of the desktop it is on.
+// Called from showEvent(), after whatever changes the window's size.
+void centreOnScreen(QWidget *window);
+
+// ---- Title strips ----------------------------------------------------------
+
+// The colours of a title strip: a band shading from left to right through
+// its stops and, when valid, a line along its foot; and where its title
+// starts.
+struct StripLook {
+    QGradientStops band;
+    QColor foot;
+    int indent = 0;
+};
+
+// The strips in use, one for each kind of window or view.
+namespace strips {
+extern const StripLook window;       // search and memo windows
+extern const StripLook customerForm; // new and edit customer
+extern const StripLook customerList; // the customer list view
+extern const StripLook companyView;  // the company view
+} // namespace strips
+
+// The 20-pixel strip across the top of a window or view, its title in white
+// bold at the left. A view may draw its own mark over it (paintEvent()).
+class TitleStrip : public QLabel {
+    Q_OBJECT
+public:
+    static constexpr int Height = 20;
+    TitleStrip(const QString &title, const StripLook &look, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    StripLook m_look;
+};
+
+TitleStrip *titleStrip(const QString &title, QWidget *parent, const StripLook &look = strips::window);
+
+// ---- Fields ----------------------------------------------------------------
+
+// A one-line entry box taking at most `characters` characters (kNoLimit: any
+// number), `width` pixels wide (0: as wide as the layout makes it), and, with
+// a key mode, only the typed keys that mode lets through.
+void setUpTextBox(QLineEdit *box, int characters, int width = 0, std::optional<KeyFilter::Mode> keys = {},
+                  const QString &extraKeys = {});
+
+template <typename Box = QLineEdit>
+Box *textBox(QWidget *parent, const QString &name, int characters, int width = 0,
+             std::optional<KeyFilter::Mode> keys = {}, const QString &extraKeys = {})
+{
+    auto *box = new Box(parent);
+    box->setObjectName(name);
+    setUpTextBox(box, characters, width, keys, extraKeys);
+    return box;
+}
+
+// ---- Captioned rows --------------------------------------------------------
+
+// How a FormGrid places its cells.
+struct FormGridLook {
+    int firstColumn = 0;        // the grid column of a line's first caption
+    Qt::Alignment captions = {}; // captions in their cells; none: the label's own (left)
+    Qt::Alignment fields = {};   // fields in their cells; none: filling the cell
+};
+
+// Fills a grid line by line, left to right, with captions and their fields:
+// each caption in one column, its field in the next (or across several).
+// Every caption is its field's buddy, so that the field is found, and read
+// out, by it.
+class FormGrid {
+public:
+    FormGrid(QWidget *parent, QGridLayout *grid, FormGridLook look = {});
+
+    // A caption and its field at the next place of the line; the field takes
+    // `columns` columns of the grid. Returns the caption.
+    QLabel *add(const QString &caption, QWidget *field, int columns = 1);
+    // A caption and a row of fields (a telephone line), the caption naming
+    // `buddy`, the first of them.
+    QLabel *add(const QString &caption, QWidget *buddy, QLayout *fields, int columns = 1);
+    // A widget without a caption, from the next place across `columns`
+    // columns (a heading, or a caption column left empty with skip()).
+    void addSpanning(QWidget *widget, int columns);
+    void skip(int columns = 1);
+    void nextLine();
+
+    int line() const { return m_line; }
+    QGridLayout *grid() const { return m_grid; }
+
+private:
+    QWidget *m_parent;
+    QGridLayout *m_grid;
+    FormGridLook m_look;
+    int m_line = 0;
+    int m_column;
+};
+
+// ---- Telephone lines -------------------------------------------------------
+
+// How a telephone line looks: the fixed texts between its boxes (an empty
+// text: none) and the space between its parts.
+struct PhoneLook {
+    QString dash = QStringLiteral("-");
+    QString extension = QStringLiteral(" 转 ");
+    int spacing = 2;
+};
+
+// The boxes of one telephone line side by side, left-aligned: area code,
+// dash, number and, when there is one, the extension after its text.
+QHBoxLayout *phoneRow(QWidget *area, QWidget *number, QWidget *extension = nullptr, const PhoneLook &look = {});
+
+// The grey heading "区号   电话号码   分机号" over telephone lines: each word
+// drawn over the box it names, where that box starts its text (Qt::AlignLeft)
+// or centred on it (Qt::AlignHCenter).
+class PhoneHeading : public QLabel {
+    Q_OBJECT
+public:
+    PhoneHeading(const QList<QWidget *> &boxes, Qt::Alignment words, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<QWidget *> m_boxes;
+    Qt::Alignment m_words;
+};
+
+// ---- Values of a record ----------------------------------------------------
+
+// A value label (see valueLabel()) showing columns of a query's current row
+// joined by fixed texts: columns {"c14", "c11"} with {"-"} between show
+// "010-62345678". The texts show even when a column is empty.
+class JoinedLabel : public QLabel {
+    Q_OBJECT
+public:
+    JoinedLabel(QWidget *parent, const QStringList &columns, const QStringList &between = {},
+                const QString &description = {});
+    void bind(data::StandingQuery *query);
+    // Where there is no room, the text is cut at the right and its hint holds all of it.
+    void cutWithHint();
+
+private:
+    void showParts();
+
+    QStringList m_columns;
+    QStringList m_between;
+    QStringList m_parts;
+    bool m_hint = false;
+};
+
+// ---- View toolbars ---------------------------------------------------------
+
+// One button of a view's toolbar. An empty hint gives the button none.
+struct ToolButton {
+    const char *caption;
+    const char *hint;
+    QStyle::StandardPixmap icon;
+    std::function<void()> handler;
+    bool separatorAfter = false;
+};
+
+// How a view's toolbar buttons behave beyond their table.
+struct ToolBarLook {
+    int buttonWidth = 0;    // the least width of a button; 0: as its caption needs
+    bool tabStops = false;  // whether Tab reaches the buttons
+};
+
+// The toolbar across the top of a view: its buttons in the order of the
+// table, icon above caption, each calling its handler when clicked.
+QToolBar *viewToolBar(QWidget *view, const std::vector<ToolButton> &buttons, const ToolBarLook &look = {});
 
 } // namespace ui

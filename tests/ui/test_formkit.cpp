@@ -1,0 +1,339 @@
+// The form kit: windows placed in the middle of the desktop, title strips,
+// captioned rows, telephone lines, limited text boxes, joined value labels
+// and view toolbars, as a user and an accessibility client meet them.
+#include "FormParts.h"
+#include "TData_in.h"
+#include "TestSupport.h"
+
+#include <QAccessible>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+Q_DECLARE_METATYPE(ui::TitleBar)
+Q_DECLARE_METATYPE(ui::StripLook)
+Q_DECLARE_METATYPE(ui::PhoneLook)
+
+namespace {
+
+// A dialog that changes its size when shown, before it asks to be centred,
+// as the customer windows do when they fold their supplement away.
+class GrowingDialog : public QDialog {
+public:
+    QSize sizeOnShow;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        setFixedSize(sizeOnShow);
+        ui::centreOnScreen(this);
+        QDialog::showEvent(event);
+    }
+};
+
+// The labels an accessibility client is told name this widget.
+QStringList labelNames(QWidget *widget)
+{
+    QStringList names;
+    const auto relations = QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
+    for (const auto &[label, relation] : relations)
+        names << label->text(QAccessible::Name);
+    return names;
+}
+
+QString accessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// The widgets of a layout from left to right: a box by its object name, a
+// fixed text as itself.
+QStringList rowParts(QHBoxLayout *row)
+{
+    QStringList parts;
+    for (int i = 0; i < row->count(); ++i) {
+        QWidget *w = row->itemAt(i)->widget();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            parts << "'" + label->text() + "'";
+        else if (w)
+            parts << w->objectName();
+    }
+    return parts;
+}
+
+} // namespace
+
+class TestFormKit : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsOpenInTheMiddleOfTheDesktop();
+    void windowTitleBars_data();
+    void windowTitleBars();
+    void titleStripsShowTheirTitleOnTheirColours_data();
+    void titleStripsShowTheirTitleOnTheirColours();
+    void textBoxesHoldTheirLimitAndKeys();
+    void captionsNameTheirFields();
+    void phoneRowsJoinTheirBoxes_data();
+    void phoneRowsJoinTheirBoxes();
+    void joinedLabelsFollowTheCurrentRow();
+    void viewToolBarsFollowTheirTable();
+};
+
+void TestFormKit::windowsOpenInTheMiddleOfTheDesktop()
+{
+    GrowingDialog window;
+    const QRect desktop = window.screen()->availableGeometry();
+    for (const QSize size : {QSize(300, 200), QSize(520, 460), QSize(300, 200)}) {
+        window.sizeOnShow = size;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint offset = window.frameGeometry().center() - desktop.center();
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QStringLiteral("%1 x %2: off by %3, %4")
+                                                               .arg(size.width()).arg(size.height())
+                                                               .arg(offset.x()).arg(offset.y())));
+        // Moved away by the user, it comes back to the middle the next time.
+        window.move(desktop.topLeft());
+        window.hide();
+    }
+}
+
+void TestFormKit::windowTitleBars_data()
+{
+    QTest::addColumn<ui::TitleBar>("bar");
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("close box") << ui::TitleBar::CloseBox << true;
+    QTest::newRow("title only") << ui::TitleBar::TitleOnly << false;
+}
+
+void TestFormKit::windowTitleBars()
+{
+    QFETCH(ui::TitleBar, bar);
+    QFETCH(bool, closeBox);
+    QDialog window;
+    ui::setUpWindow(&window, QStringLiteral("find_x"), QStringLiteral("搜索"), bar);
+    QCOMPARE(window.objectName(), QStringLiteral("find_x"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("搜索"));
+    QCOMPARE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint), closeBox);
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowTitleHint));
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void TestFormKit::titleStripsShowTheirTitleOnTheirColours_data()
+{
+    QTest::addColumn<ui::StripLook>("look");
+    QTest::newRow("window") << ui::strips::window;
+    QTest::newRow("customer form") << ui::strips::customerForm;
+    QTest::newRow("customer list") << ui::strips::customerList;
+    QTest::newRow("company view") << ui::strips::companyView;
+}
+
+void TestFormKit::titleStripsShowTheirTitleOnTheirColours()
+{
+    QFETCH(ui::StripLook, look);
+    QWidget window;
+    const QString title = QStringLiteral("<b>搜索</b>");
+    ui::TitleStrip *strip = ui::titleStrip(title, &window, look);
+    strip->setFixedWidth(400);
+    QCOMPARE(strip->height(), ui::TitleStrip::Height);
+    QCOMPARE(strip->textFormat(), Qt::PlainText);
+    QCOMPARE(accessibleName(strip), title);
+
+    const QImage picture = strip->grab().toImage();
+    auto near = [](QColor a, QColor b) {
+        return qAbs(a.red() - b.red()) <= 3 && qAbs(a.green() - b.green()) <= 3 && qAbs(a.blue() - b.blue()) <= 3;
+    };
+    // The band runs from its first colour at the left to its last at the right.
+    QVERIFY(near(picture.pixelColor(0, 2), look.band.first().second));
+    QVERIFY(near(picture.pixelColor(picture.width() - 1, 2), look.band.last().second));
+    if (look.foot.isValid())
+        QCOMPARE(picture.pixelColor(200, picture.height() - 1), look.foot);
+    else
+        QVERIFY(near(picture.pixelColor(0, picture.height() - 1), look.band.first().second));
+    // The title is drawn in white.
+    bool white = false;
+    for (int x = 0; x < 120 && !white; ++x) {
+        for (int y = 0; y < picture.height() && !white; ++y)
+            white = picture.pixelColor(x, y) == Qt::white;
+    }
+    QVERIFY(white);
+}
+
+void TestFormKit::textBoxesHoldTheirLimitAndKeys()
+{
+    QWidget window;
+    QLineEdit *digits = ui::textBox(&window, QStringLiteral("Edit4"), 5, 60, ui::KeyFilter::Mode::Digits);
+    QLineEdit *any = ui::textBox(&window, QStringLiteral("Edit9"), ui::kNoLimit);
+    QCOMPARE(digits->objectName(), QStringLiteral("Edit4"));
+    QCOMPARE(digits->width(), 60);
+    QCOMPARE(digits->minimumWidth(), digits->maximumWidth());
+
+    QTest::keyClicks(digits, QStringLiteral("1a2 3-45678"));
+    QCOMPARE(digits->text(), QStringLiteral("12345"));
+    // Characters as a user counts them: five flags are five characters.
+    digits->clear();
+    digits->insert(QStringLiteral("🇨🇳🇨🇳🇨🇳🇨🇳🇨🇳🇨🇳"));
+    QCOMPARE(ui::characterCount(digits->text()), 5);
+
+    const QString long_ = QString(40000, u'长');
+    QTest::keyClicks(any, QStringLiteral("a b"));
+    any->insert(long_);
+    QCOMPARE(any->text(), QStringLiteral("a b") + long_);
+}
+
+void TestFormKit::captionsNameTheirFields()
+{
+    QWidget window;
+    auto *grid = new QGridLayout(&window);
+    ui::FormGrid rows(&window, grid, {.firstColumn = 1, .captions = Qt::AlignRight | Qt::AlignVCenter});
+    QLineEdit *name = ui::textBox(&window, QStringLiteral("Edit1"), 150);
+    QLineEdit *shortName = ui::textBox(&window, QStringLiteral("Edit5"), 50);
+    QLineEdit *english = ui::textBox(&window, QStringLiteral("Edit2"), 150);
+    QLineEdit *area = ui::textBox(&window, QStringLiteral("Edit7"), 5);
+    QLineEdit *number = ui::textBox(&window, QStringLiteral("Edit10"), 15);
+    rows.add(QStringLiteral("公司名称:"), name, 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("简称:"), shortName);
+    QLabel *second = rows.add(QStringLiteral("<i>英文名称:</i>"), english);
+    rows.nextLine();
+    auto *heading = new ui::PhoneHeading({area, number}, Qt::AlignLeft, &window);
+    rows.skip();
+    rows.addSpanning(heading, 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("总    机:"), area, ui::phoneRow(area, number));
+    window.show();
+
+    QCOMPARE(rows.line(), 3);
+    for (const auto &[caption, field] : {std::pair{"公司名称:", name}, std::pair{"简称:", shortName},
+                                         std::pair{"<i>英文名称:</i>", english}, std::pair{"总    机:", area}}) {
+        const QString text = QString::fromUtf8(caption);
+        QCOMPARE(testing::field(&window, text), field);
+        QCOMPARE(labelNames(field), QStringList{text});
+    }
+    QCOMPARE(second->textFormat(), Qt::PlainText);
+    QCOMPARE(second->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+
+    // Captions in the first column given, fields beside them, spans as asked.
+    int row, column, rowSpan, columnSpan;
+    grid->getItemPosition(grid->indexOf(name), &row, &column, &rowSpan, &columnSpan);
+    QCOMPARE(QList<int>({row, column, columnSpan}), QList<int>({0, 2, 3}));
+    grid->getItemPosition(grid->indexOf(english), &row, &column, &rowSpan, &columnSpan);
+    QCOMPARE(QList<int>({row, column, columnSpan}), QList<int>({1, 4, 1}));
+    grid->getItemPosition(grid->indexOf(heading), &row, &column, &rowSpan, &columnSpan);
+    QCOMPARE(QList<int>({row, column, columnSpan}), QList<int>({2, 2, 3}));
+    QVERIFY(area->geometry().top() > heading->geometry().top());
+}
+
+void TestFormKit::phoneRowsJoinTheirBoxes_data()
+{
+    QTest::addColumn<ui::PhoneLook>("look");
+    QTest::addColumn<bool>("extension");
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("with extension") << ui::PhoneLook{} << true
+                                    << QStringList{"area", "'-'", "number", "' 转 '", "extension"};
+    QTest::newRow("without extension") << ui::PhoneLook{} << false << QStringList{"area", "'-'", "number"};
+    QTest::newRow("search window") << ui::PhoneLook{.dash = "-", .extension = "转", .spacing = 4} << true
+                                   << QStringList{"area", "'-'", "number", "'转'", "extension"};
+    QTest::newRow("no texts") << ui::PhoneLook{.dash = {}, .extension = {}, .spacing = 4} << true
+                              << QStringList{"area", "number", "extension"};
+}
+
+void TestFormKit::phoneRowsJoinTheirBoxes()
+{
+    QFETCH(ui::PhoneLook, look);
+    QFETCH(bool, extension);
+    QFETCH(QStringList, parts);
+    QWidget window;
+    QLineEdit *boxes[3];
+    const char *names[] = {"area", "number", "extension"};
+    for (int i = 0; i < 3; ++i)
+        boxes[i] = ui::textBox(&window, QString::fromLatin1(names[i]), 5, 40);
+    QHBoxLayout *row = ui::phoneRow(boxes[0], boxes[1], extension ? boxes[2] : nullptr, look);
+    window.setLayout(row);
+    window.show();
+    QCOMPARE(rowParts(row), parts);
+    QCOMPARE(row->spacing(), look.spacing);
+    // Left to right, in one line.
+    QVERIFY(boxes[0]->x() < boxes[1]->x());
+    QCOMPARE(boxes[0]->y(), boxes[1]->y());
+}
+
+void TestFormKit::joinedLabelsFollowTheCurrentRow()
+{
+    testing::TempInstall install;
+    install.execMain("insert into atc2 (c1, c11, c14) values ('甲', '62345678', '010')");
+    install.execMain("insert into atc2 (c1, c11, c14) values ('<b>乙</b>', '', '')");
+    TData_in data(install.dir());
+    data::StandingQuery &companies = data.atc2_all(); // newest first: 乙, then 甲
+
+    QWidget window;
+    auto *phone = new ui::JoinedLabel(&window, {"c14", "c11"}, {"-"});
+    auto *name = new ui::JoinedLabel(&window, {"c1"}, {}, QStringLiteral("公司名称"));
+    name->cutWithHint();
+    ui::caption(QStringLiteral("总    机:"), phone, &window);
+    phone->bind(&companies);
+    name->bind(&companies);
+
+    // Texts between the columns show even when the columns are empty; a
+    // value shows as it is stored, in the label and in its hint.
+    QCOMPARE(phone->text(), QStringLiteral("-"));
+    QCOMPARE(name->text(), QStringLiteral("<b>乙</b>"));
+    QCOMPARE(name->textFormat(), Qt::PlainText);
+    QVERIFY(name->toolTip().contains(QStringLiteral("&lt;b&gt;")));
+    QVERIFY(phone->toolTip().isEmpty());
+
+    companies.next();
+    QCOMPARE(phone->text(), QStringLiteral("010-62345678"));
+    QCOMPARE(name->text(), QStringLiteral("甲"));
+    QCOMPARE(accessibleName(phone), QStringLiteral("010-62345678"));
+    QCOMPARE(labelNames(phone), QStringList{QStringLiteral("总    机:")});
+    QCOMPARE(testing::field(&window, QStringLiteral("公司名称")), name);
+
+    // A change to the row shows at once.
+    companies.edit();
+    companies.setField("c11", "999");
+    QCOMPARE(phone->text(), QStringLiteral("010-999"));
+}
+
+void TestFormKit::viewToolBarsFollowTheirTable()
+{
+    QWidget view;
+    QStringList clicked;
+    QToolBar *bar = ui::viewToolBar(&view,
+                                    {{"新公司", "创建新公司", QStyle::SP_FileIcon, [&] { clicked << "new"; }},
+                                     {"删 除", "删除选中的公司", QStyle::SP_TrashIcon, [&] { clicked << "delete"; }, true},
+                                     {"搜 索", "", QStyle::SP_FileDialogContentsView, [&] { clicked << "search"; }}},
+                                    {.buttonWidth = 52, .tabStops = true});
+    auto *layout = new QVBoxLayout(&view);
+    layout->addWidget(bar);
+    view.show();
+
+    QStringList order;
+    for (QAction *action : bar->actions()) {
+        auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action));
+        order << (action->isSeparator() ? QStringLiteral("|") : button->text());
+        if (button) {
+            QVERIFY(button->width() >= 52);
+            QCOMPARE(button->focusPolicy(), Qt::TabFocus);
+            QCOMPARE(accessibleName(button), button->text());
+        }
+    }
+    QCOMPARE(order, QStringList({"新公司", "删 除", "|", "搜 索"}));
+    QCOMPARE(testing::button(&view, "删 除")->toolTip(), QStringLiteral("删除选中的公司"));
+    QVERIFY(testing::button(&view, "搜 索")->toolTip().isEmpty());
+
+    testing::click(&view, "搜 索");
+    testing::click(&view, "新公司");
+    QCOMPARE(clicked, QStringList({"search", "new"}));
+
+    QToolBar *plain = ui::viewToolBar(&view, {{"帮 助", "帮助", QStyle::SP_DialogHelpButton, [] {}}});
+    QCOMPARE(plain->findChild<QToolButton *>()->focusPolicy(), Qt::NoFocus);
+}
+
+QTEST_MAIN(TestFormKit)
+#include "test_formkit.moc"
