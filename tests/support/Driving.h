@@ -1,0 +1,77 @@
+#pragma once
+
+// Driving windows the way a user does: typing key by key, choosing in
+// drop-downs, clicking grid rows, turning the wheel, and working inside modal
+// windows. Finding a button or a field by its caption is in TestSupport.h.
+//
+//     testing::runModal("Tnew_gongsi", [&](QDialog *w) {
+//         testing::typeInto(testing::field(w, "公司名称:"), "华星");
+//         QVERIFY(testing::choose(testing::field<QComboBox>(w, "关    系:"), "客户"));
+//         testing::click(w, "确定");
+//     });
+
+#include "TestSupport.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+#include <functional>
+
+class QTableView;
+
+namespace testing {
+
+// Types text key by key, the way a keyboard or an input method sends it:
+// letters, digits and signs with their keys, any other character (Chinese,
+// an emoji with its modifiers' code points one by one) as text alone, and a
+// line break as Return. QTest::keyClicks types Latin-1 only.
+void typeInto(QWidget *field, const QString &text);
+
+// Replaces what a line shows the way a user does in a field that may refuse
+// Ctrl+A: End, Backspace over all of it, then the new text.
+void retype(QWidget *field, const QString &text);
+
+// Pastes text with the paste key, as a user pastes what was copied elsewhere;
+// into an editable drop-down's line.
+void paste(QWidget *field, const QString &text);
+
+// What a field shows: a line, a memo, a drop-down's current text or a label.
+QString shownText(QWidget *field);
+
+// Chooses the entry at that place of a drop-down list with the arrow keys, as
+// a user does; every entry passed on the way is activated in turn. True when
+// the entry is current afterwards.
+bool chooseRow(QComboBox *combo, int row);
+// The first entry with that text.
+bool choose(QComboBox *combo, const QString &text);
+
+// Clicks (or double-clicks) a row of a grid, in its first visible column.
+void clickRow(QTableView *grid, int row);
+void doubleClickRow(QTableView *grid, int row);
+
+// Sends one wheel message to a widget (a grid's viewport, a scroll bar);
+// angle in eighths of a degree, as QWheelEvent::angleDelta has it.
+void turnWheel(QWidget *part, QPoint angle);
+
+// What a run of a modal window came to.
+struct Opened {
+    QWidget *window = nullptr; // the modal window that opened; none when nothing did
+    bool done = false;         // it opened and the steps ran to their end with no failed check
+
+    QString className() const;
+    explicit operator bool() const { return done; }
+};
+
+// Opens the modal window of that instance name as the program does and runs
+// the steps in it. A window the steps leave open, after a failed check too,
+// is closed afterwards.
+Opened runModal(const QString &name, const std::function<void(QDialog *)> &steps);
+
+// Runs a command (a click, a menu item) and, when it opens a modal window,
+// the steps in that window; without steps the window is closed at once. A
+// window open before the command (the one a click was made in) does not
+// count. Returns once the command and the steps are over.
+Opened runModal(const std::function<void()> &command, const std::function<void(QDialog *)> &steps = {});
+
+} // namespace testing

@@ -1,0 +1,97 @@
+#include "Program.h"
+
+#include "MessageBox.h"
+#include "Schema.h"
+#include "StandingQuery.h"
+#include "Startup.h"
+#include "TData_in.h"
+#include "Ta_main.h"
+
+#include <QApplication>
+#include <QTest>
+#include <algorithm>
+
+namespace testing {
+
+Program::Program()
+{
+    ui::MessageBox::setTestMode(true);
+    // Programs come and go in one run of the tests.
+    QApplication::setQuitOnLastWindowClosed(false);
+    m_install = std::make_unique<TempInstall>();
+    m_started = app::start(QDir::current());
+    if (!m_started)
+        qFatal("the program did not start over a fresh installation");
+    // The first-run check runs once the event loop turns after the main
+    // window came up; the flag is set before that.
+    execute(QStringLiteral("update ptp1 set watts='1'"));
+    data().ptp1_all().reset();
+    if (!QTest::qWaitForWindowExposed(&main()))
+        qWarning("the main window was not shown");
+    ui::MessageBox::clearShown();
+}
+
+Program::~Program()
+{
+    m_started.reset();
+    m_install.reset();
+    ui::MessageBox::clearShown();
+}
+
+Ta_main &Program::main() const
+{
+    return m_started->mainWindow();
+}
+
+TData_in &Program::data() const
+{
+    return m_started->data();
+}
+
+qint64 Program::insert(const QString &table, const Row &row)
+{
+    const auto &lookup = data::lookupTables();
+    const bool inLookup =
+        std::any_of(lookup.begin(), lookup.end(), [&](const data::TableDef &def) { return def.name == table; });
+    data::Connection &file = inLookup ? data().Con_c() : data().Con_data();
+
+    QStringList columns, values;
+    data::Params params;
+    for (const auto &[column, value] : row) {
+        columns << column;
+        if (!value.isValid()) {
+            values << QStringLiteral("null");
+            continue;
+        }
+        values << u':' + column;
+        params.emplace_back(u':' + column, value.toString());
+    }
+    file.execute(row.empty() ? QStringLiteral("insert into %1 default values").arg(table)
+                             : QStringLiteral("insert into %1 (%2) values (%3)")
+                                   .arg(table, columns.join(u','), values.join(u',')),
+                 params);
+    return file.lastInsertId();
+}
+
+void Program::execute(const QString &sql, const data::Params &params)
+{
+    data().Con_data().execute(sql, params);
+}
+
+void Program::reload()
+{
+    for (data::StandingQuery *query : data().queries()) {
+        if (!query->standingText().isEmpty())
+            query->reset();
+    }
+}
+
+QStringList Program::messages() const
+{
+    QStringList texts;
+    for (const ui::MessageBox::Shown &shown : ui::MessageBox::shown())
+        texts << shown.text;
+    return texts;
+}
+
+} // namespace testing
