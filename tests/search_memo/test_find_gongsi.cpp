@@ -1,13 +1,11 @@
 // The company search window: fifteen substring conditions over atc2, the
 // typed text always literal, the result shown by narrowing atc2_all.
-#include "HandOver.h"
+#include "Driving.h"
 #include "MessageBox.h"
-#include "SqlText.h"
-#include "Startup.h"
+#include "Program.h"
+#include "StandingQuery.h"
 #include "TData_in.h"
 #include "Ta_main.h"
-#include "TestSupport.h"
-#include "Driving.h"
 #include "Windows.h"
 #include "companies/Tfind_gongsi.h"
 
@@ -38,7 +36,6 @@ const QList<QPair<QString, QString>> kLists{{"所属行业:", "c9"}, {"销售规
 class TestFindGongsi : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -53,7 +50,7 @@ private slots:
     void keyFiltersAndLimits();
 
 private:
-    TData_in &data() const { return m_started->data(); }
+    TData_in &data() const { return m_program->data(); }
     Tfind_gongsi *window() const { return ui::Windows::get<Tfind_gongsi>("Tfind_gongsi"); }
     template <typename T = QWidget> T *field(const QString &caption) const
     {
@@ -65,55 +62,40 @@ private:
     QStringList search(const std::function<void()> &fill);
     QStringList found() const;
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestFindGongsi::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestFindGongsi::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_started = std::make_unique<app::Startup>(QDir::current());
-    // Rows go in through the program's own connections: each extra opening
-    // of an encrypted file costs a key derivation.
-    data().Con_c().execute("insert into vx6 (mc1) values ('制造业')");
-    data().Con_c().execute("insert into vx7 (mc1) values ('百人以上')");
-    data().Con_c().execute("insert into vx8 (mc1) values ('客户')");
-    for (const char *query : {"vx6", "vx7", "vx8"})
-        data().query(query).reset();
-    MessageBox::clearShown();
+    m_program = std::make_unique<testing::Program>();
+    m_program->insert("vx6", {{"mc1", "制造业"}});
+    m_program->insert("vx7", {{"mc1", "百人以上"}});
+    m_program->insert("vx8", {{"mc1", "客户"}});
+    m_program->reload();
 }
 
 void TestFindGongsi::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
+    m_program.reset();
 }
 
 void TestFindGongsi::addCompany(const QString &name, const QMap<QString, QString> &values)
 {
-    QStringList columns{"c1"}, texts{data::quoted(name)};
+    testing::Row row{{"c1", name}};
     for (const QString &column : kSearched.mid(1)) {
-        const QString value = values.value(column);
-        columns << column;
-        texts << (value == kNull ? QStringLiteral("null") : data::quoted(value));
+        const QString value = values.value(column, QStringLiteral(""));
+        row.emplace_back(column, value == kNull ? QVariant() : QVariant(value));
     }
-    data().Con_data().execute(QStringLiteral("insert into atc2 (%1) values (%2)").arg(columns.join(u','), texts.join(u',')));
+    m_program->insert("atc2", row);
 }
 
 QStringList TestFindGongsi::search(const std::function<void()> &fill)
 {
-    const bool ran = driving::runModal("Tfind_gongsi", [&] {
+    const testing::Opened opened = testing::runModal("Tfind_gongsi", [&](QDialog *) {
         fill();
         testing::click(window(), QStringLiteral("搜 索"));
     });
-    if (!ran)
+    if (!opened.window)
         QTest::qFail("the search window never ran", __FILE__, __LINE__);
     return found();
 }
@@ -136,8 +118,8 @@ void TestFindGongsi::emptySearchListsCompaniesNewestFirst()
     for (const QString &column : kSearched.mid(1))
         addCompany(QStringLiteral("缺") + column, {{column, kNull}});
     addCompany("乙");
-    data().Con_data().execute("update atc2 set c13=null, c17=null where c1 in ('甲', '乙')");
-    data().atc2_all().reset();
+    m_program->execute("update atc2 set c13=null, c17=null where c1 in ('甲', '乙')");
+    m_program->reload();
 
     QCOMPARE(search([] {}), (QStringList{"乙", "甲"}));
     QVERIFY(data().atc2_all().text().endsWith("order by cid desc"));
@@ -173,15 +155,15 @@ void TestFindGongsi::eachFieldSearchesItsColumn()
     addCompany(column == "c1" ? stored : QStringLiteral("甲"), {{column, stored}});
     addCompany(other == "c1" ? stored : QStringLiteral("乙"), {{other, stored}});
     addCompany("丙");
-    data().atc2_all().reset();
+    m_program->reload();
 
     const QStringList names = search([&] {
         QWidget *w = field(caption);
         QVERIFY(w);
         if (auto *combo = qobject_cast<QComboBox *>(w))
-            QVERIFY(driving::choose(combo, text));
+            QVERIFY(testing::choose(combo, text));
         else
-            driving::typeInto(w, text);
+            testing::typeInto(w, text);
     });
     QCOMPARE(names, QStringList{column == "c1" ? stored : QStringLiteral("甲")});
 }
@@ -194,8 +176,8 @@ void TestFindGongsi::areaCodeZeroFindsTheDefault()
     addCompany("北京", {{"c14", "010"}, {"c15", "010"}});
     addCompany("上海", {{"c14", "21"}, {"c15", "0"}});
     addCompany("空", {});
-    data().atc2_all().reset();
-    QCOMPARE(search([&] { driving::typeInto(field("总    机:"), "0"); }), (QStringList{"北京", "默认"}));
+    m_program->reload();
+    QCOMPARE(search([&] { testing::typeInto(field("总    机:"), "0"); }), (QStringList{"北京", "默认"}));
 }
 
 void TestFindGongsi::typedTextIsLiteral_data()
@@ -221,13 +203,13 @@ void TestFindGongsi::typedTextIsLiteral()
     QFETCH(QStringList, found);
     for (const QString text : {"o'brien", "50%", "507", "x_y", "xay", "a\\b", "ab"})
         addCompany(text, {{"c3", text}, {"c4", text}, {"c8", text}});
-    data().atc2_all().reset();
+    m_program->reload();
 
-    QCOMPARE(search([&] { driving::typeInto(field(caption), typed); }), found);
+    QCOMPARE(search([&] { testing::typeInto(field(caption), typed); }), found);
     QVERIFY(data().atc2_all().isOpen());
     for (const MessageBox::Shown &box : MessageBox::shown())
         QVERIFY2(box.kind != MessageBox::Kind::Error, qPrintable(box.text));
-    QCOMPARE(m_install->countMain("atc2"), 7);
+    QCOMPARE(m_program->install().countMain("atc2"), 7);
 }
 
 // No company found: "没有找到记录", the company list empty, and the window,
@@ -235,20 +217,20 @@ void TestFindGongsi::typedTextIsLiteral()
 void TestFindGongsi::noMatchLeavesListEmptyAndWindowCleared()
 {
     addCompany("甲");
-    data().atc2_all().reset();
+    m_program->reload();
 
     const QStringList names = search([&] {
         for (const auto &[caption, column] : kTextFields)
-            driving::typeInto(field(caption), "9");
+            testing::typeInto(field(caption), "9");
         for (const auto &[caption, column] : kLists)
-            QVERIFY(driving::choose(field<QComboBox>(caption), field<QComboBox>(caption)->itemText(0)));
+            QVERIFY(testing::choose(field<QComboBox>(caption), field<QComboBox>(caption)->itemText(0)));
     });
     QVERIFY(names.isEmpty());
     QCOMPARE(MessageBox::lastText(), QStringLiteral("没有找到记录"));
     QCOMPARE(MessageBox::shown().last().kind, MessageBox::Kind::Information);
     QVERIFY(data().atc2_all().isOpen());
 
-    QVERIFY(driving::runModal("Tfind_gongsi", [&] {
+    QVERIFY(testing::runModal("Tfind_gongsi", [&](QDialog *) {
         for (const auto &[caption, column] : kTextFields)
             QVERIFY2(field<QLineEdit>(caption)->text().isEmpty(), qPrintable(caption));
         for (const auto &[caption, column] : kLists)
@@ -263,18 +245,17 @@ void TestFindGongsi::mainMenuSearchStartsFromAllCompanies()
     addCompany("甲");
     addCompany("乙");
     data().atc2_all().filter("select * from atc2 where c1 like '甲' order by cid desc");
-    QAction *command = m_started->mainWindow().menuAction("搜索", "公司信息");
+    QAction *command = m_program->main().menuAction("搜索", "公司信息");
     QVERIFY(command);
 
     int offered = -1;
-    testing::whenModal([&] {
+    QVERIFY(testing::runModal([&] { command->trigger(); }, [&](QDialog *) {
         offered = data().atc2_all().count();
         testing::click(window(), "搜 索");
-    });
-    command->trigger();
-    QTRY_COMPARE(offered, 2);
+    }));
+    QCOMPARE(offered, 2);
     QCOMPARE(found(), (QStringList{"乙", "甲"}));
-    QCOMPARE(m_started->mainWindow().currentView()->objectName(), QStringLiteral("Frame_fenzu1"));
+    QCOMPARE(m_program->main().currentView()->objectName(), QStringLiteral("Frame_fenzu1"));
 }
 
 // Typed into one window: the key filters and limits of the new-company window.
@@ -293,10 +274,10 @@ void TestFindGongsi::keyFiltersAndLimits()
         {"传    真: 分机号", "1234567890", "12345678"},
         {"产    品:", products + " x", products + "x"},
     };
-    QVERIFY(driving::runModal("Tfind_gongsi", [&] {
+    QVERIFY(testing::runModal("Tfind_gongsi", [&](QDialog *) {
         for (const auto &c : cases) {
             auto *edit = field<QLineEdit>(c.caption);
-            driving::typeInto(edit, c.typed);
+            testing::typeInto(edit, c.typed);
             QVERIFY2(edit->text() == c.shown, qPrintable(c.caption));
         }
     }));

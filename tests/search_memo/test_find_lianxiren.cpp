@@ -1,12 +1,10 @@
 // The customer search window: fifteen substring conditions over atc1, the
 // typed text always literal, the result shown by narrowing atc1_all.
-#include "HandOver.h"
-#include "MessageBox.h"
-#include "SqlText.h"
-#include "Startup.h"
-#include "TData_in.h"
-#include "TestSupport.h"
 #include "Driving.h"
+#include "MessageBox.h"
+#include "Program.h"
+#include "StandingQuery.h"
+#include "TData_in.h"
 #include "Windows.h"
 #include "customers/Tfind_lianxiren.h"
 
@@ -29,7 +27,6 @@ const QString kNull = QStringLiteral("<null>");
 class TestFindLianxiren : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -49,7 +46,7 @@ private slots:
     void refusedStatementKeepsWindowOpen();
 
 private:
-    TData_in &data() const { return m_started->data(); }
+    TData_in &data() const { return m_program->data(); }
     Tfind_lianxiren *window() const { return ui::Windows::get<Tfind_lianxiren>("Tfind_lianxiren"); }
     template <typename T = QWidget> T *field(const QString &caption) const
     {
@@ -57,65 +54,45 @@ private:
     }
     // A customer whose searched columns hold the empty text unless given (kNull: no value).
     void addCustomer(const QString &name, const QMap<QString, QString> &values = {});
-    void refresh();
     // Opens the window, runs fill inside it and presses 搜 索; returns the names found, newest first.
     QStringList search(const std::function<void()> &fill);
     QStringList found() const;
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestFindLianxiren::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestFindLianxiren::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_started = std::make_unique<app::Startup>(QDir::current());
-    // Rows go in through the program's own connections: each extra opening
-    // of an encrypted file costs a key derivation.
-    data().Con_data().execute("insert into atc2 (c1) values ('ABC'), ('xABCy'), ('other')");
-    data().Con_c().execute("insert into vx1 (mc1) values ('销售部')");
-    data().Con_c().execute("insert into vx2 (mc1) values ('经理')");
-    for (const char *query : {"atc2_all", "vx1", "vx2"})
-        data().query(query).reset();
-    MessageBox::clearShown();
+    m_program = std::make_unique<testing::Program>();
+    for (const char *company : {"ABC", "xABCy", "other"})
+        m_program->insert("atc2", {{"c1", company}});
+    m_program->insert("vx1", {{"mc1", "销售部"}});
+    m_program->insert("vx2", {{"mc1", "经理"}});
+    m_program->reload();
 }
 
 void TestFindLianxiren::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
+    m_program.reset();
 }
 
 void TestFindLianxiren::addCustomer(const QString &name, const QMap<QString, QString> &values)
 {
-    QStringList columns{"a1"}, texts{data::quoted(name)};
+    testing::Row row{{"a1", name}};
     for (const QString &column : kSearched.mid(1)) {
-        const QString value = values.value(column);
-        columns << column;
-        texts << (value == kNull ? QStringLiteral("null") : data::quoted(value));
+        const QString value = values.value(column, QStringLiteral(""));
+        row.emplace_back(column, value == kNull ? QVariant() : QVariant(value));
     }
-    data().Con_data().execute(QStringLiteral("insert into atc1 (%1) values (%2)").arg(columns.join(u','), texts.join(u',')));
-}
-
-void TestFindLianxiren::refresh()
-{
-    data().atc1_all().reset();
+    m_program->insert("atc1", row);
 }
 
 QStringList TestFindLianxiren::search(const std::function<void()> &fill)
 {
-    const bool ran = driving::runModal("Tfind_lianxiren", [&] {
+    const testing::Opened opened = testing::runModal("Tfind_lianxiren", [&](QDialog *) {
         fill();
         testing::click(window(), QStringLiteral("搜 索"));
     });
-    if (!ran)
+    if (!opened.window)
         QTest::qFail("the search window never ran", __FILE__, __LINE__);
     return found();
 }
@@ -138,9 +115,11 @@ void TestFindLianxiren::emptySearchListsCompleteCustomersNewestFirst()
     for (const QString &column : kSearched.mid(1))
         addCustomer(QStringLiteral("缺") + column, {{column, kNull}});
     addCustomer("乙");
-    data().Con_data().execute("insert into atc1 (a2,a3,a5,a7,a8,a12,a13,a26,a18,a19,a21,a22,a24,a27) "
-                        "values ('','','','','','','','','','','','','','')"); // no name at all
-    refresh();
+    testing::Row nameless; // no name at all
+    for (const QString &column : kSearched.mid(1))
+        nameless.emplace_back(column, QStringLiteral(""));
+    m_program->insert("atc1", nameless);
+    m_program->reload();
 
     QCOMPARE(search([] {}), (QStringList{"乙", "甲"}));
     QVERIFY(data().atc1_all().text().endsWith("order by aid desc"));
@@ -183,15 +162,15 @@ void TestFindLianxiren::eachFieldSearchesItsColumn()
     addCustomer(column == "a1" ? stored : QStringLiteral("甲"), {{column, stored}});
     addCustomer(other == "a1" ? stored : QStringLiteral("乙"), {{other, stored}});
     addCustomer("丙");
-    refresh();
+    m_program->reload();
 
     const QStringList names = search([&] {
         QWidget *w = field(caption);
         QVERIFY(w);
         if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable())
-            QVERIFY(driving::choose(combo, text));
+            QVERIFY(testing::choose(combo, text));
         else
-            driving::typeInto(w, text);
+            testing::typeInto(w, text);
     });
     QCOMPARE(names, QStringList{column == "a1" ? stored : QStringLiteral("甲")});
 }
@@ -204,14 +183,14 @@ void TestFindLianxiren::mobileDigitsStillRequireTheOtherConditions()
     addCustomer("王二", {{"a5", "51399"}});
     addCustomer("李三", {{"a5", "1300"}});
     addCustomer("王四", {{"a5", "1234"}});
-    refresh();
+    m_program->reload();
 
-    QVERIFY(driving::runModal("Tfind_lianxiren", [&] {
+    QVERIFY(testing::runModal("Tfind_lianxiren", [&](QDialog *) {
         auto *mobile = field<QLineEdit>("手  机 电话号码");
-        driving::typeInto(mobile, "1a3"); // a letter never reaches a phone box
+        testing::typeInto(mobile, "1a3"); // a letter never reaches a phone box
         QCOMPARE(mobile->text(), QStringLiteral("13"));
         auto *name = field<QLineEdit>("中文名");
-        driving::typeInto(name, "王");
+        testing::typeInto(name, "王");
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(!window()->isVisible());
     }));
@@ -247,7 +226,7 @@ void TestFindLianxiren::companyChoiceMatchesSubstringAndLeavesCompanyRow()
     addCustomer("甲", {{"a18", "ABC"}});
     addCustomer("乙", {{"a18", "AB"}});
     addCustomer("丙", {{"a18", "xABCy"}});
-    refresh();
+    m_program->reload();
     data::StandingQuery &companies = data().atc2_all();
     QCOMPARE(companies.field("c1"), QStringLiteral("other"));
 
@@ -257,7 +236,7 @@ void TestFindLianxiren::companyChoiceMatchesSubstringAndLeavesCompanyRow()
         for (int i = 0; i < list->count(); ++i)
             items << list->itemText(i);
         QCOMPARE(items, (QStringList{"other", "xABCy", "ABC"}));
-        QVERIFY(driving::choose(list, "ABC"));
+        QVERIFY(testing::choose(list, "ABC"));
         QCOMPARE(companies.field("c1"), QStringLiteral("other"));
     });
     QCOMPARE(names, (QStringList{"丙", "甲"}));
@@ -280,11 +259,11 @@ void TestFindLianxiren::salutation()
     QFETCH(QStringList, found);
     addCustomer("王先生", {{"a12", "先生"}});
     addCustomer("李女士", {{"a12", "女士"}});
-    refresh();
+    m_program->reload();
     QCOMPARE(search([&] {
                  auto *salutation = field<QComboBox>("称谓");
                  QCOMPARE(salutation->currentText(), QString()); // starts empty, not at 先生
-                 driving::typeInto(salutation, typed);
+                 testing::typeInto(salutation, typed);
              }),
              found);
 }
@@ -312,13 +291,13 @@ void TestFindLianxiren::typedTextIsLiteral()
     QFETCH(QStringList, found);
     for (const QString text : {"o'brien", "50%", "507", "x_y", "xay", "a\\b", "ab"})
         addCustomer(text, {{"a2", text}, {"a8", text}, {"a12", text}});
-    refresh();
+    m_program->reload();
 
-    QCOMPARE(search([&] { driving::typeInto(field(caption), typed); }), found);
+    QCOMPARE(search([&] { testing::typeInto(field(caption), typed); }), found);
     QVERIFY(data().atc1_all().isOpen());
     for (const MessageBox::Shown &box : MessageBox::shown())
         QVERIFY2(box.kind != MessageBox::Kind::Error, qPrintable(box.text));
-    QCOMPARE(m_install->countMain("atc1"), 7);
+    QCOMPARE(m_program->install().countMain("atc1"), 7);
 }
 
 void TestFindLianxiren::reopenedWindowIsEmpty_data()
@@ -332,17 +311,17 @@ void TestFindLianxiren::reopenedWindowIsEmpty()
 {
     QFETCH(bool, noMatch);
     addCustomer("甲", {{"a12", "先生"}});
-    refresh();
+    m_program->reload();
     const QStringList texts{"中文名", "英文名", "电  话", "电  话 电话号码", "电  话 分机号", "传  真",
                             "传  真 电话号码", "传  真 分机号", "手  机", "手  机 电话号码", "E-mail"};
 
-    QVERIFY(driving::runModal("Tfind_lianxiren", [&] {
+    QVERIFY(testing::runModal("Tfind_lianxiren", [&](QDialog *) {
         for (const QString &caption : texts)
-            driving::typeInto(field(caption), "9");
-        driving::typeInto(field("称谓"), "先生");
-        QVERIFY(driving::choose(field<QComboBox>("公  司"), "ABC"));
-        QVERIFY(driving::choose(field<QComboBox>("部  门"), "销售部"));
-        QVERIFY(driving::choose(field<QComboBox>("职  务"), "经理"));
+            testing::typeInto(field(caption), "9");
+        testing::typeInto(field("称谓"), "先生");
+        QVERIFY(testing::choose(field<QComboBox>("公  司"), "ABC"));
+        QVERIFY(testing::choose(field<QComboBox>("部  门"), "销售部"));
+        QVERIFY(testing::choose(field<QComboBox>("职  务"), "经理"));
         if (noMatch)
             testing::click(window(), "搜 索");
         else
@@ -355,7 +334,7 @@ void TestFindLianxiren::reopenedWindowIsEmpty()
         QVERIFY(data().atc1_all().isEmpty()); // the list stays empty until refreshed
     }
 
-    QVERIFY(driving::runModal("Tfind_lianxiren", [&] {
+    QVERIFY(testing::runModal("Tfind_lianxiren", [&](QDialog *) {
         for (const QString &caption : texts)
             QVERIFY2(field<QLineEdit>(caption)->text().isEmpty(), qPrintable(caption));
         QCOMPARE(field<QComboBox>("称谓")->currentText(), QString());
@@ -380,10 +359,10 @@ void TestFindLianxiren::typingAndLimits()
         {"传  真 分机号", "1234567890", "12345678"},
         {"手  机 电话号码", "13800001111222233", "138000011112222"},
     };
-    QVERIFY(driving::runModal("Tfind_lianxiren", [&] {
+    QVERIFY(testing::runModal("Tfind_lianxiren", [&](QDialog *) {
         for (const auto &c : cases) {
             QWidget *w = field(c.caption);
-            driving::typeInto(w, QString::fromUtf8(c.typed));
+            testing::typeInto(w, QString::fromUtf8(c.typed));
             auto *combo = qobject_cast<QComboBox *>(w);
             const QString shown = combo ? combo->currentText() : qobject_cast<QLineEdit *>(w)->text();
             QVERIFY2(shown == QString::fromUtf8(c.shown), c.caption);
@@ -396,10 +375,10 @@ void TestFindLianxiren::typingAndLimits()
 void TestFindLianxiren::refusedStatementKeepsWindowOpen()
 {
     addCustomer("甲");
-    refresh();
-    data().Con_data().execute("alter table atc1 rename to atc1_gone");
+    m_program->reload();
+    m_program->execute("alter table atc1 rename to atc1_gone");
 
-    QVERIFY(driving::runModal("Tfind_lianxiren", [&] {
+    QVERIFY(testing::runModal("Tfind_lianxiren", [&](QDialog *) {
         testing::click(window(), "搜 索");
         QVERIFY(window()->isVisible());
     }));

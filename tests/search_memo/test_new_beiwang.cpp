@@ -1,12 +1,11 @@
 // The new-memo window: the rows it writes for a customer and for a company,
 // the date and time of its opening, and what it puts back on closing.
 #include "DateText.h"
-#include "HandOver.h"
-#include "MessageBox.h"
-#include "Startup.h"
-#include "TData_in.h"
-#include "TestSupport.h"
 #include "Driving.h"
+#include "MessageBox.h"
+#include "Program.h"
+#include "StandingQuery.h"
+#include "TData_in.h"
 #include "Windows.h"
 #include "customers/Tnew_beiwang.h"
 
@@ -28,7 +27,6 @@ const QString kColumns = QStringLiteral("j1||'|'||j2||'|'||j3||'|'||j4||'|'||j5|
 class TestNewBeiwang : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -43,7 +41,7 @@ private slots:
     void refusedInsertKeepsWindowAndText();
 
 private:
-    TData_in &data() const { return m_started->data(); }
+    TData_in &data() const { return m_program->data(); }
     Tnew_beiwang *window() const { return ui::Windows::get<Tnew_beiwang>("Tnew_beiwang"); }
     QPlainTextEdit *memo() const { return testing::field<QPlainTextEdit>(window(), "备忘内容"); }
     QString shown(const QString &caption) const { return testing::field<QLabel>(window(), caption)->text(); }
@@ -54,47 +52,36 @@ private:
     // The columns j1..j9 of the newest memo, joined by "|".
     QString lastRow() const;
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestNewBeiwang::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestNewBeiwang::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_started = std::make_unique<app::Startup>(QDir::current());
-    MessageBox::clearShown();
+    m_program = std::make_unique<testing::Program>();
 }
 
 void TestNewBeiwang::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
+    m_program.reset();
 }
 
 void TestNewBeiwang::open(const std::function<void()> &steps)
 {
-    if (!driving::runModal("Tnew_beiwang", steps))
+    if (!testing::runModal("Tnew_beiwang", [&](QDialog *) { steps(); }).window)
         QTest::qFail("the memo window never ran", __FILE__, __LINE__);
 }
 
 void TestNewBeiwang::write(const QString &text)
 {
     open([&] {
-        driving::typeInto(memo(), text);
+        testing::typeInto(memo(), text);
         testing::click(window(), "确定");
     });
 }
 
 QString TestNewBeiwang::lastRow() const
 {
-    return m_install->columnMain("select " + kColumns + " from vtv3 order by jid desc limit 1").value(0);
+    return m_program->install().columnMain("select " + kColumns + " from vtv3 order by jid desc limit 1").value(0);
 }
 
 void TestNewBeiwang::writesTheRowOfItsMode_data()
@@ -143,7 +130,7 @@ void TestNewBeiwang::writesTheRowOfItsMode()
             if (label->text() == (mode == "customer" ? "明达公司" : "王小明"))
                 QVERIFY(!label->isVisible());
         }
-        driving::typeInto(memo(), "约见");
+        testing::typeInto(memo(), "约见");
         testing::click(window(), "确定");
     });
     QVERIFY(headed); // "为" and the name of the mode's customer or company
@@ -152,7 +139,7 @@ void TestNewBeiwang::writesTheRowOfItsMode()
     expected[1] = date;
     expected[2] = time;
     QCOMPARE(lastRow(), expected.join(u'|'));
-    QCOMPARE(m_install->countMain("vtv3"), before.isEmpty() ? 1 : 2);
+    QCOMPARE(m_program->install().countMain("vtv3"), before.isEmpty() ? 1 : 2);
 }
 
 void TestNewBeiwang::emptyTextIsRefused()
@@ -165,14 +152,14 @@ void TestNewBeiwang::emptyTextIsRefused()
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Warning);
     QCOMPARE(MessageBox::lastText(), QStringLiteral("请填写备忘信息"));
-    QCOMPARE(m_install->countMain("vtv3"), 0);
+    QCOMPARE(m_program->install().countMain("vtv3"), 0);
 }
 
 void TestNewBeiwang::spacesNeverReachTheText()
 {
     window()->setCustomerMode("王小明", "7");
     write(" 下周 一 回访 a b\nc ");
-    QCOMPARE(m_install->columnMain("select j4 from vtv3"), QStringList{"下周一回访ab\nc"});
+    QCOMPARE(m_program->install().columnMain("select j4 from vtv3"), QStringList{"下周一回访ab\nc"});
 }
 
 // The date and time are read once, as the window opens: the stored values
@@ -185,12 +172,12 @@ void TestNewBeiwang::dateAndTimeAreThoseOfTheOpening()
     open([&] {
         date = shown("日期");
         time = shown("时间");
-        driving::typeInto(memo(), "约见");
+        testing::typeInto(memo(), "约见");
         testing::click(window(), "确定");
     });
     const QDateTime after = QDateTime::currentDateTime();
     const QString opened = date + u' ' + time;
-    QCOMPARE(m_install->columnMain("select j2||' '||j3 from vtv3"), QStringList{opened});
+    QCOMPARE(m_program->install().columnMain("select j2||' '||j3 from vtv3"), QStringList{opened});
     QVERIFY2(data::dateTimeText(before) <= opened && opened <= data::dateTimeText(after), qPrintable(opened));
     QCOMPARE(time.size(), 5);
     QCOMPARE(date.size(), 10);
@@ -211,7 +198,7 @@ void TestNewBeiwang::closingPutsKeysAndCategoryBack()
     QFETCH(QString, closing);
     window()->setCustomerMode("王小明", "7");
     open([&] {
-        driving::typeInto(memo(), "第一");
+        testing::typeInto(memo(), "第一");
         if (closing.isEmpty())
             window()->close();
         else
@@ -223,7 +210,7 @@ void TestNewBeiwang::closingPutsKeysAndCategoryBack()
         date = shown("日期");
         time = shown("时间");
         QVERIFY(memo()->toPlainText().isEmpty());
-        driving::typeInto(memo(), "第二");
+        testing::typeInto(memo(), "第二");
         testing::click(window(), "确定");
     });
     QCOMPARE(lastRow(), QStringLiteral("0|%1|%2|第二|1|0|0|王小明|").arg(date, time));
@@ -247,17 +234,17 @@ void TestNewBeiwang::memoQueryKeepsItsStatement()
     QCOMPARE(memos.text(), ofCustomer7);
     QCOMPARE(memos.count(), 2);
     QCOMPARE(memos.field("j4"), QStringLiteral("丙"));
-    QCOMPARE(m_install->countMain("vtv3"), 3);
+    QCOMPARE(m_program->install().countMain("vtv3"), 3);
 }
 
 // An insert the database refuses: the engine's text is shown and the window
 // stays open with the text typed.
 void TestNewBeiwang::refusedInsertKeepsWindowAndText()
 {
-    data().Con_data().execute("alter table vtv3 rename to vtv3_gone");
+    m_program->execute("alter table vtv3 rename to vtv3_gone");
     window()->setCustomerMode("王小明", "7");
     open([&] {
-        driving::typeInto(memo(), "约见");
+        testing::typeInto(memo(), "约见");
         testing::click(window(), "确定");
         QVERIFY(window()->isVisible());
         QCOMPARE(memo()->toPlainText(), QStringLiteral("约见"));

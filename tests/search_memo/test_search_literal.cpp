@@ -3,13 +3,12 @@
 // contain it, like any other text: no engine error, no emptied list.
 #include "Driving.h"
 #include "MessageBox.h"
-#include "Startup.h"
+#include "Program.h"
+#include "StandingQuery.h"
 #include "TData_in.h"
-#include "TestSupport.h"
 #include "Windows.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -33,21 +32,11 @@ const Search kCustomers{"Tfind_lianxiren", "atc1", "a1",
 const Search kCompanies{"Tfind_gongsi", "atc2", "c1",
                         {"c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10", "c11", "c12", "c14", "c15", "c16"}};
 
-// Pastes text into a field, as a user pastes what they copied elsewhere.
-void paste(QWidget *field, const QString &text)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(field))
-        field = combo->lineEdit();
-    QApplication::clipboard()->setText(text);
-    QTest::keySequence(field, QKeySequence::Paste);
-}
-
 } // namespace
 
 class TestSearchLiteral : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -55,47 +44,31 @@ private slots:
     void pastedCriterionIsLiteral();
 
 private:
-    TData_in &data() const { return m_started->data(); }
+    TData_in &data() const { return m_program->data(); }
     // A row with its name and one other searched column; every other
     // searched column holds the empty text.
     void addRow(const Search &search, const QString &name, const QString &column = {}, const QString &value = {});
     QStringList found(const Search &search) const;
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestSearchLiteral::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestSearchLiteral::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_started = std::make_unique<app::Startup>(QDir::current());
-    MessageBox::clearShown();
+    m_program = std::make_unique<testing::Program>();
 }
 
 void TestSearchLiteral::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
+    m_program.reset();
 }
 
 void TestSearchLiteral::addRow(const Search &search, const QString &name, const QString &column, const QString &value)
 {
-    QStringList parameters;
-    data::Params params;
-    for (const QString &c : search.searched) {
-        parameters << u':' + c;
-        params.emplace_back(u':' + c, c == search.nameColumn ? name : c == column ? value : QString());
-    }
-    data().Con_data().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                                  .arg(QLatin1String(search.table), search.searched.join(u','), parameters.join(u',')),
-                              params);
+    testing::Row row;
+    for (const QString &c : search.searched)
+        row.emplace_back(c, c == search.nameColumn ? name : c == column ? value : QStringLiteral(""));
+    m_program->insert(QLatin1String(search.table), row);
 }
 
 QStringList TestSearchLiteral::found(const Search &search) const
@@ -139,16 +112,15 @@ void TestSearchLiteral::pastedCriterionIsLiteral()
     addRow(search, QStringLiteral("x王") + kNul + QStringLiteral("明y"), column, QStringLiteral("%"));
     addRow(search, QStringLiteral("百分"), column, u'x' + kPercents + u'x');
     addRow(search, QStringLiteral("王") + kNul + QStringLiteral("明日"), column, QString());
-    data().Con_data().execute(QStringLiteral("update %1 set %2 = null where %3 = :name")
-                                  .arg(QLatin1String(search.table), column, QLatin1String(search.nameColumn)),
-                              {{":name", QStringLiteral("王") + kNul + QStringLiteral("明日")}});
-    (customers ? data().atc1_all() : data().atc2_all()).reset();
+    m_program->execute(QStringLiteral("update %1 set %2 = null where %3 = :name")
+                           .arg(QLatin1String(search.table), column, QLatin1String(search.nameColumn)),
+                       {{":name", QStringLiteral("王") + kNul + QStringLiteral("明日")}});
+    m_program->reload();
 
-    QVERIFY(driving::runModal(search.window, [&] {
-        auto *window = ui::Windows::get<QWidget>(search.window);
+    QVERIFY(testing::runModal(search.window, [&](QDialog *window) {
         QWidget *field = testing::field(window, caption);
         QVERIFY(field);
-        paste(field, pasted);
+        testing::paste(field, pasted);
         const QString shown = qobject_cast<QComboBox *>(field) ? qobject_cast<QComboBox *>(field)->currentText()
                                                                : qobject_cast<QLineEdit *>(field)->text();
         QCOMPARE(shown, pasted);
