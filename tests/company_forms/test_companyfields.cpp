@@ -3,6 +3,7 @@
 #include "PickListEditor.h"
 
 #include <QClipboard>
+#include <QScopeGuard>
 
 using namespace companies_test;
 
@@ -27,12 +28,10 @@ private:
 
 void TestCompanyFields::initTestCase()
 {
-    ui::MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
     m_fixture = std::make_unique<Fixture>();
     // A company whose fields are all empty but its name, for the edit window.
-    m_fixture->install.execMain("insert into atc2 (c1) values ('Alpha')");
-    m_fixture->start();
+    m_fixture->insert("atc2", {{"c1", "Alpha"}});
+    m_fixture->reload();
 }
 
 void TestCompanyFields::cleanupTestCase()
@@ -115,7 +114,7 @@ void TestCompanyFields::typedTextAndLimits()
     } else {
         QTest::keyClicks(f, input);
     }
-    QCOMPARE(shownText(f), shown);
+    QCOMPARE(testing::shownText(f), shown);
     if (window == QStringLiteral("Tedit_gongsi")) {
         // The edit buffer holds what the field shows.
         const QStringList c = {"英文名称:", "简称:", "地    址:", "邮编:", "网    站:", "总机区号", "总机号码",
@@ -144,8 +143,8 @@ void TestCompanyFields::pickListButtonsOpenTheirList()
     QFETCH(QString, window);
     QFETCH(QString, button);
     QFETCH(QString, list);
-    QVERIFY(runModal(window, [&](QDialog *w) {
-        QVERIFY(clickIntoModal(w, button, [&](QDialog *editor) {
+    QVERIFY(testing::runModal(window, [&](QDialog *w) {
+        QVERIFY(testing::runModal([&] { testing::click(w, button); }, [&](QDialog *editor) {
             QCOMPARE(editor->objectName(), QStringLiteral("Tlist_gongsi"));
             QCOMPARE(editor->windowTitle(), button);
             QCOMPARE(qobject_cast<PickListEditor *>(editor)->visibleList(), list);

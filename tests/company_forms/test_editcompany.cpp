@@ -24,14 +24,6 @@ const QList<std::pair<const char *, int>> kFields{
     {"描述", 12},     {"总机区号", 13}, {"传真区号", 14}, {"分机号", 15},     {"评    级:", 16},
 };
 
-QString values(const QStringList &row)
-{
-    QStringList quoted;
-    for (const QString &v : row)
-        quoted << QStringLiteral("'%1'").arg(v);
-    return quoted.join(u',');
-}
-
 QAbstractButton *postButton(QWidget *window)
 {
     return testing::button(window, kPost);
@@ -42,7 +34,6 @@ QAbstractButton *postButton(QWidget *window)
 class TestEditCompany : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -58,22 +49,17 @@ private:
     std::unique_ptr<Fixture> m_fixture;
 };
 
-void TestEditCompany::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
 void TestEditCompany::init()
 {
     m_fixture = std::make_unique<Fixture>();
-    const QString insert = QStringLiteral("insert into atc2 (c1,c2,c3,c4,c5,c6,c7,c8,c9,c10,c11,c12,c13,c14,c15,c16,c17) "
-                                          "values (%1)");
-    m_fixture->install.execMain(insert.arg(values(kAlpha)));
-    m_fixture->install.execMain(insert.arg(values(kBeta)));
-    m_fixture->start();
+    for (const QStringList &company : {kAlpha, kBeta}) {
+        testing::Row row;
+        for (int c = 0; c < company.size(); ++c)
+            row.emplace_back(QStringLiteral("c%1").arg(c + 1), company[c]);
+        m_fixture->insert("atc2", row);
+    }
+    m_fixture->reload();
     QVERIFY(data().atc2_all().moveTo(kAlphaRow));
-    MessageBox::clearShown();
 }
 
 void TestEditCompany::cleanup()
@@ -83,9 +69,9 @@ void TestEditCompany::cleanup()
 
 void TestEditCompany::showsTheCurrentCompany()
 {
-    QVERIFY(runModal(kEdit, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kEdit, [&](QDialog *w) {
         for (const auto &[caption, column] : kFields)
-            QCOMPARE(shownText(testing::field(w, caption)), kAlpha.at(column));
+            QCOMPARE(testing::shownText(testing::field(w, caption)), kAlpha.at(column));
         QVERIFY(lineEdit(w, "公司名称:")->isReadOnly());
         QVERIFY(!postButton(w)->isEnabled());
         testing::click(w, "取消");
@@ -120,7 +106,7 @@ void TestEditCompany::postWritesAndCloses()
     QFETCH(QString, stored);
     const QString listText = data().atc2_all().text();
 
-    QVERIFY(runModal(kEdit, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kEdit, [&](QDialog *w) {
         QAbstractButton *post = postButton(w);
         QVERIFY(!post->isEnabled());
         QWidget *f = testing::field(w, caption);
@@ -128,9 +114,9 @@ void TestEditCompany::postWritesAndCloses()
             QTest::keyClick(f, Qt::Key_End, Qt::ControlModifier);
             QTest::keyClicks(f, text);
         } else if (action == "retype") {
-            retype(f, text);
+            testing::retype(f, text);
         } else {
-            QVERIFY(choose(qobject_cast<QComboBox *>(f), text));
+            QVERIFY(testing::choose(qobject_cast<QComboBox *>(f), text));
         }
         QVERIFY(post->isEnabled());
         QTest::mouseClick(post, Qt::LeftButton);
@@ -151,10 +137,9 @@ void TestEditCompany::postWritesAndCloses()
 
 void TestEditCompany::refusedPostKeepsWindowOpen()
 {
-    m_fixture->install.execMain(
-        "create trigger refuse before update on atc2 begin select raise(abort, 'company is locked'); end");
+    m_fixture->execute("create trigger refuse before update on atc2 begin select raise(abort, 'company is locked'); end");
 
-    QVERIFY(runModal(kEdit, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kEdit, [&](QDialog *w) {
         QTest::keyClicks(testing::field(w, "产    品:"), "X");
         QTest::mouseClick(postButton(w), Qt::LeftButton);
         QVERIFY(w->isVisible());
@@ -183,10 +168,10 @@ void TestEditCompany::leavingDropsUnpostedChanges()
 {
     QFETCH(QString, leave);
 
-    QVERIFY(runModal(kEdit, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kEdit, [&](QDialog *w) {
         QTest::keyClicks(testing::field(w, "地    址:"), "Changed");
-        retype(testing::field(w, "评    级:"), "9");
-        QVERIFY(choose(testing::field<QComboBox>(w, "关    系:"), "伙伴"));
+        testing::retype(testing::field(w, "评    级:"), "9");
+        QVERIFY(testing::choose(testing::field<QComboBox>(w, "关    系:"), "伙伴"));
         if (leave == "close")
             QVERIFY(w->close());
         else if (leave == "Escape")
@@ -203,10 +188,10 @@ void TestEditCompany::leavingDropsUnpostedChanges()
     QVERIFY(companies.moveTo(kAlphaRow));
     QCOMPARE(m_fixture->company("1"), kAlpha);
 
-    QVERIFY(runModal(kEdit, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kEdit, [&](QDialog *w) {
         QCOMPARE(lineEdit(w, "地    址:")->text(), kAlpha.at(3));
-        QCOMPARE(shownText(testing::field(w, "评    级:")), kAlpha.at(16));
-        QCOMPARE(shownText(testing::field(w, "关    系:")), kAlpha.at(6));
+        QCOMPARE(testing::shownText(testing::field(w, "评    级:")), kAlpha.at(16));
+        QCOMPARE(testing::shownText(testing::field(w, "关    系:")), kAlpha.at(6));
         QVERIFY(!postButton(w)->isEnabled());
         testing::click(w, "取消");
     }));

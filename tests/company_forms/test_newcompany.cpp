@@ -31,9 +31,9 @@ void perform(QWidget *window, const Steps &steps)
         if (what == "type")
             QTest::keyClicks(f, step.at(2));
         else if (what == "clear")
-            retype(f, QString());
+            testing::retype(f, QString());
         else if (what == "choose")
-            QVERIFY2(choose(qobject_cast<QComboBox *>(f), step.at(2)), qPrintable(step.at(2)));
+            QVERIFY2(testing::choose(qobject_cast<QComboBox *>(f), step.at(2)), qPrintable(step.at(2)));
     }
 }
 
@@ -72,7 +72,6 @@ QLineEdit *openCell(ui::DbGrid *grid)
 class TestNewCompany : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -90,16 +89,9 @@ private:
     std::unique_ptr<Fixture> m_fixture;
 };
 
-void TestNewCompany::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
 void TestNewCompany::init()
 {
     m_fixture = std::make_unique<Fixture>();
-    MessageBox::clearShown();
 }
 
 void TestNewCompany::cleanup()
@@ -128,15 +120,14 @@ void TestNewCompany::savesWhatWasTyped()
 {
     QFETCH(Steps, steps);
     QFETCH(QStringList, stored);
-    m_fixture->start();
 
-    QVERIFY(runModal(kNew, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kNew, [&](QDialog *w) {
         perform(w, steps);
         testing::click(w, "确定");
         QVERIFY(!w->isVisible());
     }));
     QVERIFY(MessageBox::shown().isEmpty());
-    QCOMPARE(m_fixture->install.countMain("atc2"), 1);
+    QCOMPARE(m_fixture->install().countMain("atc2"), 1);
     QCOMPARE(m_fixture->newestCompany(), stored);
 }
 
@@ -161,9 +152,8 @@ void TestNewCompany::requiredFields()
     QFETCH(QString, number);
     QFETCH(bool, enter);
     QFETCH(bool, refused);
-    m_fixture->start();
 
-    QVERIFY(runModal(kNew, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kNew, [&](QDialog *w) {
         QTest::keyClicks(lineEdit(w, "公司名称:"), name);
         QLineEdit *phone = lineEdit(w, "总机号码");
         QTest::keyClicks(phone, number);
@@ -179,7 +169,7 @@ void TestNewCompany::requiredFields()
             testing::click(w, "取消");
         }
     }));
-    QCOMPARE(m_fixture->install.countMain("atc2"), refused ? 0 : 1);
+    QCOMPARE(m_fixture->install().countMain("atc2"), refused ? 0 : 1);
     if (refused) {
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Warning);
@@ -201,9 +191,8 @@ void TestNewCompany::showsItselfResetEveryTime_data()
 void TestNewCompany::showsItselfResetEveryTime()
 {
     QFETCH(QString, leave);
-    m_fixture->start();
 
-    QVERIFY(runModal(kNew, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kNew, [&](QDialog *w) {
         perform(w, kEveryField);
         QCOMPARE(hiddenRating(w)->text(), QStringLiteral("4"));
         if (leave == "close")
@@ -211,12 +200,12 @@ void TestNewCompany::showsItselfResetEveryTime()
         else
             testing::click(w, leave);
     }));
-    QCOMPARE(m_fixture->install.countMain("atc2"), leave == "确定" ? 1 : 0);
+    QCOMPARE(m_fixture->install().countMain("atc2"), leave == "确定" ? 1 : 0);
 
-    QVERIFY(runModal(kNew, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kNew, [&](QDialog *w) {
         for (const char *caption : {"公司名称:", "简称:", "英文名称:", "地    址:", "邮编:", "网    站:", "总机号码",
                                     "传真号码", "分机号", "产    品:", "描述"})
-            QVERIFY2(shownText(testing::field(w, caption)).isEmpty(), caption);
+            QVERIFY2(testing::shownText(testing::field(w, caption)).isEmpty(), caption);
         QCOMPARE(lineEdit(w, "总机区号")->text(), QStringLiteral("0"));
         QCOMPARE(lineEdit(w, "传真区号")->text(), QStringLiteral("0"));
         for (const char *caption : {"所属行业:", "销售规模:", "关    系:"})
@@ -234,14 +223,20 @@ void TestNewCompany::showsItselfResetEveryTime()
 // current; the standing memo query then holds the memos of all companies.
 void TestNewCompany::savedCompanyComesFirstWithCompanyMemos()
 {
-    m_fixture->install.execMain("insert into atc2 (c1) values ('Alpha'), ('Beta')");
-    m_fixture->install.execMain("insert into vtv3 (j5, j7, j9) values ('1', '0', 'Wang'), ('2', '1', 'Alpha'), "
-                                "('2', '2', 'Beta'), ('1', '0', 'Li')");
-    TData_in &data = m_fixture->start();
+    for (const char *name : {"Alpha", "Beta"})
+        m_fixture->insert("atc2", {{"c1", name}});
+    const testing::Row storedMemos[] = {{{"j5", "1"}, {"j7", "0"}, {"j9", "Wang"}},
+                                        {{"j5", "2"}, {"j7", "1"}, {"j9", "Alpha"}},
+                                        {{"j5", "2"}, {"j7", "2"}, {"j9", "Beta"}},
+                                        {{"j5", "1"}, {"j7", "0"}, {"j9", "Li"}}};
+    for (const testing::Row &memo : storedMemos)
+        m_fixture->insert("vtv3", memo);
+    m_fixture->reload();
+    TData_in &data = m_fixture->data();
     data.atc2_all().filter("select * from atc2 where c1 like '%Alpha%' order by cid desc");
     data.vtv3_all().filter("select * from vtv3 where j7 like '0' order by jid desc");
 
-    QVERIFY(runModal(kNew, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kNew, [&](QDialog *w) {
         perform(w, {{"type", "公司名称:", "Gamma"}, {"type", "总机号码", "5551234"}});
         testing::click(w, "确定");
     }));
@@ -265,14 +260,13 @@ void TestNewCompany::savedCompanyComesFirstWithCompanyMemos()
 // and nothing is reloaded.
 void TestNewCompany::refusedInsertKeepsWindowOpen()
 {
-    m_fixture->install.execMain(
-        "create trigger refuse before insert on atc2 begin select raise(abort, 'no more companies'); end");
-    TData_in &data = m_fixture->start();
+    m_fixture->execute("create trigger refuse before insert on atc2 begin select raise(abort, 'no more companies'); end");
+    TData_in &data = m_fixture->data();
     const QString search = QStringLiteral("select * from atc2 where c1 like '%Alpha%' order by cid desc");
     data.atc2_all().filter(search);
     const QString memos = data.vtv3_all().text();
 
-    QVERIFY(runModal(kNew, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kNew, [&](QDialog *w) {
         perform(w, kRequiredOnly);
         testing::click(w, "确定");
         QVERIFY(w->isVisible());
@@ -284,17 +278,16 @@ void TestNewCompany::refusedInsertKeepsWindowOpen()
     QVERIFY2(MessageBox::lastText().contains("no more companies"), qPrintable(MessageBox::lastText()));
     QCOMPARE(data.atc2_all().text(), search);
     QCOMPARE(data.vtv3_all().text(), memos);
-    QCOMPARE(m_fixture->install.countMain("atc2"), 0);
+    QCOMPARE(m_fixture->install().countMain("atc2"), 0);
 }
 
 // An entry added in the editor is offered at once and can be saved.
 void TestNewCompany::entryPostedInEditorIsOffered()
 {
-    m_fixture->start();
 
-    QVERIFY(runModal(kNew, [&](QDialog *w) {
+    QVERIFY(testing::runModal(kNew, [&](QDialog *w) {
         perform(w, kRequiredOnly);
-        QVERIFY(clickIntoModal(w, "关系菜单", [&](QDialog *dialog) {
+        QVERIFY(testing::runModal([&] { testing::click(w, "关系菜单"); }, [&](QDialog *dialog) {
             auto *editor = qobject_cast<PickListEditor *>(dialog);
             QWidget *panel = editor->panel("vx8");
             testing::click(panel, "添加");
@@ -306,11 +299,11 @@ void TestNewCompany::entryPostedInEditorIsOffered()
         }));
         auto *relation = testing::field<QComboBox>(w, "关    系:");
         QCOMPARE(relation->currentIndex(), -1);
-        QVERIFY(choose(relation, "Supplier"));
+        QVERIFY(testing::choose(relation, "Supplier"));
         testing::click(w, "确定");
     }));
     QCOMPARE(m_fixture->newestCompany().value(6), QStringLiteral("Supplier"));
-    QCOMPARE(m_fixture->install.columnLookup("select mc1 from vx8 order by mcid desc").value(0),
+    QCOMPARE(m_fixture->install().columnLookup("select mc1 from vx8 order by mcid desc").value(0),
              QStringLiteral("Supplier"));
 }
 
