@@ -1,13 +1,13 @@
 #include "DbGrid.h"
 #include "DeletePanel.h"
+#include "Driving.h"
 #include "Links.h"
 #include "MessageBox.h"
 #include "NavigationBar.h"
+#include "Program.h"
 #include "StarRating.h"
-#include "Startup.h"
 #include "TData_in.h"
 #include "Ta_main.h"
-#include "TestSupport.h"
 #include "Windows.h"
 #include "companies/TFrame_fenzu.h"
 
@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
-#include <QWheelEvent>
 
 using ui::MessageBox;
 using Page = TFrame_fenzu::Page;
@@ -37,7 +36,6 @@ enum CompanyRow { Bing = 0, Yi = 1, Jia = 2 };
 class TestCompanyView : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -58,8 +56,8 @@ private slots:
     void wheelStepsOnlyTheCompanyList();
 
 private:
-    Ta_main &main() const { return m_started->mainWindow(); }
-    TData_in &data() const { return m_started->data(); }
+    Ta_main &main() const { return m_program->main(); }
+    TData_in &data() const { return m_program->data(); }
     TFrame_fenzu *view() const { return main().Frame_fenzu1; }
     ui::DbGrid *grid(const QString &name) const { return view()->findChild<ui::DbGrid *>(name); }
     ui::DeletePanel *panel(const QString &name) const { return view()->findChild<ui::DeletePanel *>(name); }
@@ -74,54 +72,48 @@ private:
     void addCompanies();
     void selectCompany(int row);
     void openPage(const QString &title);
-    void wheel(ui::DbGrid *grid, int distance);
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestCompanyView::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestCompanyView::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_install->execMain("update ptp1 set watts='1'");
-    m_started = app::start(QDir::current());
-    QVERIFY(m_started);
-    QVERIFY(QTest::qWaitForWindowExposed(&main()));
+    m_program = std::make_unique<testing::Program>();
     main().showView(view());
     QVERIFY(view()->isVisible());
-    MessageBox::clearShown();
 }
 
 void TestCompanyView::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
+    m_program.reset();
 }
 
 void TestCompanyView::addCompanies()
 {
-    m_install->execMain(
-        "insert into atc2 (c1,c2,c3,c4,c5,c6,c7,c8,c9,c10,c11,c12,c13,c14,c15,c16,c17) values "
-        "('甲公司','jia-tech','甲科','北京路1号','100000','www.jia.cn','合作伙伴','机床','制造','大型',"
-        "'12345678','87654321','三十年的老客户','010','021','808','3'),"
-        "('乙公司','yi','乙','','','','','','','','5550000','','乙的描述','0','0','','9'),"
-        "('丙公司','bing','丙','','','','','','','','6660000','','','0','0','','5')");
-    m_install->execMain("insert into vtv3 (j1,j2,j4,j5,j6,j7,j9) values "
-                        "('0','2024-01-02','甲备忘一','2','备忘','1','甲公司'),"
-                        "('0','2024-02-03','甲备忘二','2','备忘','1','甲公司'),"
-                        "('0','2024-03-04','丙备忘','2','备忘','3','丙公司'),"
-                        "('1','2024-04-05','客户备忘','1','备忘','0','')");
-    m_install->execMain("insert into atc1 (a1,a14,a18) values "
-                        "('张三','1','甲公司'),('王五','3','丙公司'),('李四','1','甲公司'),('赵六','','')");
-    for (data::StandingQuery *q : {&data().atc2_all(), &data().vtv3_all(), &data().atc1_all()})
-        q->reset();
+    const testing::Row companies[] = {
+        {{"c1", "甲公司"}, {"c2", "jia-tech"}, {"c3", "甲科"}, {"c4", "北京路1号"}, {"c5", "100000"},
+         {"c6", "www.jia.cn"}, {"c7", "合作伙伴"}, {"c8", "机床"}, {"c9", "制造"}, {"c10", "大型"},
+         {"c11", "12345678"}, {"c12", "87654321"}, {"c13", "三十年的老客户"}, {"c14", "010"}, {"c15", "021"},
+         {"c16", "808"}, {"c17", "3"}},
+        {{"c1", "乙公司"}, {"c2", "yi"}, {"c3", "乙"}, {"c4", ""}, {"c5", ""}, {"c6", ""}, {"c7", ""}, {"c8", ""},
+         {"c9", ""}, {"c10", ""}, {"c11", "5550000"}, {"c12", ""}, {"c13", "乙的描述"}, {"c14", "0"}, {"c15", "0"},
+         {"c16", ""}, {"c17", "9"}},
+        {{"c1", "丙公司"}, {"c2", "bing"}, {"c3", "丙"}, {"c4", ""}, {"c5", ""}, {"c6", ""}, {"c7", ""}, {"c8", ""},
+         {"c9", ""}, {"c10", ""}, {"c11", "6660000"}, {"c12", ""}, {"c13", ""}, {"c14", "0"}, {"c15", "0"},
+         {"c16", ""}, {"c17", "5"}},
+    };
+    for (const testing::Row &company : companies)
+        m_program->insert("atc2", company);
+    const char *const memos[][6] = {{"0", "2024-01-02", "甲备忘一", "2", "1", "甲公司"},
+                                    {"0", "2024-02-03", "甲备忘二", "2", "1", "甲公司"},
+                                    {"0", "2024-03-04", "丙备忘", "2", "3", "丙公司"},
+                                    {"1", "2024-04-05", "客户备忘", "1", "0", ""}};
+    for (const auto &[j1, j2, j4, j5, j7, j9] : memos)
+        m_program->insert("vtv3", {{"j1", j1}, {"j2", j2}, {"j4", j4}, {"j5", j5}, {"j6", "备忘"}, {"j7", j7}, {"j9", j9}});
+    const char *const customers[][3] = {{"张三", "1", "甲公司"}, {"王五", "3", "丙公司"}, {"李四", "1", "甲公司"}, {"赵六", "", ""}};
+    for (const auto &[a1, a14, a18] : customers)
+        m_program->insert("atc1", {{"a1", a1}, {"a14", a14}, {"a18", a18}});
+    m_program->reload();
 }
 
 QString TestCompanyView::shown(const QString &caption) const
@@ -141,7 +133,7 @@ QStringList TestCompanyView::memoTexts() const
 
 QStringList TestCompanyView::companyNames() const
 {
-    return m_install->columnMain("select c1 from atc2 order by cid");
+    return m_program->install().columnMain("select c1 from atc2 order by cid");
 }
 
 bool TestCompanyView::navigationEnabled() const
@@ -154,9 +146,7 @@ bool TestCompanyView::navigationEnabled() const
 
 void TestCompanyView::selectCompany(int row)
 {
-    ui::DbGrid *companies = grid("DBGrid1");
-    const QModelIndex cell = companies->model()->index(row, data().atc2_all().fieldIndex("c1"));
-    QTest::mouseClick(companies->viewport(), Qt::LeftButton, {}, companies->visualRect(cell).center());
+    testing::clickRow(grid("DBGrid1"), row);
     QCOMPARE(data().atc2_all().currentRow(), row);
 }
 
@@ -171,14 +161,6 @@ void TestCompanyView::openPage(const QString &title)
         }
     }
     QFAIL(qPrintable("no page " + title));
-}
-
-void TestCompanyView::wheel(ui::DbGrid *target, int distance)
-{
-    const QPointF at = target->viewport()->rect().center();
-    QWheelEvent event(at, target->viewport()->mapToGlobal(at), QPoint(), QPoint(0, distance), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target->viewport(), &event);
 }
 
 void TestCompanyView::buttons_data()
@@ -226,19 +208,9 @@ void TestCompanyView::buttons()
     }
     MessageBox::clearShown();
 
-    bool stepRan = false;
-    QWidget *opened = nullptr;
-    testing::whenModal([&] {
-        stepRan = true;
-        opened = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QDialog *>(opened))
-            dialog->reject();
-    });
-    testing::click(root, caption);
-    QCoreApplication::processEvents(); // runs the step if no window took it
-    QTRY_VERIFY(stepRan);
+    const testing::Opened opened = testing::runModal([&] { testing::click(root, caption); });
 
-    QCOMPARE(opened, window.isEmpty() ? nullptr : qobject_cast<QWidget *>(ui::Windows::find(window)));
+    QCOMPARE(opened.window, window.isEmpty() ? nullptr : qobject_cast<QWidget *>(ui::Windows::find(window)));
     if (message.isEmpty())
         QVERIFY(MessageBox::shown().isEmpty());
     else
@@ -375,8 +347,8 @@ void TestCompanyView::deletingACompany()
 
     testing::click(confirm, press);
     QCOMPARE(companyNames(), companies);
-    QCOMPARE(m_install->columnMain("select j4 from vtv3 order by jid"), memos);
-    QCOMPARE(m_install->columnMain("select a14 from atc1 order by aid"), (QStringList{"1", "3", "1", ""}));
+    QCOMPARE(m_program->install().columnMain("select j4 from vtv3 order by jid"), memos);
+    QCOMPARE(m_program->install().columnMain("select a14 from atc1 order by aid"), (QStringList{"1", "3", "1", ""}));
     QCOMPARE(data().atc2_all().count(), companies.size());
     QCOMPARE(data().vtv3_all().count(), memos.size()); // no deleted memo stays on screen
     QCOMPARE(MessageBox::shown().isEmpty() ? QString() : MessageBox::lastText(), message);
@@ -391,7 +363,7 @@ void TestCompanyView::deletingACompany()
 void TestCompanyView::refusedMemoDeleteKeepsTheCompany()
 {
     addCompanies();
-    m_install->execMain("create trigger keep_memos before delete on vtv3 "
+    m_program->execute("create trigger keep_memos before delete on vtv3 "
                         "begin select raise(abort, 'memos are kept'); end");
     selectCompany(Jia);
     testing::click(view(), "删 除");
@@ -402,7 +374,7 @@ void TestCompanyView::refusedMemoDeleteKeepsTheCompany()
     QCOMPARE(MessageBox::shown().last().kind, MessageBox::Kind::Error);
     QVERIFY2(MessageBox::lastText().contains("memos are kept"), qPrintable(MessageBox::lastText()));
     QCOMPARE(companyNames(), (QStringList{"甲公司", "乙公司", "丙公司"}));
-    QCOMPARE(m_install->countMain("vtv3"), 4);
+    QCOMPARE(m_program->install().countMain("vtv3"), 4);
     QCOMPARE(data().atc2_all().count(), 3);
     QCOMPARE(data().atc2_all().field("c1"), QStringLiteral("甲公司"));
     QVERIFY(confirm->isVisible());
@@ -438,9 +410,7 @@ void TestCompanyView::deletingAMemo()
     openPage("备忘");
     QWidget *memoPage = pages()->currentWidget();
     if (company == Jia) {
-        ui::DbGrid *memoGrid = grid("DBGrid2");
-        const QModelIndex older = memoGrid->model()->index(1, data().vtv3_all().fieldIndex("j4"));
-        QTest::mouseClick(memoGrid->viewport(), Qt::LeftButton, {}, memoGrid->visualRect(older).center());
+        testing::clickRow(grid("DBGrid2"), 1); // the older memo
         QCOMPARE(data().vtv3_all().field("j4"), QStringLiteral("甲备忘一"));
     }
     MessageBox::clearShown();
@@ -454,7 +424,7 @@ void TestCompanyView::deletingAMemo()
         QVERIFY(!pages()->isEnabled());
         testing::click(confirm, press);
     }
-    QCOMPARE(m_install->columnMain("select j4 from vtv3 order by jid"), memos);
+    QCOMPARE(m_program->install().columnMain("select j4 from vtv3 order by jid"), memos);
     QVERIFY(MessageBox::shown().isEmpty());
     QVERIFY(!confirm->isVisible());
     QVERIFY(navigationEnabled());
@@ -487,8 +457,8 @@ void TestCompanyView::panelsHoldTheirRows()
     ui::DeletePanel *confirm = panel(panelName);
     QVERIFY(confirm->isVisible());
 
-    wheel(grid("DBGrid1"), -120);
-    wheel(grid("DBGrid1"), 120);
+    testing::turnWheel(grid("DBGrid1")->viewport(), {0, -120});
+    testing::turnWheel(grid("DBGrid1")->viewport(), {0, 120});
     QCOMPARE(data().atc2_all().currentRow(), int(Jia));
 
     data::StandingQuery &rows = data().query(query);
@@ -497,7 +467,7 @@ void TestCompanyView::panelsHoldTheirRows()
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().last().kind, MessageBox::Kind::Error);
     QCOMPARE(companyNames().size(), 3);
-    QCOMPARE(m_install->countMain("vtv3"), 4);
+    QCOMPARE(m_program->install().countMain("vtv3"), 4);
     QVERIFY(confirm->isVisible());
     testing::click(confirm, "取 消");
     QVERIFY(navigationEnabled());
@@ -536,16 +506,16 @@ void TestCompanyView::wheelStepsOnlyTheCompanyList()
     addCompanies();
     data::StandingQuery &companies = data().atc2_all();
     QVERIFY(companies.moveTo(0));
-    wheel(grid("DBGrid1"), -360);
+    testing::turnWheel(grid("DBGrid1")->viewport(), {0, -360});
     QCOMPARE(companies.currentRow(), 1);
     QCOMPARE(view()->currentPage(), Page::Description);
-    wheel(grid("DBGrid1"), 120);
+    testing::turnWheel(grid("DBGrid1")->viewport(), {0, 120});
     QCOMPARE(companies.currentRow(), 0);
 
     selectCompany(Jia);
     openPage("备忘");
     QCOMPARE(data().vtv3_all().currentRow(), 0);
-    wheel(grid("DBGrid2"), -120);
+    testing::turnWheel(grid("DBGrid2")->viewport(), {0, -120});
     QCOMPARE(data().vtv3_all().currentRow(), 0);
     QCOMPARE(view()->currentPage(), Page::Memos);
 }
