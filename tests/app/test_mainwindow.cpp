@@ -1,10 +1,11 @@
 #include "DbGrid.h"
+#include "Driving.h"
 #include "MessageBox.h"
 #include "NavigationBar.h"
+#include "Program.h"
 #include "Startup.h"
 #include "TData_in.h"
 #include "Ta_main.h"
-#include "TestSupport.h"
 #include "Windows.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
-#include <QWheelEvent>
 
 using ui::MessageBox;
 
@@ -43,7 +43,6 @@ public:
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -65,8 +64,8 @@ private slots:
     void onlineHelpStartsTheUpdateProgram();
 
 private:
-    Ta_main &main() const { return m_started->mainWindow(); }
-    TData_in &data() const { return m_started->data(); }
+    Ta_main &main() const { return m_program->main(); }
+    TData_in &data() const { return m_program->data(); }
     QString currentView() const { return main().currentView()->objectName(); }
     QWidget *frame(const QString &name) const { return main().findChild<QWidget *>(name); }
     void addCustomers(const QStringList &names);
@@ -74,41 +73,25 @@ private:
     // the class of the modal window it opened, which is closed again at once.
     QString run(const QString &command);
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestMainWindow::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    // Several main windows come and go in one run of the tests.
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestMainWindow::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_install->execMain("update ptp1 set watts='1'");
-    m_started = app::start(QDir::current());
-    QVERIFY(m_started);
+    m_program = std::make_unique<testing::Program>();
     QVERIFY(QTest::qWaitForWindowExposed(&main()));
-    MessageBox::clearShown();
 }
 
 void TestMainWindow::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
+    m_program.reset();
 }
 
 void TestMainWindow::addCustomers(const QStringList &names)
 {
-    QStringList rows;
     for (const QString &name : names)
-        rows << QStringLiteral("('%1')").arg(name);
-    m_install->execMain(QStringLiteral("insert into atc1 (a1) values ") + rows.join(u','));
-    data().atc1_all().reset();
+        m_program->insert("atc1", {{"a1", name}});
+    m_program->reload();
 }
 
 QString TestMainWindow::run(const QString &command)
@@ -121,24 +104,13 @@ QString TestMainWindow::run(const QString &command)
         return {};
     }
 
-    QString modal;
-    bool looked = false;
-    testing::whenModal([&] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
-            modal = QString::fromLatin1(w->metaObject()->className());
-            w->close();
-        }
-        looked = true;
-    });
-    if (button)
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        action->trigger();
-    // The step runs inside the modal loop of a window the command opened, or
-    // right after the command otherwise.
-    if (!QTest::qWaitFor([&] { return looked; }))
-        QTest::qFail("the command was never looked at", __FILE__, __LINE__);
-    return modal;
+    return testing::runModal([&] {
+               if (button)
+                   QTest::mouseClick(button, Qt::LeftButton);
+               else
+                   action->trigger();
+           })
+        .className();
 }
 
 // Each window exists once, in the program's order of creation, under its
@@ -159,7 +131,7 @@ void TestMainWindow::createsEveryWindowOnceInOrder()
                               "Tlist_jihua", "Tlist_baifang", "Tlist_gongsi", "Tlist_fenxi", "Tlist_suoshu",
                               "Tlist_chanpin"};
 
-    const QStringList made(m_started->creationOrder().begin(), m_started->creationOrder().end());
+    const QStringList made(m_program->startup().creationOrder().begin(), m_program->startup().creationOrder().end());
     QCOMPARE(made.first(), QStringLiteral("Ta_main"));
     qsizetype previous = -1;
     for (const QString &name : made) {
@@ -294,7 +266,7 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries()
     QFETCH(bool, showsBeforeReset);
 
     addCustomers({"张三"});
-    m_install->execMain("insert into atc2 (c1) values ('东方公司')");
+    m_program->insert("atc2", {{"c1", "东方公司"}});
     data::StandingQuery &q = data().query(query);
     // Filtered, but still holding the customer: the customer test passes.
     q.filter(QStringLiteral("select * from %1 where 1 = 1").arg(q.table()));
@@ -332,10 +304,10 @@ void TestMainWindow::refusedResetAbandonsTheCommand()
     QFETCH(QString, table);
 
     addCustomers({"张三"});
-    m_install->execMain("insert into atc2 (c1) values ('东方公司')");
+    m_program->insert("atc2", {{"c1", "东方公司"}});
     data().atc2_all().reset();
     main().showView(frame(QStringLiteral("Frame_lianxiren1")));
-    m_install->execMain(QStringLiteral("alter table %1 rename to gone").arg(table));
+    m_program->execute(QStringLiteral("alter table %1 rename to gone").arg(table));
 
     QCOMPARE(run(command), QString());
     QCOMPARE(MessageBox::shown().size(), 1);
@@ -483,12 +455,8 @@ void TestMainWindow::wheelStepsOneRowPerMessage()
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     QVERIFY(customers.moveTo(from));
 
-    const QPointF at = grid.viewport()->rect().center();
-    for (int n = 0; n < messages; ++n) {
-        QWheelEvent wheel(at, grid.viewport()->mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(grid.viewport(), &wheel);
-    }
+    for (int n = 0; n < messages; ++n)
+        testing::turnWheel(grid.viewport(), angle);
     QCOMPARE(customers.currentRow(), to);
     QCOMPARE(grid.currentIndex().row(), to);
     QCOMPARE(reached.count, passedOn ? messages : 0);
@@ -546,7 +514,7 @@ void TestMainWindow::onlineHelpStartsTheUpdateProgram()
     QVERIFY(program.setPermissions(program.permissions() | QFile::ExeOwner));
 
     run(QStringLiteral("帮助/在线帮助&"));
-    QTRY_VERIFY(QFile::exists(m_install->path(QStringLiteral("started.marker"))));
+    QTRY_VERIFY(QFile::exists(m_program->install().path(QStringLiteral("started.marker"))));
     QVERIFY(MessageBox::shown().isEmpty());
     QCOMPARE(currentView(), QStringLiteral("Frame_liebiao1"));
 }
