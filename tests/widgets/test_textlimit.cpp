@@ -2,18 +2,17 @@
 // and what a field holds is what gets stored; fields without a limit take
 // text of any length.
 #include "DbGrid.h"
-#include "HandOver.h"
+#include "Driving.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
+#include "Program.h"
+#include "StandingQuery.h"
 #include "Startup.h"
-#include "TData_in.h"
-#include "TestSupport.h"
 #include "TextLimit.h"
 #include "Windows.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -32,38 +31,6 @@ const QString kGrin = QStringLiteral("😀");
 const QString kAccented = QStringLiteral("e\u0301");
 const QString kThumb = QStringLiteral("👍🏽");
 const QString kFlag = QStringLiteral("🇨🇳");
-
-// Types text one code point at a time, the way a keyboard or an input method sends it.
-void typeInto(QWidget *w, const QString &text)
-{
-    for (const char32_t code : text.toUcs4()) {
-        const QString typed = QString::fromUcs4(&code, 1);
-        const Qt::Key key = code < 0x80 ? Qt::Key(QChar(code).toUpper().unicode()) : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, w, key, typed, Qt::NoModifier);
-    }
-}
-
-void paste(QWidget *w, const QString &text)
-{
-    QApplication::clipboard()->setText(text);
-    QTest::keySequence(w, QKeySequence::Paste);
-}
-
-// Runs steps in the modal window of that name once it is up.
-bool runModal(const QString &name, const std::function<void(QDialog *)> &steps)
-{
-    bool ran = false;
-    testing::whenModal([&] {
-        auto *w = ui::Windows::get<QDialog>(name);
-        ran = w && QApplication::activeModalWidget() == w;
-        if (ran)
-            steps(w);
-        if (w && w->isVisible())
-            w->reject();
-    });
-    ui::openWindow(name);
-    return ran;
-}
 
 } // namespace
 
@@ -159,9 +126,9 @@ void TestTextLimit::lineEditKeepsWholeCharacters()
     edit.setCursorPosition(cursor);
     QCOMPARE(ui::textLimit(&edit), limit);
     if (how == "type")
-        typeInto(&edit, input);
+        testing::typeInto(&edit, input);
     else if (how == "paste")
-        paste(&edit, input);
+        testing::paste(&edit, input);
     else
         edit.setText(input);
     QCOMPARE(edit.text(), after);
@@ -221,9 +188,9 @@ void TestTextLimit::memoKeepsWholeCharacters()
         memo.widget->show();
         memo.moveTo(cursor);
         if (how == "type")
-            typeInto(memo.widget, input);
+            testing::typeInto(memo.widget, input);
         else if (how == "paste")
-            paste(memo.widget, input);
+            testing::paste(memo.widget, input);
         else
             memo.set(input);
         QCOMPARE(memo.text(), after);
@@ -238,24 +205,22 @@ void TestTextLimit::memoKeepsWholeCharacters()
 // half a character.
 void TestTextLimit::newCustomerStoresWhatItShows()
 {
-    testing::TempInstall install;
-    install.execMain("update ptp1 set watts='1'");
-    install.execMain("insert into atc2 (c1) values ('甲公司')");
-    auto started = app::start(QDir::current());
-    QVERIFY(started);
+    testing::Program program;
+    program.insert("atc2", {{"c1", "甲公司"}});
+    program.reload();
     const QString name = QStringLiteral("一二三四五六七八九") + kGrin;
     const QString description = QString(249, u'x') + kThumb;
 
-    QVERIFY(runModal("Tnew_lianxiren", [&](QDialog *w) {
+    QVERIFY(testing::runModal("Tnew_lianxiren", [&](QDialog *w) {
         auto *nameField = testing::field<QLineEdit>(w, "中文名");
         auto *descriptionField = testing::field<QPlainTextEdit>(w, "描述");
         QVERIFY(nameField && descriptionField);
-        typeInto(nameField, "一二三四五六七八九");
-        paste(nameField, kGrin + kGrin);
+        testing::typeInto(nameField, "一二三四五六七八九");
+        testing::paste(nameField, kGrin + kGrin);
         QCOMPARE(nameField->text(), name);
-        paste(descriptionField, QString(249, u'x') + kThumb + kThumb);
+        testing::paste(descriptionField, QString(249, u'x') + kThumb + kThumb);
         QCOMPARE(descriptionField->toPlainText(), description);
-        typeInto(testing::field(w, "电  话 号码"), "5550000");
+        testing::typeInto(testing::field(w, "电  话 号码"), "5550000");
         auto *company = testing::field<QComboBox>(w, "公  司");
         QTest::keyClick(company, Qt::Key_Home);
         QCOMPARE(company->currentText(), QStringLiteral("甲公司"));
@@ -263,18 +228,17 @@ void TestTextLimit::newCustomerStoresWhatItShows()
         QVERIFY(!w->isVisible());
     }));
     QVERIFY(ui::MessageBox::shown().isEmpty());
-    QCOMPARE(install.columnMain("select a1 from atc1"), QStringList{name});
-    QCOMPARE(install.columnMain("select a17 from atc1"), QStringList{description});
-    started.reset();
+    QCOMPARE(program.install().columnMain("select a1 from atc1"), QStringList{name});
+    QCOMPARE(program.install().columnMain("select a17 from atc1"), QStringList{description});
 }
 
 // Every line field of every window, hidden ones included, either has a limit
 // in characters or takes text of any length; so does a grid's cell editor.
 void TestTextLimit::everyUnlimitedFieldTakesAnyLength()
 {
-    testing::TempInstall install;
-    install.execLookup("insert into vx3 (mc1) values ('电话')");
-    app::Startup started(QDir::current());
+    testing::Program program;
+    program.insert("vx3", {{"mc1", "电话"}});
+    program.reload();
     const QString longText(40000, u'x');
 
     auto takesAnyLength = [&](QLineEdit *edit) {
@@ -286,7 +250,7 @@ void TestTextLimit::everyUnlimitedFieldTakesAnyLength()
         return kept == longText.size();
     };
     int unlimited = 0;
-    for (const QString &name : started.creationOrder()) {
+    for (const QString &name : program.startup().creationOrder()) {
         auto *window = ui::Windows::get<QWidget>(name);
         if (!window)
             continue; // the data module
@@ -322,25 +286,21 @@ void TestTextLimit::everyUnlimitedFieldTakesAnyLength()
 // characters pasted into each are stored whole.
 void TestTextLimit::unlimitedCompanyFieldsStoreEverything()
 {
-    testing::TempInstall install;
-    install.execMain("update ptp1 set watts='1'");
-    auto started = app::start(QDir::current());
-    QVERIFY(started);
+    testing::Program program;
     const QString products = QStringLiteral("软件").repeated(20000);
     const QString english = QStringLiteral("ab-").repeated(13333) + u'c';
 
-    QVERIFY(runModal("Tnew_gongsi", [&](QDialog *w) {
-        typeInto(testing::field(w, "公司名称:"), "华星");
-        typeInto(testing::field(w, "总机号码"), "62345678");
-        paste(testing::field(w, "产    品:"), products);
-        paste(testing::field(w, "英文名称:"), english);
+    QVERIFY(testing::runModal("Tnew_gongsi", [&](QDialog *w) {
+        testing::typeInto(testing::field(w, "公司名称:"), "华星");
+        testing::typeInto(testing::field(w, "总机号码"), "62345678");
+        testing::paste(testing::field(w, "产    品:"), products);
+        testing::paste(testing::field(w, "英文名称:"), english);
         testing::click(w, "确定");
         QVERIFY(!w->isVisible());
     }));
     QVERIFY(ui::MessageBox::shown().isEmpty());
-    QCOMPARE(install.columnMain("select c8 from atc2"), QStringList{products});
-    QCOMPARE(install.columnMain("select length(c2) from atc2"), QStringList{"40000"});
-    started.reset();
+    QCOMPARE(program.install().columnMain("select c8 from atc2"), QStringList{products});
+    QCOMPARE(program.install().columnMain("select length(c2) from atc2"), QStringList{"40000"});
 }
 
 QTEST_MAIN(TestTextLimit)
