@@ -1,21 +1,15 @@
 #pragma once
 
+#include "Driving.h"
 #include "HandOver.h"
-#include "TestSupport.h"
+#include "Program.h"
 
 #include <QDialog>
-#include <QMap>
-#include <functional>
+#include <map>
 #include <memory>
 
-class TData_in;
 class TFrame_lianxiren;
 class TFrame_liebiao;
-class Ta_main;
-
-namespace app {
-class Startup;
-}
 
 namespace ui {
 class DbGrid;
@@ -41,20 +35,18 @@ public:
     }
 };
 
-// The whole program over a fresh installation holding four customers:
+// The program over a fresh installation holding four customers:
 //   1 张三 (rating 3, company 1 甲公司; three memos, two activities, one analysis),
 //   2 李四 (rating 5, company 2 乙公司; one memo, one activity, one analysis),
 //   3 王五 (rating "x", company 1; one activity),
 //   4 赵六 (company 99, which does not exist),
-// and a memo of company 1 (j1 "0").
-class CustomerViews {
+// and a memo of company 1 (j1 "0"). The windows other parts of the program
+// open for a customer or a row are stand-ins.
+class CustomerViews : public Program {
 public:
     CustomerViews();
     ~CustomerViews();
 
-    TempInstall &install() { return *m_install; }
-    Ta_main &main() const;
-    TData_in &data() const;
     TFrame_liebiao &list() const;
     TFrame_lianxiren &detail() const;
     ui::DbGrid *listGrid() const;
@@ -62,23 +54,15 @@ public:
 
     // The row of the list grid that shows the customer with this name.
     int listRow(const QString &name) const;
-    void clickRow(ui::DbGrid *grid, int row) const;
-    void doubleClickRow(ui::DbGrid *grid, int row) const;
     // Clicks the customer in the list and waits until the list has painted,
     // so that the detail view's header shows that customer.
     void selectCustomer(const QString &name);
     // The double-click of the list on that customer.
     void openCustomer(const QString &name);
 
-    // Runs a command; a modal window it opens is closed at once. Returns the
-    // class name of that window, or an empty text when none opened.
-    QString runClosingModal(const std::function<void()> &command);
-
-    QStringList messages() const;
-
 private:
-    std::unique_ptr<TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    void addSampleData();
+
     std::map<QString, std::unique_ptr<StandInWindow>> m_standIns;
 };
 

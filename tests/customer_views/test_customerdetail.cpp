@@ -27,26 +27,9 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWheelEvent>
 
 using testing::CustomerViews;
 using Tab = TFrame_lianxiren::Tab;
-
-namespace {
-
-// The text a field shows, whatever kind of widget it is.
-QString shownText(QWidget *field)
-{
-    if (auto *label = qobject_cast<QLabel *>(field))
-        return label->text();
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(field))
-        return plain->toPlainText();
-    if (auto *rich = qobject_cast<QTextEdit *>(field))
-        return rich->toPlainText();
-    return QStringLiteral("<unknown field>");
-}
-
-} // namespace
 
 class TestCustomerDetail : public QObject {
     Q_OBJECT
@@ -73,7 +56,7 @@ private slots:
 private:
     TFrame_lianxiren &view() const { return m_views->detail(); }
     CustomerDetailPages *pages() const { return view().pages(); }
-    QString shown(const QString &caption) const { return shownText(testing::field(&view(), caption)); }
+    QString shown(const QString &caption) const { return testing::shownText(testing::field(&view(), caption)); }
     ui::DeletePanel *panel() const { return view().findChild<ui::DeletePanel *>(); }
     void checkBrowsing(bool browsing) const;
 
@@ -217,7 +200,7 @@ void TestCustomerDetail::commandsOpenWindowsForTheCustomerOnShow()
     const QStringList texts{data.vtv1_all().text(), data.vtv2_all().text(), data.vtv3_all().text()};
     QWidget *root = onTab ? pages()->currentWidget() : view().findChild<QToolBar *>();
 
-    const QString opened = m_views->runClosingModal([&] { testing::click(root, caption); });
+    const QString opened = testing::runModal([&] { testing::click(root, caption); }).className();
 
     QCOMPARE(view().currentTab(), tab);
     QCOMPARE(m_views->main().currentView(), &view());
@@ -279,15 +262,15 @@ void TestCustomerDetail::endAndFollowUp()
 
     view().showTab(Tab::Activities);
     if (row > 0)
-        m_views->clickRow(pages()->activityGrid(), row);
+        testing::clickRow(pages()->activityGrid(), row);
     testing::click(pages()->currentWidget(), "结束");
-    m_views->doubleClickRow(pages()->activityGrid(), row);
+    testing::doubleClickRow(pages()->activityGrid(), row);
     QCOMPARE(end.opened, opens);
     QCOMPARE(end.rowKey, activity);
 
     view().showTab(Tab::Analyses);
     testing::click(pages()->currentWidget(), "跟进");
-    m_views->doubleClickRow(pages()->analysisGrid(), 0);
+    testing::doubleClickRow(pages()->analysisGrid(), 0);
     QCOMPARE(followUp.opened, followUps);
     QCOMPARE(followUp.rowKey, analysis);
     QCOMPARE(m_views->messages(), QStringList());
@@ -397,7 +380,7 @@ void TestCustomerDetail::deletingMemos()
 void TestCustomerDetail::refusedMemoDeleteKeepsThePanel()
 {
     testing::TempInstall &db = m_views->install();
-    db.execMain("create trigger refuse before delete on vtv3 begin select raise(abort, 'refused'); end");
+    m_views->execute("create trigger refuse before delete on vtv3 begin select raise(abort, 'refused'); end");
     m_views->openCustomer("张三");
     view().showTab(Tab::Memos);
 
@@ -423,10 +406,7 @@ void TestCustomerDetail::memoPanelHoldsItsMemo()
 
     testing::click(pages()->currentWidget(), "删除");
     ui::DbGrid *grid = pages()->memoGrid();
-    const QPointF at = grid->viewport()->rect().center();
-    QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(grid->viewport(), &wheel);
+    testing::turnWheel(grid->viewport(), QPoint(0, -120));
     QCOMPARE(memos.field("j4"), asked);
 
     memos.next();

@@ -9,6 +9,7 @@
 #include "MessageBox.h"
 #include "NavigationBar.h"
 #include "StandingQuery.h"
+#include "Statement.h"
 #include "TData_in.h"
 #include "Ta_main.h"
 #include "customers/TFrame_lianxiren.h"
@@ -22,7 +23,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 using testing::CustomerViews;
 using Tab = TFrame_lianxiren::Tab;
@@ -35,10 +35,7 @@ const QString kDeleted = QStringLiteral("客户及其相关信息已被成功删
 // One wheel notch (or several at once) sent to a part of a grid.
 void turnWheel(QWidget *part, int degrees = -120)
 {
-    const QPointF at = part->rect().center();
-    QWheelEvent wheel(at, part->mapToGlobal(at), QPoint(), QPoint(0, degrees * 8), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(part, &wheel);
+    testing::turnWheel(part, QPoint(0, degrees * 8));
 }
 
 QStringList queryTexts(TData_in &data)
@@ -122,7 +119,7 @@ void TestCustomerList::commands()
         data.atc1_all().filter("select * from atc1 where a1 like 'nobody' order by aid desc");
     const QStringList before = queryTexts(data);
 
-    const QString opened = m_views->runClosingModal([&] { testing::click(&m_views->list(), caption); });
+    const QString opened = testing::runModal([&] { testing::click(&m_views->list(), caption); }).className();
 
     QCOMPARE(opened, window);
     QCOMPARE(m_views->messages(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -195,7 +192,7 @@ void TestCustomerList::ratingOutsideOneToFiveShowsNoStar()
 // not with an engine error.
 void TestCustomerList::customerWithoutACompanyOpensCleanly()
 {
-    m_views->install().execMain("insert into atc1 (a1, a11, a14) values ('孙七', '2', '')");
+    m_views->insert("atc1", {{"a1", "孙七"}, {"a11", "2"}, {"a14", ""}});
     testing::click(&m_views->list(), "刷 新");
     m_views->openCustomer("孙七");
     QCOMPARE(m_views->messages(), QStringList());
@@ -230,7 +227,7 @@ void TestCustomerList::buttonsOpenWindowsForTheCurrentCustomer()
     m_views->detail().showTab(Tab::Credit);
     m_views->selectCustomer("李四");
 
-    const QString opened = m_views->runClosingModal([&] { testing::click(&m_views->list(), caption); });
+    const QString opened = testing::runModal([&] { testing::click(&m_views->list(), caption); }).className();
 
     QCOMPARE(m_views->main().currentView(), &m_views->detail());
     QCOMPARE(m_views->detail().currentTab(), tab);
@@ -312,7 +309,7 @@ void TestCustomerList::deleteIsAllOrNothing()
     QMap<QString, int> before;
     for (const QString &t : tables)
         before[t] = db.countMain(t);
-    db.execMain("create trigger refuse before delete on " + refusing + " begin select raise(abort, 'refused'); end");
+    m_views->execute("create trigger refuse before delete on " + refusing + " begin select raise(abort, 'refused'); end");
     m_views->selectCustomer("张三");
 
     testing::click(&m_views->list(), "删 除");
@@ -352,10 +349,7 @@ void TestCustomerList::wheelStepsEveryRegisteredGrid()
     data::StandingQuery *query = g->query();
     QVERIFY(query->count() >= 2);
     QCOMPARE(query->currentRow(), 0);
-    const QPointF at = g->viewport()->rect().center();
-    QWheelEvent wheel(at, g->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -360), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(g->viewport(), &wheel);
+    testing::turnWheel(g->viewport(), QPoint(0, -360));
     QCOMPARE(query->currentRow(), 1);
 }
 
@@ -409,9 +403,10 @@ void TestCustomerList::deletePanelRefusesWhenTheCustomerMoved()
 // grid does not scroll by itself.
 void TestCustomerList::wheelOverTheScrollBarStepsWithoutScrolling()
 {
-    testing::TempInstall &db = m_views->install();
+    data::Transaction batch(m_views->data().Con_data());
     for (int i = 0; i < 200; ++i)
-        db.execMain(QStringLiteral("insert into atc1 (a1) values ('客户%1')").arg(i));
+        m_views->insert("atc1", {{"a1", QStringLiteral("客户%1").arg(i)}});
+    batch.commit();
     testing::click(&m_views->list(), "刷 新");
     ui::DbGrid *grid = m_views->listGrid();
     QTRY_VERIFY(grid->verticalScrollBar()->maximum() > 0);

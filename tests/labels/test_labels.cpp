@@ -123,14 +123,16 @@ QStringList misShown(QWidget *root, QStringList &shown)
 }
 
 // A customer and a company whose texts look like markup.
-const char *const kMarkupCompany =
-    "insert into atc2 (c1,c2,c3,c4,c5,c6,c7,c8,c9,c10,c11,c14,c17) values ('<u>丙公司</u>','<b>Bing</b>','<i>丙',"
-    "'<s>上海','<br>','<a href=\"http://x\">www</a>','<h2>伙伴</h2>','<b>机床','<i>制造</i>','<big>大','8888','010','4')";
-const char *const kMarkupCustomer =
-    "insert into atc1 (a1,a2,a3,a4,a5,a6,a8,a9,a10,a11,a12,a13,a14,a15,a16,a18,a19,a20,a26,a27,a28) values "
-    "('<u>ab</u>','<b>Zh</b>','<i>123','456','13800001111','<b>139</b>','<i>mail','<a href=\"x\">msn</a>',"
-    "'<h1>12345</h1>','4','<i>先生</i>','<font color=red>销售部</font>','3','<b>北京路</b>','<br>','<u>丙公司</u>',"
-    "'010','021','<s>经理','<b>86</b>','0')";
+const testing::Row kMarkupCompany{
+    {"c1", "<u>丙公司</u>"}, {"c2", "<b>Bing</b>"}, {"c3", "<i>丙"}, {"c4", "<s>上海"}, {"c5", "<br>"},
+    {"c6", "<a href=\"http://x\">www</a>"}, {"c7", "<h2>伙伴</h2>"}, {"c8", "<b>机床"}, {"c9", "<i>制造</i>"},
+    {"c10", "<big>大"}, {"c11", "8888"}, {"c14", "010"}, {"c17", "4"}};
+const testing::Row kMarkupCustomer{
+    {"a1", "<u>ab</u>"}, {"a2", "<b>Zh</b>"}, {"a3", "<i>123"}, {"a4", "456"}, {"a5", "13800001111"},
+    {"a6", "<b>139</b>"}, {"a8", "<i>mail"}, {"a9", "<a href=\"x\">msn</a>"}, {"a10", "<h1>12345</h1>"},
+    {"a11", "4"}, {"a12", "<i>先生</i>"}, {"a13", "<font color=red>销售部</font>"}, {"a14", "3"},
+    {"a15", "<b>北京路</b>"}, {"a16", "<br>"}, {"a18", "<u>丙公司</u>"}, {"a19", "010"}, {"a20", "021"},
+    {"a26", "<s>经理"}, {"a27", "<b>86</b>"}, {"a28", "0"}};
 
 // Rows of the company list, newest first: 乙 (cid 2) above 甲 (cid 1).
 int companyRow(const data::StandingQuery &companies, const QString &name)
@@ -164,8 +166,6 @@ private:
     TFrame_fenzu &companyView() const { return *m_views->main().Frame_fenzu1; }
     ui::DbGrid *grid(const QString &name) const;
     void selectCompany(const QString &name);
-    // Opens a modal window with the command, runs check on it, and closes it.
-    void inModal(const std::function<void()> &command, const std::function<void(QDialog *)> &check);
 
     std::unique_ptr<CustomerViews> m_views;
 };
@@ -201,23 +201,8 @@ void TestLabels::selectCompany(const QString &name)
     data::StandingQuery &companies = m_views->data().atc2_all();
     const int row = companyRow(companies, name);
     QVERIFY2(row >= 0, qPrintable(name));
-    m_views->clickRow(grid("company list"), row);
+    testing::clickRow(grid("company list"), row);
     QCOMPARE(companies.currentRow(), row);
-}
-
-void TestLabels::inModal(const std::function<void()> &command, const std::function<void(QDialog *)> &check)
-{
-    bool checked = false;
-    testing::whenModal([&] {
-        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (window) {
-            check(window);
-            window->reject();
-        }
-        checked = true;
-    });
-    command();
-    QTRY_VERIFY(checked);
 }
 
 // A customer and a company whose texts look like markup show those texts as
@@ -225,10 +210,9 @@ void TestLabels::inModal(const std::function<void()> &command, const std::functi
 // window, the edit window and the company view, with the company view's hints.
 void TestLabels::storedTextShowsAsItIs()
 {
-    m_views->install().execMain(QString::fromUtf8(kMarkupCompany));
-    m_views->install().execMain(QString::fromUtf8(kMarkupCustomer));
-    m_views->data().atc2_all().reset();
-    m_views->data().atc1_all().reset();
+    m_views->insert("atc2", kMarkupCompany);
+    m_views->insert("atc1", kMarkupCustomer);
+    m_views->reload();
 
     m_views->openCustomer("<u>ab</u>");
     detail().showTab(TFrame_lianxiren::Tab::Company);
@@ -250,8 +234,8 @@ void TestLabels::storedTextShowsAsItIs()
             QVERIFY(shown.contains(text));
         };
     };
-    inModal([this] { testing::click(&detail(), "新备忘"); }, shownInModal("<u>ab</u>"));
-    inModal([this] { testing::click(&detail(), "修 改"); }, shownInModal("<u>丙公司</u>"));
+    QVERIFY(testing::runModal([this] { testing::click(&detail(), "新备忘"); }, shownInModal("<u>ab</u>")));
+    QVERIFY(testing::runModal([this] { testing::click(&detail(), "修 改"); }, shownInModal("<u>丙公司</u>")));
 
     selectCompany("<u>丙公司</u>");
     shown.clear();
@@ -302,7 +286,7 @@ void TestLabels::labelsTellTheValuesTheyShow()
     QCOMPARE(nameOf(phone), QStringLiteral("010-8888"));
 
     m_views->main().showView(&detail());
-    inModal([this] { testing::click(&detail(), "新备忘"); }, [](QDialog *memo) {
+    QVERIFY(testing::runModal([this] { testing::click(&detail(), "新备忘"); }, [](QDialog *memo) {
         for (const char *what : {"日期", "时间"}) {
             QLabel *label = labelDescribed(memo, what);
             QVERIFY2(label && !label->text().isEmpty(), what);
@@ -311,7 +295,7 @@ void TestLabels::labelsTellTheValuesTheyShow()
         QLabel *customer = labelDescribed(memo, "客户");
         QVERIFY(customer);
         QCOMPARE(nameOf(customer), QStringLiteral("张三"));
-    });
+    }));
 
     // Every label of every window, and every caption is the label of its
     // value; a group box (which labels what is in it) is read as its title.
@@ -355,8 +339,8 @@ void TestLabels::ratingsShowTheirStarsOrNone()
     m_views->openCustomer("李四");
     shows(customerStars, 5);
 
-    m_views->install().execMain("update atc2 set c17='3' where cid=1");
-    m_views->install().execMain("update atc2 set c17='x' where cid=2");
+    m_views->execute("update atc2 set c17='3' where cid=1");
+    m_views->execute("update atc2 set c17='x' where cid=2");
     m_views->data().atc2_all().reset();
     selectCompany("甲公司");
     shows(companyStars, 3);
