@@ -1,13 +1,12 @@
-#include "FormDriving.h"
+#include "CustomerFormDriving.h"
 #include "DbNavigator.h"
-#include "HandOver.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
+#include "Program.h"
 #include "Shell.h"
-#include "Startup.h"
+#include "StandingQuery.h"
 #include "TData_in.h"
 #include "Ta_main.h"
-#include "TestSupport.h"
 #include "Windows.h"
 #include "customers/Tedit_lianxiren.h"
 
@@ -27,7 +26,6 @@ constexpr int kWang = 2;
 class TestEditCustomer : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -43,78 +41,49 @@ private slots:
 
 private:
     Tedit_lianxiren *window() const { return ui::Windows::get<Tedit_lianxiren>("Tedit_lianxiren"); }
-    TData_in &data() const { return m_started->data(); }
+    TData_in &data() const { return m_program->data(); }
     data::StandingQuery &customers() const { return data().atc1_all(); }
-    // Opens the window on a row of atc1_all and runs the steps in it; closes
-    // it afterwards when the steps left it open.
+    // Opens the window on a row of atc1_all and runs the steps in it.
     void drive(int row, const std::function<void()> &steps);
     QWidget *field(const QString &caption) const { return testing::field(window(), caption); }
-    void type(const QString &caption, const QString &text) { forms::typeInto(field(caption), text); }
+    void type(const QString &caption, const QString &text) { testing::typeInto(field(caption), text); }
     QToolButton *postButton() const { return window()->findChild<ui::DbNavigator *>()->button(ui::DbNavigator::Post); }
-    QGroupBox *supplement() const;
+    QGroupBox *supplement() const { return forms::supplement(window()); }
     QString stored(int aid, const QString &column) const
     {
-        return m_install->columnMain(QStringLiteral("select %1 from atc1 where aid = %2").arg(column).arg(aid)).value(0);
+        return m_program->install().columnMain(QStringLiteral("select %1 from atc1 where aid = %2").arg(column).arg(aid)).value(0);
     }
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestEditCustomer::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestEditCustomer::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_install->execMain("update ptp1 set watts='1'");
-    m_install->execMain("insert into atc2 (c1) values ('甲公司')");
-    m_install->execMain("insert into atc1 (a1) values ('王一')");
-    m_install->execMain("insert into atc1 (a1,a2,a3,a5,a8,a9,a10,a11,a12,a13,a14,a17,a18,a19,a22,a26,a27) values "
-                        "('李二','Li','88880002','13900000002','li@x.cn','','','3','女士','销售部','1','描述原文',"
-                        "'甲公司','010','12','经理','0')");
-    m_install->execMain("insert into atc1 (a1) values ('张三')");
-    m_install->execLookup("insert into vx1 (mc1) values ('销售部'), ('财务部')");
-    m_install->execLookup("insert into vx2 (mc1) values ('经理'), ('主管')");
-    m_started = app::start(QDir::current());
-    QVERIFY(m_started);
+    m_program = std::make_unique<testing::Program>();
+    m_program->insert("atc2", {{"c1", "甲公司"}});
+    m_program->insert("atc1", {{"a1", "王一"}});
+    m_program->insert("atc1", {{"a1", "李二"}, {"a2", "Li"}, {"a3", "88880002"}, {"a5", "13900000002"},
+                               {"a8", "li@x.cn"}, {"a9", ""}, {"a10", ""}, {"a11", "3"}, {"a12", "女士"},
+                               {"a13", "销售部"}, {"a14", "1"}, {"a17", "描述原文"}, {"a18", "甲公司"},
+                               {"a19", "010"}, {"a22", "12"}, {"a26", "经理"}, {"a27", "0"}});
+    m_program->insert("atc1", {{"a1", "张三"}});
+    for (const char *department : {"销售部", "财务部"})
+        m_program->insert("vx1", {{"mc1", department}});
+    for (const char *title : {"经理", "主管"})
+        m_program->insert("vx2", {{"mc1", title}});
+    m_program->reload();
     QVERIFY(window());
-    MessageBox::clearShown();
 }
 
 void TestEditCustomer::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
+    m_program.reset();
 }
 
 void TestEditCustomer::drive(int row, const std::function<void()> &steps)
 {
     QVERIFY(customers().moveTo(row));
-    bool ran = false;
-    testing::whenModal([&] {
-        ran = QApplication::activeModalWidget() == window();
-        if (ran)
-            steps();
-        if (window()->isVisible())
-            window()->reject();
-    });
-    ui::openWindow("Tedit_lianxiren");
-    QVERIFY2(ran, "the edit-customer window did not open");
-}
-
-QGroupBox *TestEditCustomer::supplement() const
-{
-    const auto groups = window()->findChildren<QGroupBox *>();
-    for (QGroupBox *group : groups) {
-        if (group->title() == QStringLiteral("填写客户补充信息"))
-            return group;
-    }
-    return nullptr;
+    forms::drive("Tedit_lianxiren", steps);
 }
 
 // The fields show the current row; the short form comes back at each
@@ -128,7 +97,7 @@ void TestEditCustomer::showsTheCurrentCustomer()
             {"评  级", "3"},        {"部  门", "销售部"},   {"职  务", "经理"},      {"描述", "描述原文"},
         };
         for (auto it = shown.cbegin(); it != shown.cend(); ++it)
-            QVERIFY2(forms::textOf(field(it.key())) == it.value(), qPrintable(it.key()));
+            QVERIFY2(testing::shownText(field(it.key())) == it.value(), qPrintable(it.key()));
         QCOMPARE(window()->findChild<QComboBox *>("a12")->currentText(), QStringLiteral("女士"));
         auto *company = qobject_cast<QLabel *>(field("公  司"));
         QVERIFY(company);
@@ -152,7 +121,7 @@ void TestEditCustomer::showsTheCurrentCustomer()
     drive(kWang, [&] {
         QCOMPARE(window()->height(), 336);
         QVERIFY(!supplement()->isEnabled());
-        QCOMPARE(forms::textOf(field("中文名")), QStringLiteral("王一"));
+        QCOMPARE(testing::shownText(field("中文名")), QStringLiteral("王一"));
         QVERIFY(!postButton()->isEnabled());
     });
 }
@@ -166,13 +135,13 @@ void TestEditCustomer::postWritesTheRowAndShowsEveryCustomer()
     auto *detail = ui::Windows::get<QWidget>("Frame_lianxiren1");
     ui::Shell::instance()->showView(detail);
     drive(0, [&] {
-        QCOMPARE(forms::textOf(field("中文名")), QStringLiteral("李二"));
+        QCOMPARE(testing::shownText(field("中文名")), QStringLiteral("李二"));
         type("中文名", "红");
         QWidget *rating = field("评  级");
         QTest::keyClick(rating, Qt::Key_End);
         QTest::keyClick(rating, Qt::Key_Backspace);
         type("评  级", "5");
-        QVERIFY(forms::pick(qobject_cast<QComboBox *>(field("部  门")), "财务部"));
+        QVERIFY(testing::choose(qobject_cast<QComboBox *>(field("部  门")), "财务部"));
         testing::click(window(), "补充信息...");
         type("MSN", "li@msn");
         testing::click(window(), "保存");
@@ -195,14 +164,14 @@ void TestEditCustomer::postWritesTheRowAndShowsEveryCustomer()
     QCOMPARE(customers().currentRow(), 0);
     QCOMPARE(customers().field("a1"), QStringLiteral("张三"));
     QCOMPARE(customers().state(), data::StandingQuery::State::Browse);
-    QCOMPARE(m_started->mainWindow().currentView()->objectName(), QStringLiteral("Frame_liebiao1"));
+    QCOMPARE(m_program->main().currentView()->objectName(), QStringLiteral("Frame_liebiao1"));
     QVERIFY(detail->isHidden());
 }
 
 // A refused update shows the engine's text; the window keeps what was typed.
 void TestEditCustomer::refusedPostKeepsTheWindowOpen()
 {
-    m_install->execMain("create trigger no_changes before update on atc1 begin select raise(abort, 'customers are frozen'); end");
+    m_program->execute("create trigger no_changes before update on atc1 begin select raise(abort, 'customers are frozen'); end");
     drive(kLi, [&] {
         type("中文名", "改");
         testing::click(window(), "保存");
@@ -210,7 +179,7 @@ void TestEditCustomer::refusedPostKeepsTheWindowOpen()
         QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Error);
         QVERIFY(MessageBox::lastText().contains("customers are frozen"));
         QVERIFY(window()->isVisible());
-        QCOMPARE(forms::textOf(field("中文名")), QStringLiteral("李二改"));
+        QCOMPARE(testing::shownText(field("中文名")), QStringLiteral("李二改"));
     });
     QCOMPARE(stored(2, "a1"), QStringLiteral("李二"));
 }
@@ -231,7 +200,7 @@ void TestEditCustomer::leavingWithoutPostDropsTheTyping()
     drive(kLi, [&] {
         type("中文名", "改");
         type("手  机 号码", "99");
-        QVERIFY(forms::pick(qobject_cast<QComboBox *>(field("职  务")), "主管"));
+        QVERIFY(testing::choose(qobject_cast<QComboBox *>(field("职  务")), "主管"));
         QVERIFY(postButton()->isEnabled());
         if (how == u"取消")
             testing::click(window(), "取消");
@@ -253,7 +222,7 @@ void TestEditCustomer::leavingWithoutPostDropsTheTyping()
     QCOMPARE(stored(2, "a5"), QStringLiteral("13900000002"));
     QCOMPARE(stored(2, "a26"), QStringLiteral("经理"));
     QCOMPARE(customers().value(kLi, customers().fieldIndex("a1")), QStringLiteral("李二"));
-    drive(kLi, [&] { QCOMPARE(forms::textOf(field("中文名")), QStringLiteral("李二")); });
+    drive(kLi, [&] { QCOMPARE(testing::shownText(field("中文名")), QStringLiteral("李二")); });
 }
 
 void TestEditCustomer::keyFiltersAndLimits_data()
@@ -286,13 +255,8 @@ void TestEditCustomer::keyFiltersAndLimits()
     QFETCH(QString, caption);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    drive(kWang, [&] {
-        testing::click(window(), "补充信息...");
-        QWidget *entry = field(caption);
-        QVERIFY(entry);
-        type(caption, typed);
-        QCOMPARE(forms::textOf(entry), shown);
-    });
+    QVERIFY(customers().moveTo(kWang));
+    QCOMPARE(forms::typedInto("Tedit_lianxiren", caption, typed), shown);
 }
 
 void TestEditCustomer::listButtonsOpenTheEditor_data()
@@ -308,20 +272,16 @@ void TestEditCustomer::listButtonsOpenTheEditor()
     QFETCH(QString, button);
     QFETCH(QString, list);
     drive(kLi, [&] {
-        QWidget *opened = nullptr;
         QString panel;
         QString title;
-        testing::whenModal([&] {
-            opened = QApplication::activeModalWidget();
-            if (auto *editor = qobject_cast<PickListEditor *>(opened)) {
+        auto look = [&](QDialog *modal) {
+            if (auto *editor = qobject_cast<PickListEditor *>(modal)) {
                 panel = editor->visibleList();
                 title = editor->windowTitle();
             }
-            if (opened && opened != window())
-                opened->close();
-        });
-        testing::click(window(), button);
-        QCOMPARE(opened, ui::Windows::find("Tlist_suoshu"));
+        };
+        const testing::Opened opened = testing::runModal([&] { testing::click(window(), button); }, look);
+        QCOMPARE(opened.window, ui::Windows::find("Tlist_suoshu"));
         QCOMPARE(panel, list);
         QCOMPARE(title, button);
     });

@@ -1,10 +1,9 @@
-#include "FormDriving.h"
+#include "CustomerFormDriving.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
-#include "Startup.h"
+#include "Program.h"
+#include "StandingQuery.h"
 #include "TData_in.h"
-#include "TestSupport.h"
-#include "HandOver.h"
 #include "Windows.h"
 #include "customers/Tnew_lianxiren.h"
 
@@ -41,7 +40,6 @@ QString quotedText(const QString &text)
 class TestNewCustomer : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -63,70 +61,34 @@ private slots:
 
 private:
     Tnew_lianxiren *window() const { return ui::Windows::get<Tnew_lianxiren>("Tnew_lianxiren"); }
-    TData_in &data() const { return m_started->data(); }
-    // Opens the window as the customer list does and runs the steps in it; closes it
-    // afterwards when the steps left it open.
-    void drive(const std::function<void()> &steps);
-    QGroupBox *supplement() const;
+    TData_in &data() const { return m_program->data(); }
+    void drive(const std::function<void()> &steps) { forms::drive("Tnew_lianxiren", steps); }
+    QGroupBox *supplement() const { return forms::supplement(window()); }
     QWidget *field(const QString &caption) const { return testing::field(window(), caption); }
     QComboBox *combo(const QString &caption) const { return qobject_cast<QComboBox *>(field(caption)); }
-    void type(const QString &caption, const QString &text) { forms::typeInto(field(caption), text); }
+    void type(const QString &caption, const QString &text) { testing::typeInto(field(caption), text); }
     void fillRequired(const QString &name, const QString &phone, const QString &company);
     // The newest customer's columns as the engine quotes them: 'text', or NULL.
     QMap<QString, QString> newestCustomer() const;
 
-    std::unique_ptr<testing::TempInstall> m_install;
-    std::unique_ptr<app::Startup> m_started;
+    std::unique_ptr<testing::Program> m_program;
 };
-
-void TestNewCustomer::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestNewCustomer::init()
 {
-    m_install = std::make_unique<testing::TempInstall>();
-    m_install->execMain("update ptp1 set watts='1'");
-    m_install->execMain("insert into atc2 (c1) values ('甲公司'), ('乙公司')");
-    m_install->execLookup("insert into vx1 (mc1) values ('销售部'), ('财务部')");
-    m_install->execLookup("insert into vx2 (mc1) values ('经理')");
-    m_started = app::start(QDir::current());
-    QVERIFY(m_started);
+    m_program = std::make_unique<testing::Program>();
+    for (const char *company : {"甲公司", "乙公司"})
+        m_program->insert("atc2", {{"c1", company}});
+    for (const char *department : {"销售部", "财务部"})
+        m_program->insert("vx1", {{"mc1", department}});
+    m_program->insert("vx2", {{"mc1", "经理"}});
+    m_program->reload();
     QVERIFY(window());
-    MessageBox::clearShown();
 }
 
 void TestNewCustomer::cleanup()
 {
-    m_started.reset();
-    m_install.reset();
-    MessageBox::clearShown();
-}
-
-void TestNewCustomer::drive(const std::function<void()> &steps)
-{
-    bool ran = false;
-    testing::whenModal([&] {
-        ran = QApplication::activeModalWidget() == window();
-        if (ran)
-            steps();
-        if (window()->isVisible())
-            window()->reject();
-    });
-    ui::openWindow("Tnew_lianxiren");
-    QVERIFY2(ran, "the new-customer window did not open");
-}
-
-QGroupBox *TestNewCustomer::supplement() const
-{
-    const auto groups = window()->findChildren<QGroupBox *>();
-    for (QGroupBox *group : groups) {
-        if (group->title() == QStringLiteral("填写客户补充信息"))
-            return group;
-    }
-    return nullptr;
+    m_program.reset();
 }
 
 void TestNewCustomer::fillRequired(const QString &name, const QString &phone, const QString &company)
@@ -134,7 +96,7 @@ void TestNewCustomer::fillRequired(const QString &name, const QString &phone, co
     type("中文名", name);
     type("电  话 号码", phone);
     if (!company.isEmpty())
-        QVERIFY(forms::pick(combo("公  司"), company));
+        QVERIFY(testing::choose(combo("公  司"), company));
 }
 
 QMap<QString, QString> TestNewCustomer::newestCustomer() const
@@ -142,7 +104,7 @@ QMap<QString, QString> TestNewCustomer::newestCustomer() const
     QStringList parts;
     for (int i = 1; i <= 28; ++i)
         parts << QStringLiteral("quote(a%1)").arg(i);
-    const QStringList row = m_install->columnMain("select " + parts.join("||char(31)||") + " from atc1 order by aid desc limit 1");
+    const QStringList row = m_program->install().columnMain("select " + parts.join("||char(31)||") + " from atc1 order by aid desc limit 1");
     QMap<QString, QString> columns;
     const QStringList values = row.value(0).split(QChar(31));
     for (int i = 0; i < values.size(); ++i)
@@ -155,8 +117,9 @@ QMap<QString, QString> TestNewCustomer::newestCustomer() const
 // customer first and current.
 void TestNewCustomer::savesTheDefaultsOfUntouchedFields()
 {
-    m_install->execMain("insert into atc1 (a1) values ('老客户'), ('旧客户')");
-    data().atc1_all().reset();
+    for (const char *name : {"老客户", "旧客户"})
+        m_program->insert("atc1", {{"a1", name}});
+    m_program->reload();
     data().atc1_all().moveTo(1);
     drive([&] {
         fillRequired("张三", "88886666", "甲公司");
@@ -166,7 +129,7 @@ void TestNewCustomer::savesTheDefaultsOfUntouchedFields()
     if (QTest::currentTestFailed())
         return;
 
-    QCOMPARE(m_install->countMain("atc1"), 3);
+    QCOMPARE(m_program->install().countMain("atc1"), 3);
     const QMap<QString, QString> stored = newestCustomer();
     QMap<QString, QString> expected;
     for (const QString &column : kWritten)
@@ -204,10 +167,10 @@ void TestNewCustomer::everyFieldReachesItsColumn()
             type(it.key(), it.value());
         testing::click(window(), "三");
         QComboBox *salutation = window()->findChild<QComboBox *>("a12");
-        QVERIFY(forms::pick(salutation, "女士"));
-        QVERIFY(forms::pick(combo("公  司"), "乙公司"));
-        QVERIFY(forms::pick(combo("部  门"), "财务部"));
-        QVERIFY(forms::pick(combo("职  务"), "经理"));
+        QVERIFY(testing::choose(salutation, "女士"));
+        QVERIFY(testing::choose(combo("公  司"), "乙公司"));
+        QVERIFY(testing::choose(combo("部  门"), "财务部"));
+        QVERIFY(testing::choose(combo("职  务"), "经理"));
         testing::click(window(), "确定");
     });
     if (QTest::currentTestFailed())
@@ -251,18 +214,18 @@ void TestNewCustomer::requiredFieldsAreTested()
         QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Warning);
         QCOMPARE(MessageBox::lastText(), kMissing);
         QVERIFY(window()->isVisible());
-        QCOMPARE(forms::textOf(field("中文名")), name);
-        QCOMPARE(forms::textOf(field("电  话 号码")), phone);
+        QCOMPARE(testing::shownText(field("中文名")), name);
+        QCOMPARE(testing::shownText(field("电  话 号码")), phone);
         QCOMPARE(combo("公  司")->currentText(), company);
-        QCOMPARE(forms::textOf(field("E-mail")), QStringLiteral("w@x.cn"));
+        QCOMPARE(testing::shownText(field("E-mail")), QStringLiteral("w@x.cn"));
     });
-    QCOMPARE(m_install->countMain("atc1"), 0);
+    QCOMPARE(m_program->install().countMain("atc1"), 0);
 }
 
 // A refused insert shows the engine's text; the window keeps its contents.
 void TestNewCustomer::refusedInsertKeepsTheWindowOpen()
 {
-    m_install->execMain("create trigger no_customers before insert on atc1 begin select raise(abort, 'customers are closed'); end");
+    m_program->execute("create trigger no_customers before insert on atc1 begin select raise(abort, 'customers are closed'); end");
     drive([&] {
         fillRequired("赵六", "5550101", "甲公司");
         testing::click(window(), "确定");
@@ -270,9 +233,9 @@ void TestNewCustomer::refusedInsertKeepsTheWindowOpen()
         QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Error);
         QVERIFY(MessageBox::lastText().contains("customers are closed"));
         QVERIFY(window()->isVisible());
-        QCOMPARE(forms::textOf(field("中文名")), QStringLiteral("赵六"));
+        QCOMPARE(testing::shownText(field("中文名")), QStringLiteral("赵六"));
     });
-    QCOMPARE(m_install->countMain("atc1"), 0);
+    QCOMPARE(m_program->install().countMain("atc1"), 0);
 }
 
 // The customer is written but the list cannot be read again: the error is
@@ -280,10 +243,10 @@ void TestNewCustomer::refusedInsertKeepsTheWindowOpen()
 // write the customer twice.
 void TestNewCustomer::refusedReloadStillClosesTheWindow()
 {
-    m_install->execMain("create table listed (x)");
-    m_install->execMain("insert into listed values (1)");
+    m_program->execute("create table listed (x)");
+    m_program->insert("listed", {{"x", 1}});
     data().atc1_all().filter("select atc1.* from atc1, listed order by aid desc");
-    m_install->execMain("drop table listed");
+    m_program->execute("drop table listed");
     bool closed = false;
     drive([&] {
         fillRequired("钱七", "5550102", "甲公司");
@@ -295,7 +258,7 @@ void TestNewCustomer::refusedReloadStillClosesTheWindow()
     QVERIFY(closed);
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Error);
-    QCOMPARE(m_install->columnMain("select a1 from atc1"), QStringList{"钱七"});
+    QCOMPARE(m_program->install().columnMain("select a1 from atc1"), QStringList{"钱七"});
 }
 
 void TestNewCustomer::keyFiltersAndLimits_data()
@@ -340,13 +303,7 @@ void TestNewCustomer::keyFiltersAndLimits()
     QFETCH(QString, caption);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    drive([&] {
-        testing::click(window(), "补充信息...");
-        QWidget *entry = field(caption);
-        QVERIFY(entry);
-        type(caption, typed);
-        QCOMPARE(forms::textOf(entry), shown);
-    });
+    QCOMPARE(forms::typedInto("Tnew_lianxiren", caption, typed), shown);
 }
 
 void TestNewCustomer::sameNamedCompaniesTieThePickedOne_data()
@@ -367,9 +324,10 @@ void TestNewCustomer::sameNamedCompaniesTieThePickedOne()
     QFETCH(QString, companies);
     QFETCH(bool, last);
     QFETCH(QString, key);
-    m_install->execMain("insert into atc2 (c1) values ('同名'), ('其他'), ('同名')");
+    for (const char *name : {"同名", "其他", "同名"})
+        m_program->insert("atc2", {{"c1", name}});
     if (companies.isEmpty())
-        data().atc2_all().reset();
+        m_program->reload();
     else
         data().atc2_all().filter(companies);
     drive([&] {
@@ -382,7 +340,7 @@ void TestNewCustomer::sameNamedCompaniesTieThePickedOne()
             expected << data().atc2_all().value(row, data().atc2_all().fieldIndex("c1"));
         QCOMPARE(shown, expected);
         fillRequired("钱七", "5550102", QString());
-        forms::pickRow(list, last ? shown.lastIndexOf("同名") : shown.indexOf("同名"));
+        testing::chooseRow(list, last ? shown.lastIndexOf("同名") : shown.indexOf("同名"));
         QCOMPARE(list->currentText(), QStringLiteral("同名"));
         QCOMPARE(window()->companyKey(), key);
         testing::click(window(), "确定");
@@ -411,8 +369,8 @@ void TestNewCustomer::showingResetsEverything()
         }
         QCOMPARE(window()->findChild<QComboBox *>("a12")->currentText(), QStringLiteral("先生"));
         for (const auto &[caption, start] : kLineFields)
-            QVERIFY2(forms::textOf(field(caption)) == start, qPrintable(caption));
-        QCOMPARE(forms::textOf(field("描述")), QString());
+            QVERIFY2(testing::shownText(field(caption)) == start, qPrintable(caption));
+        QCOMPARE(testing::shownText(field("描述")), QString());
     };
 
     drive([&] {
@@ -426,16 +384,16 @@ void TestNewCustomer::showingResetsEverything()
         type("描述", "备注");
         testing::click(window(), "四");
         QCOMPARE(window()->rating(), QStringLiteral("4"));
-        QVERIFY(forms::pick(window()->findChild<QComboBox *>("a12"), "女士"));
-        QVERIFY(forms::pick(combo("公  司"), "甲公司"));
-        QVERIFY(forms::pick(combo("部  门"), "销售部"));
-        QVERIFY(forms::pick(combo("职  务"), "经理"));
+        QVERIFY(testing::choose(window()->findChild<QComboBox *>("a12"), "女士"));
+        QVERIFY(testing::choose(combo("公  司"), "甲公司"));
+        QVERIFY(testing::choose(combo("部  门"), "销售部"));
+        QVERIFY(testing::choose(combo("职  务"), "经理"));
         testing::click(window(), "取消");
         QVERIFY(!window()->isVisible());
     });
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(m_install->countMain("atc1"), 0);
+    QCOMPARE(m_program->install().countMain("atc1"), 0);
     drive(expectFresh);
 }
 
@@ -451,7 +409,8 @@ void TestNewCustomer::aSearchInForceListsOnlyMatchingNewCustomers()
 {
     QFETCH(QString, name);
     QFETCH(bool, listed);
-    m_install->execMain("insert into atc1 (a1) values ('王大'), ('张二')");
+    for (const char *name : {"王大", "张二"})
+        m_program->insert("atc1", {{"a1", name}});
     const QString search = QStringLiteral("select * from atc1 where a1 like '%王%' order by aid desc");
     data().atc1_all().filter(search);
     QCOMPARE(data().atc1_all().count(), 1);
@@ -459,7 +418,7 @@ void TestNewCustomer::aSearchInForceListsOnlyMatchingNewCustomers()
         fillRequired(name, "5550103", "乙公司");
         testing::click(window(), "确定");
     });
-    QCOMPARE(m_install->countMain("atc1"), 3);
+    QCOMPARE(m_program->install().countMain("atc1"), 3);
     QCOMPARE(data().atc1_all().text(), search);
     QCOMPARE(data().atc1_all().count(), listed ? 2 : 1);
     QCOMPARE(data().atc1_all().value(0, data().atc1_all().fieldIndex("a1")), listed ? name : QStringLiteral("王大"));
@@ -483,21 +442,16 @@ void TestNewCustomer::buttonsOpenTheirWindows()
     QFETCH(QString, list);
     QFETCH(QString, caption);
     drive([&] {
-        QString opened;
         QString panel;
         QString title;
-        testing::whenModal([&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            opened = modal ? QString::fromLatin1(modal->metaObject()->className()) : QString();
+        auto look = [&](QDialog *modal) {
             if (auto *editor = qobject_cast<PickListEditor *>(modal)) {
                 panel = editor->visibleList();
                 title = editor->windowTitle();
             }
-            if (modal && modal != this->window())
-                modal->close();
-        });
-        testing::click(this->window(), button);
-        QCOMPARE(opened, window);
+        };
+        const testing::Opened opened = testing::runModal([&] { testing::click(this->window(), button); }, look);
+        QCOMPARE(opened.className(), window);
         QCOMPARE(panel, list);
         QCOMPARE(title.isEmpty() ? QString() : title, caption);
         QVERIFY(this->window()->isVisible());
