@@ -1,5 +1,6 @@
 #include "CustomerDetailHeader.h"
 
+#include "FieldTable.h"
 #include "FormParts.h"
 #include "StandingQuery.h"
 #include "StarRating.h"
@@ -29,12 +30,9 @@ QLabel *addRow(QGridLayout *grid, int row, int column, const QString &caption, Q
 CustomerValues mirroredValues(const data::StandingQuery &customers)
 {
     CustomerValues values;
-    values.insert(QStringLiteral("aid"), customers.field(QStringLiteral("aid")));
-    for (int n = 1; n <= 28; ++n) {
-        if (n == 11 || n == 25) // the rating comes with the double-click; a25 is never used
-            continue;
-        const QString column = QStringLiteral("a%1").arg(n);
-        values.insert(column, customers.field(column));
+    for (const QString &column : data::mirroredColumns(data::customerRecord())) {
+        if (column != u"a11") // the rating comes with the opening of a customer
+            values.insert(column, customers.field(column));
     }
     return values;
 }

@@ -3,6 +3,7 @@
 #include "CustomerFormPictures.h"
 #include "DbControls.h"
 #include "DbNavigator.h"
+#include "FieldTable.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
 #include "TextLimit.h"
@@ -26,26 +27,23 @@ namespace {
 
 using Mode = ui::KeyFilter::Mode;
 
-// A typed column: its limit in each window and its key filter.
-struct TypedColumn {
-    const char *column;
-    int newLimit;
-    int editLimit;
-    Mode mode;
-};
-
-// MSN and QQ take different lengths in the two windows, as they always have.
-const TypedColumn kTypedColumns[] = {
-    {"a1", 10, 10, Mode::Name},      {"a2", 25, 25, Mode::NoSpace},   {"a19", 5, 5, Mode::Digits},
-    {"a3", 15, 15, Mode::Digits},    {"a22", 8, 8, Mode::Digits},     {"a21", 5, 5, Mode::Digits},
-    {"a7", 15, 15, Mode::Digits},    {"a24", 8, 8, Mode::Digits},     {"a27", 5, 5, Mode::Digits},
-    {"a5", 15, 15, Mode::Digits},    {"a8", 45, 45, Mode::NoSpace},   {"a20", 5, 5, Mode::Digits},
-    {"a4", 15, 15, Mode::Digits},    {"a23", 8, 8, Mode::Digits},     {"a28", 5, 5, Mode::Digits},
-    {"a6", 15, 15, Mode::Digits},    {"a15", 200, 200, Mode::NoSpace}, {"a16", 10, 10, Mode::Digits},
-    {"a10", 35, 45, Mode::Digits},   {"a9", 45, 35, Mode::NoSpace},
-};
-
-constexpr int kDescriptionLimit = 250;
+// Puts the key filter of a typed field on its box; any key is taken without one.
+void filterKeys(QWidget *box, data::Entry entry)
+{
+    switch (entry) {
+    case data::Entry::Name:
+        ui::KeyFilter::install(box, Mode::Name);
+        break;
+    case data::Entry::NoSpace:
+        ui::KeyFilter::install(box, Mode::NoSpace);
+        break;
+    case data::Entry::Digits:
+        ui::KeyFilter::install(box, Mode::Digits);
+        break;
+    case data::Entry::Any:
+        break;
+    }
+}
 
 // Section heights of the form, top to bottom; the button row ends at the
 // short height, the supplementary group fills the rest.
@@ -63,11 +61,14 @@ constexpr int kBoxSpacing = 2;
 
 const QColor kCream(0xff, 0xfb, 0xf0);
 
+// The columns typed into one-line fields, in the order of the form.
 QStringList lineColumns()
 {
     QStringList columns;
-    for (const TypedColumn &typed : kTypedColumns)
-        columns << QLatin1String(typed.column);
+    for (const data::FieldDef &field : data::customerRecord().fields) {
+        if (field.input == data::Input::Line)
+            columns << field.column;
+    }
     return columns;
 }
 
@@ -102,13 +103,12 @@ private:
 
 ui::DbEdit *Builder::lineEdit(const char *column, int width, const QString &name)
 {
-    const TypedColumn *typed = std::find_if(std::begin(kTypedColumns), std::end(kTypedColumns),
-                                        [column](const TypedColumn &s) { return qstrcmp(s.column, column) == 0; });
-    Q_ASSERT(typed != std::end(kTypedColumns));
+    const data::FieldDef *typed = data::findField(data::customerRecord(), QLatin1String(column));
+    Q_ASSERT(typed && typed->input == data::Input::Line);
     auto *edit = new ui::DbEdit(sheet);
     edit->setObjectName(QLatin1String(column));
     ui::limitText(edit, isNew() ? typed->newLimit : typed->editLimit);
-    ui::KeyFilter::install(edit, typed->mode);
+    filterKeys(edit, typed->entry);
     if (width > 0)
         edit->setFixedWidth(width);
     if (!name.isEmpty())
@@ -305,9 +305,10 @@ QWidget *Builder::descriptionGroup()
     ui.description = new ui::DbMemo(sheet);
     ui.description->setObjectName(QStringLiteral("a17"));
     ui.description->setAccessibleName(QStringLiteral("描述"));
-    ui::limitText(ui.description, kDescriptionLimit);
+    const data::FieldDef *description = data::findField(data::customerRecord(), QStringLiteral("a17"));
+    ui::limitText(ui.description, isNew() ? description->newLimit : description->editLimit);
     ui.description->setMinimumHeight(36);
-    ui::KeyFilter::install(ui.description, Mode::NoSpace);
+    filterKeys(ui.description, description->entry);
     if (isNew()) {
         QPalette cream = ui.description->palette();
         cream.setColor(QPalette::Base, kCream);

@@ -1,6 +1,7 @@
 #include "CustomerListMirror.h"
 
 #include "DbControls.h"
+#include "FieldTable.h"
 
 #include <QVBoxLayout>
 
@@ -13,12 +14,7 @@ CustomerListMirror::CustomerListMirror(QWidget *parent) : QWidget(parent)
 
 void CustomerListMirror::bind(data::StandingQuery *customers)
 {
-    QStringList columns{QStringLiteral("aid")};
-    for (int n = 1; n <= 28; ++n) {
-        if (n != 25) // a25 is never used
-            columns << QStringLiteral("a%1").arg(n);
-    }
-    for (const QString &column : columns) {
+    for (const QString &column : data::mirroredColumns(data::customerRecord())) {
         auto *field = new ui::DbEdit(this);
         field->setObjectName(column);
         field->bind(customers, column);

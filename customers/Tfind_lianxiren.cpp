@@ -233,25 +233,25 @@ void Tfind_lianxiren::showEvent(QShowEvent *event)
     }
 }
 
-data::CustomerCriteria Tfind_lianxiren::criteria() const
+data::SearchTexts Tfind_lianxiren::criteria() const
 {
-    data::CustomerCriteria c;
-    c.name = Edit1->text();
-    c.englishName = Edit2->text();
-    c.phone = Edit4->text();
-    c.mobile = Edit10->text();
-    c.fax = Edit7->text();
-    c.email = Edit11->text();
-    c.salutation = ComboBox1->currentText();
-    c.department = DBBox2->text();
-    c.jobTitle = DBBox3->text();
-    c.company = DBBox1->currentIndex() < 0 ? QString() : DBBox1->currentText();
-    c.phoneArea = Edit3->text();
-    c.faxArea = Edit6->text();
-    c.phoneExtension = Edit5->text();
-    c.faxExtension = Edit8->text();
-    c.mobilePrefix = Edit9->text();
-    return c;
+    return {
+        {QStringLiteral("a1"), Edit1->text()},
+        {QStringLiteral("a2"), Edit2->text()},
+        {QStringLiteral("a3"), Edit4->text()},
+        {QStringLiteral("a5"), Edit10->text()},
+        {QStringLiteral("a7"), Edit7->text()},
+        {QStringLiteral("a8"), Edit11->text()},
+        {QStringLiteral("a12"), ComboBox1->currentText()},
+        {QStringLiteral("a13"), DBBox2->text()},
+        {QStringLiteral("a26"), DBBox3->text()},
+        {QStringLiteral("a18"), DBBox1->currentIndex() < 0 ? QString() : DBBox1->currentText()},
+        {QStringLiteral("a19"), Edit3->text()},
+        {QStringLiteral("a21"), Edit6->text()},
+        {QStringLiteral("a22"), Edit5->text()},
+        {QStringLiteral("a24"), Edit8->text()},
+        {QStringLiteral("a27"), Edit9->text()},
+    };
 }
 
 void Tfind_lianxiren::BitBtn1Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SearchText.h"
 #include "Windows.h"
 
 #include <QDialog>
@@ -10,9 +11,6 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace data {
-struct CustomerCriteria;
-}
 namespace ui {
 class PickListCombo;
 }
@@ -38,7 +36,7 @@ private:
     void createLayout();
     void connectActions();
     void fillCompanies();
-    data::CustomerCriteria criteria() const;
+    data::SearchTexts criteria() const; // by column
     void BitBtn1Click(); // 搜 索
 
     TData_in *m_data = nullptr;

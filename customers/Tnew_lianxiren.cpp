@@ -1,6 +1,7 @@
 #include "Tnew_lianxiren.h"
 
 #include "DbControls.h"
+#include "FieldTable.h"
 #include "HandOver.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
@@ -16,21 +17,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QString kInsert = QStringLiteral(
-    "insert into atc1 (a1,a2,a3,a4,a5,a6,a7,a8,a9,a10,a11,a12,a13,a14,a15,a16,a17,a18,a19,a20,a21,a22,a23,a24,a26,a27,a28 ) "
-    "values (:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n,:o,:p,:q,:r,:s,:t,:u,:v,:w,:x,:y,:z,:aa)");
-
-// The parameters of the insert and the columns whose text each one carries.
-const std::pair<const char *, const char *> kParameters[] = {
-    {":a", "a1"},   {":b", "a2"},   {":c", "a3"},   {":d", "a4"},   {":e", "a5"},   {":f", "a6"},   {":g", "a7"},
-    {":h", "a8"},   {":i", "a9"},   {":j", "a10"},  {":k", "a11"},  {":l", "a12"},  {":m", "a13"},  {":n", "a14"},
-    {":o", "a15"},  {":p", "a16"},  {":q", "a17"},  {":r", "a18"},  {":s", "a19"},  {":t", "a20"},  {":u", "a21"},
-    {":v", "a22"},  {":w", "a23"},  {":x", "a24"},  {":y", "a26"},  {":z", "a27"},  {":aa", "a28"},
-};
-
-// The boxes that start at "0": the area codes of phone and fax, the mobile prefix.
-const QStringList kStartAtZero{"a19", "a21", "a27"};
 
 const QString kRequiredMissing = QStringLiteral("请将标有*号项填写完整");
 
@@ -98,15 +84,16 @@ void Tnew_lianxiren::showEvent(QShowEvent *event)
 void Tnew_lianxiren::reset()
 {
     m_form.showShortForm();
-    m_rating->setText(QStringLiteral("1"));
+    const data::RecordDef &record = data::customerRecord();
+    m_rating->setText(data::findField(record, QStringLiteral("a11"))->initial);
     m_form.ratingButtons->button(1)->setChecked(true);
     m_form.companyList->clearChoice();
     m_form.department->clearChoice();
     m_form.jobTitle->clearChoice();
     m_form.salutation->setCurrentIndex(0);
-    m_form.salutation->setEditText(QStringLiteral("先生"));
+    m_form.salutation->setEditText(data::findField(record, QStringLiteral("a12"))->initial);
     for (const QString &column : customers::kLineColumns)
-        m_form.line(column)->setText(kStartAtZero.contains(column) ? QStringLiteral("0") : QString());
+        m_form.line(column)->setText(data::findField(record, column)->initial);
     m_form.description->clear();
     m_form.line(QStringLiteral("a1"))->setFocus();
 }
@@ -153,12 +140,14 @@ void Tnew_lianxiren::Button1Click()
         ui::MessageBox::warning(this, kRequiredMissing);
         return;
     }
+    const data::RecordDef &record = data::customerRecord();
     data::Params params;
-    for (const auto &[parameter, column] : kParameters)
-        params.emplace_back(QLatin1String(parameter), columnText(QLatin1String(column)));
+    for (const QString &column : data::insertedColumns(record))
+        params.emplace_back(data::findField(record, column)->parameter, columnText(column));
+    const QString insert = data::insertStatement(record);
     // A written customer closes the window even when the list cannot be read
     // again, so that a second 确定 never writes it twice.
     if (ui::writeThenRefresh(
-            this, [&] { m_data->Con_data().execute(kInsert, params); }, [&] { m_data->atc1_all().reopen(); }))
+            this, [&] { m_data->Con_data().execute(insert, params); }, [&] { m_data->atc1_all().reopen(); }))
         accept();
 }

@@ -1,30 +1,19 @@
 #include "SearchText.h"
 
+#include "FieldTable.h"
 #include "SqlText.h"
 
 namespace data {
 
-QString customerSearch(const CustomerCriteria &c)
+QString customerSearch(const SearchTexts &typed)
 {
-    return searchStatement(QStringLiteral("atc1"),
-                           {
-                               {QStringLiteral("a1"), c.name},
-                               {QStringLiteral("a2"), c.englishName},
-                               {QStringLiteral("a3"), c.phone},
-                               {QStringLiteral("a5"), c.mobile},
-                               {QStringLiteral("a7"), c.fax},
-                               {QStringLiteral("a8"), c.email},
-                               {QStringLiteral("a12"), c.salutation},
-                               {QStringLiteral("a13"), c.department},
-                               {QStringLiteral("a26"), c.jobTitle},
-                               {QStringLiteral("a18"), c.company},
-                               {QStringLiteral("a19"), c.phoneArea},
-                               {QStringLiteral("a21"), c.faxArea},
-                               {QStringLiteral("a22"), c.phoneExtension},
-                               {QStringLiteral("a24"), c.faxExtension},
-                               {QStringLiteral("a27"), c.mobilePrefix},
-                           },
-                           QStringLiteral("aid desc"));
+    const RecordDef &customers = customerRecord();
+    std::vector<std::pair<QString, QString>> conditions;
+    for (const QString &column : searchedColumns(customers)) {
+        const auto text = typed.find(column);
+        conditions.emplace_back(column, text == typed.end() ? QString() : text->second);
+    }
+    return searchStatement(customers.table, conditions, QStringLiteral("aid desc"));
 }
 
 QString companySearch(const CompanyCriteria &c)

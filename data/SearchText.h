@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <map>
 
 namespace data {
 
@@ -9,23 +10,9 @@ namespace data {
 // text, never a missing value), each one a substring match in which the typed
 // text is literal, in a fixed order, newest row first.
 
-struct CustomerCriteria {
-    QString name;           // a1   中文名
-    QString englishName;    // a2   英文名
-    QString phone;          // a3   电话 number
-    QString mobile;         // a5   手机 number
-    QString fax;            // a7   传真 number
-    QString email;          // a8   E-mail
-    QString salutation;     // a12  先生 / 女士
-    QString department;     // a13  部门
-    QString jobTitle;       // a26  职务
-    QString company;        // a18  公司
-    QString phoneArea;      // a19  电话 area code
-    QString faxArea;        // a21  传真 area code
-    QString phoneExtension; // a22  电话 extension
-    QString faxExtension;   // a24  传真 extension
-    QString mobilePrefix;   // a27  手机 prefix
-};
+// What was typed into a search window, by column; a column not given is
+// searched with the empty text.
+using SearchTexts = std::map<QString, QString>;
 
 struct CompanyCriteria {
     QString name;            // c1   公司名称
@@ -45,8 +32,9 @@ struct CompanyCriteria {
     QString extension;       // c16  extension, on the fax line
 };
 
-// "select * from atc1 where a1 like ... order by aid desc"
-QString customerSearch(const CustomerCriteria &criteria);
+// "select * from atc1 where a1 like ... order by aid desc": every searched
+// column of the customer record, in the order of its conditions.
+QString customerSearch(const SearchTexts &typed);
 // "select * from atc2 where c1 like ... order by cid desc"
 QString companySearch(const CompanyCriteria &criteria);
 

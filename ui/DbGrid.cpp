@@ -1,5 +1,6 @@
 #include "DbGrid.h"
 
+#include "ColumnCheck.h"
 #include "GridAccessible.h"
 #include "MessageBox.h"
 #include "StandingQuery.h"
@@ -149,6 +150,8 @@ DbGrid::DbGrid(QWidget *parent) : QTableView(parent)
 
 void DbGrid::bind(data::StandingQuery *query, std::vector<GridColumn> columns, GridOptions options)
 {
+    for (const GridColumn &column : columns)
+        data::checkColumn(*query, column.field);
     m_query = query;
     m_columns = std::move(columns);
     m_options = options;

@@ -1,5 +1,6 @@
 #include "FieldLink.h"
 
+#include "ColumnCheck.h"
 #include "MessageBox.h"
 #include "StandingQuery.h"
 
@@ -10,6 +11,7 @@ namespace ui {
 FieldLink::FieldLink(QWidget *owner, data::StandingQuery *query, const QString &field, Show show)
     : QObject(owner), m_owner(owner), m_query(query), m_field(field), m_show(std::move(show))
 {
+    data::checkColumn(*query, field);
     connect(query, &data::StandingQuery::currentRowChanged, this, &FieldLink::refresh);
     connect(query, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &from, const QModelIndex &to) {

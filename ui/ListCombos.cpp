@@ -1,5 +1,6 @@
 #include "ListCombos.h"
 
+#include "ColumnCheck.h"
 #include "FieldLink.h"
 #include "StandingQuery.h"
 
@@ -65,6 +66,7 @@ QueryCombo::QueryCombo(QWidget *parent) : QComboBox(parent)
 
 void QueryCombo::setQuery(data::StandingQuery *query, const QString &field)
 {
+    data::checkColumn(*query, field);
     m_query = query;
     setModel(query);
     setModelColumn(query->fieldIndex(field));

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+namespace data {
+
+// What the program knows about the columns of one record, in one place: the
+// windows take their captions, limits and key filters from it, the insert
+// its parameters, the search its conditions and the detail view what it
+// copies. A column the schema does not know is a failing test.
+
+// The keys a typed field takes (the windows map it to their key filter).
+enum class Entry {
+    Any,      // every key
+    Name,     // no blank, no digit
+    NoSpace,  // no blank
+    Digits,   // 0 to 9 only
+};
+
+// How a window holds the column.
+enum class Input {
+    Line,    // a one-line box
+    Memo,    // a multi-line box
+    Choice,  // a drop-down or a set of buttons
+    Hidden,  // a field the window sets itself (a key)
+};
+
+struct FieldDef {
+    QString column;
+    QString caption;       // as the windows name the field
+    Input input = Input::Line;
+    Entry entry = Entry::Any;
+    int newLimit = 0;      // characters the new window takes; 0: any length
+    int editLimit = 0;     // characters the edit window takes; 0: any length
+    QString initial;       // what a new window starts with
+    QString parameter;     // the insert's parameter (":a"); empty when not inserted
+    int searchOrder = 0;   // place among the search conditions, from 1; 0 when not searched
+    bool mirrored = true;  // copied from the list into the detail view
+};
+
+struct RecordDef {
+    QString table;
+    QString key;
+    std::vector<FieldDef> fields; // in the order of the form
+    QString columnsEnd = QStringLiteral(")"); // how the insert's column list closes, as it always has
+};
+
+const RecordDef &customerRecord(); // atc1
+
+// The field of a column; nullptr when the record has none.
+const FieldDef *findField(const RecordDef &record, const QString &column);
+// The columns with a parameter, in the order of their parameters.
+QStringList insertedColumns(const RecordDef &record);
+// "insert into T (c1,c2,...) values (:a,:b,...)": the inserted columns in
+// the order of their parameters.
+QString insertStatement(const RecordDef &record);
+// The searched columns, in the order of their conditions.
+QStringList searchedColumns(const RecordDef &record);
+// The columns the detail view copies, the key first.
+QStringList mirroredColumns(const RecordDef &record);
+// Columns the record names that its table does not have.
+QStringList unknownColumns(const RecordDef &record);
+
+} // namespace data

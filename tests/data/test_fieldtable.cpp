@@ -1,0 +1,98 @@
+// The field tables of the records: every column they name exists, and the
+// statements derived from them are the ones the program has always run.
+#include "ColumnCheck.h"
+#include "DbGrid.h"
+#include "FieldTable.h"
+#include "MessageBox.h"
+#include "SearchText.h"
+#include "Startup.h"
+#include "TData_in.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+
+class TestFieldTable : public QObject {
+    Q_OBJECT
+private slots:
+    void everyColumnExists_data();
+    void everyColumnExists();
+    void unknownColumnsAreFound();
+    void customerStatements();
+    void everyWindowBindsKnownColumns();
+    void aMisspeltColumnIsCaught();
+};
+
+void TestFieldTable::everyColumnExists_data()
+{
+    QTest::addColumn<const data::RecordDef *>("record");
+    QTest::newRow("customers") << &data::customerRecord();
+}
+
+void TestFieldTable::everyColumnExists()
+{
+    QFETCH(const data::RecordDef *, record);
+    QCOMPARE(data::unknownColumns(*record), QStringList());
+    QStringList columns;
+    for (const data::FieldDef &field : record->fields) {
+        QVERIFY2(!columns.contains(field.column), qPrintable(field.column));
+        columns << field.column;
+    }
+}
+
+void TestFieldTable::unknownColumnsAreFound()
+{
+    const data::RecordDef misspelt{QStringLiteral("atc1"), QStringLiteral("aid"), {{"a1"}, {"a29"}, {"c1"}}};
+    QCOMPARE(data::unknownColumns(misspelt), (QStringList{"a29", "c1"}));
+    const data::RecordDef noTable{QStringLiteral("atc9"), QStringLiteral("aid"), {}};
+    QCOMPARE(data::unknownColumns(noTable), QStringList{"atc9"});
+}
+
+void TestFieldTable::customerStatements()
+{
+    const data::RecordDef &customers = data::customerRecord();
+    QCOMPARE(data::insertStatement(customers),
+             QStringLiteral("insert into atc1 (a1,a2,a3,a4,a5,a6,a7,a8,a9,a10,a11,a12,a13,a14,a15,a16,a17,a18,a19,a20,"
+                            "a21,a22,a23,a24,a26,a27,a28 ) values (:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n,:o,:p,:q,"
+                            ":r,:s,:t,:u,:v,:w,:x,:y,:z,:aa)"));
+    QCOMPARE(data::searchedColumns(customers),
+             (QStringList{"a1", "a2", "a3", "a5", "a7", "a8", "a12", "a13", "a26", "a18", "a19", "a21", "a22", "a24",
+                          "a27"}));
+    QStringList mirrored = data::mirroredColumns(customers);
+    QCOMPARE(mirrored.size(), 28); // aid and a1..a28 without a25
+    QVERIFY(mirrored.contains("aid") && !mirrored.contains("a25"));
+    QCOMPARE(data::customerSearch({{"a1", "张"}, {"a27", "13"}}),
+             QStringLiteral("select * from atc1 where a1 like '%张%' escape '\\' and a2 like '%%' escape '\\' and "
+                            "a3 like '%%' escape '\\' and a5 like '%%' escape '\\' and a7 like '%%' escape '\\' and "
+                            "a8 like '%%' escape '\\' and a12 like '%%' escape '\\' and a13 like '%%' escape '\\' and "
+                            "a26 like '%%' escape '\\' and a18 like '%%' escape '\\' and a19 like '%%' escape '\\' and "
+                            "a21 like '%%' escape '\\' and a22 like '%%' escape '\\' and a24 like '%%' escape '\\' and "
+                            "a27 like '%13%' escape '\\' order by aid desc"));
+}
+
+// The whole program binds its grids, fields and drop-downs to columns its
+// tables have.
+void TestFieldTable::everyWindowBindsKnownColumns()
+{
+    ui::MessageBox::setTestMode(true);
+    QApplication::setQuitOnLastWindowClosed(false);
+    testing::TempInstall install;
+    data::clearUnknownBindings();
+    auto started = std::make_unique<app::Startup>(QDir::current());
+    QCOMPARE(data::unknownBindings(), QStringList());
+}
+
+void TestFieldTable::aMisspeltColumnIsCaught()
+{
+    testing::TempInstall install;
+    TData_in data(QDir::current());
+    data::setUnknownColumnsFatal(false);
+    data::clearUnknownBindings();
+    ui::DbGrid grid;
+    grid.bind(&data.atc1_all(), {{"a1", "中文名"}, {"a99", "?"}});
+    data::setUnknownColumnsFatal(true);
+    QCOMPARE(data::unknownBindings(), QStringList{"atc1_all.a99"});
+}
+
+QTEST_MAIN(TestFieldTable)
+#include "test_fieldtable.moc"
