@@ -1,6 +1,7 @@
 #include "Ta_about.h"
 
 #include "Contact.h"
+#include "FormParts.h"
 #include "WindowNames.h"
 
 #include <QGridLayout>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
 
@@ -63,12 +63,9 @@ protected:
 
 } // namespace
 
-Ta_about::Ta_about(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+Ta_about::Ta_about(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(ui::names::Ta_about);
-    setWindowTitle(QStringLiteral("Talvero CRM"));
+    ui::setUpWindow(this, ui::names::Ta_about, QStringLiteral("Talvero CRM"));
     setFixedSize(clientWidth, clientHeight);
     createLayout();
     createReminder();
@@ -119,20 +116,15 @@ QGroupBox *Ta_about::createVersionGroup()
         {QStringLiteral("内部版本:"), QStringLiteral("20826.39.00")},
         {QStringLiteral("官方网站:"), QLatin1String(contact::webHost)},
     };
-    int row = 0;
+    ui::FormGrid rows(box, grid);
     for (const auto &[caption, value] : lines) {
-        auto *name = new QLabel(caption, box);
-        name->setTextFormat(Qt::PlainText);
+        QLabel *text = ui::valueLabel(box);
+        text->setText(value);
+        QLabel *name = rows.add(caption, text);
         QFont bold = name->font();
         bold.setBold(true);
         name->setFont(bold);
-        auto *text = new QLabel(value, box);
-        text->setTextFormat(Qt::PlainText);
-        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        name->setBuddy(text);
-        grid->addWidget(name, row, 0);
-        grid->addWidget(text, row, 1);
-        ++row;
+        rows.nextLine();
     }
     return box;
 }
@@ -144,9 +136,5 @@ void Ta_about::createReminder()
 void Ta_about::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (QScreen *s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::centreOnScreen(this);
 }

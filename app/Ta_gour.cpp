@@ -1,6 +1,7 @@
 #include "Ta_gour.h"
 
 #include "Contact.h"
+#include "FormParts.h"
 #include "WindowNames.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 std::function<void(const QUrl &)> Ta_gour::openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
@@ -228,11 +228,9 @@ QLabel *label(const QString &text, QWidget *parent, const QRect &geometry)
 
 } // namespace
 
-Ta_gour::Ta_gour(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+Ta_gour::Ta_gour(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(ui::names::Ta_gour);
-    setWindowTitle(QStringLiteral("快速入门"));
+    ui::setUpWindow(this, ui::names::Ta_gour, QStringLiteral("快速入门"), ui::TitleBar::TitleOnly);
     setFixedSize(clientWidth, clientHeight);
     createLayout();
     showPage(1);
@@ -358,11 +356,7 @@ void Ta_gour::showEvent(QShowEvent *event)
 {
     showPage(1);
     QDialog::showEvent(event);
-    if (QScreen *s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::centreOnScreen(this);
 }
 
 void Ta_gour::closeEvent(QCloseEvent *event)

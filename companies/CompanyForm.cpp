@@ -1,23 +1,26 @@
 #include "CompanyForm.h"
 
 #include "DbControls.h"
+#include "FieldLink.h"
+#include "FormParts.h"
 #include "ListCombos.h"
 #include "PickListEditor.h"
-#include "TextLimit.h"
 #include "TData_in.h"
+#include "WindowNames.h"
 #include "Windows.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPalette>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <utility>
+#include <algorithm>
+#include <optional>
 
 namespace {
+
+using Mode = ui::KeyFilter::Mode;
 
 // Widths of the entry fields, in pixels.
 constexpr int kFieldWidth = 190;
@@ -25,30 +28,60 @@ constexpr int kAreaCodeWidth = 46;
 constexpr int kNumberWidth = 120;
 constexpr int kExtensionWidth = 64;
 constexpr int kDescriptionHeight = 90;
+constexpr int kDescriptionLimit = 200; // in the edit window; a new company's takes any length
 
 // Grid columns: the required mark, a caption and its field, twice.
-enum Column { MarkColumn, CaptionColumn, FieldColumn, Caption2Column, Field2Column, ColumnCount };
+enum Column { MarkColumn, CaptionColumn, FieldColumn, Caption2Column, Field2Column };
 
 const QColor kCream(255, 251, 240);
 
-// The pick lists of a company, the field each feeds and the editor caption
-// naming it.
-struct PickList {
-    const char *table;
-    const char *caption;
+// The one-line fields: their column, the name they have always had, their
+// limit in the new and in the edit window, the keys the new window takes,
+// their width (the telephone boxes have theirs; the others are at least
+// kFieldWidth wide) and, for a telephone box, what names it on its line.
+struct Line {
+    const char *column;
+    const char *name;
+    int newLimit;
+    int editLimit;
+    Mode keys;
+    const char *extraKeys;
+    int width;
+    const char *boxName;
 };
-constexpr PickList kIndustries{"vx6", "所属行业菜单"};
-constexpr PickList kSalesScales{"vx7", "销售规模菜单"};
-constexpr PickList kRelationships{"vx8", "关系菜单"};
+const Line kLines[] = {
+    {"c1", "Edit1", 150, 150, Mode::NoSpace, "", 0, ""},
+    {"c3", "Edit5", 50, 50, Mode::NoSpace, "", 0, ""},
+    {"c2", "Edit2", ui::kNoLimit, 150, Mode::LowerWeb, "-", 0, ""},
+    {"c4", "Edit3", 190, 190, Mode::NoSpace, "", 0, ""},
+    {"c5", "Edit4", 10, 10, Mode::Digits, "", 0, ""},
+    {"c6", "Edit6", 75, 75, Mode::LowerWeb, ".", 0, ""},
+    {"c14", "Edit7", 5, 5, Mode::Digits, "", kAreaCodeWidth, "总机区号"},
+    {"c11", "Edit10", 15, 15, Mode::Digits, "", kNumberWidth, "总机号码"},
+    {"c15", "Edit8", 5, 5, Mode::Digits, "", kAreaCodeWidth, "传真区号"},
+    {"c12", "Edit11", 15, 15, Mode::Digits, "", kNumberWidth, "传真号码"},
+    {"c16", "Edit13", 8, 8, Mode::Digits, "", kExtensionWidth, "分机号"},
+    {"c8", "Edit9", ui::kNoLimit, ui::kNoLimit, Mode::NoSpace, "", 0, ""},
+};
 
-template <typename T> T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+// The drop-downs: their column, name, the pick list they offer and the
+// caption of its editor.
+struct PickList {
+    const char *column;
+    const char *name;
+    const char *table;
+    const char *editorCaption;
+};
+const PickList kPickLists[] = {
+    {"c9", "DBBox2", "vx6", "所属行业菜单"},
+    {"c10", "DBBox3", "vx7", "销售规模菜单"},
+    {"c7", "DBBox1", "vx8", "关系菜单"},
+};
 
-QLabel *requiredMark(QWidget *parent)
+// A telephone line of a company: its boxes close together, no texts between them.
+const ui::PhoneLook kPhoneLook{.dash = {}, .extension = {}, .spacing = 4};
+
+QLabel *requiredMark(QWidget *parent, bool shown)
 {
     auto *mark = new QLabel(QStringLiteral("*"), parent);
     mark->setStyleSheet(QStringLiteral("color: red;"));
@@ -57,224 +90,170 @@ QLabel *requiredMark(QWidget *parent)
     QSizePolicy policy = mark->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     mark->setSizePolicy(policy);
+    if (!shown)
+        mark->hide();
     return mark;
 }
 
-// The grey heading of the telephone lines. Its text is the one caption
-// "区号   电话号码   分机号"; each word is drawn over the field it names.
-class PhoneHeading : public QLabel {
-public:
-    PhoneHeading(const QList<QWidget *> &fields, QWidget *parent)
-        : QLabel(QStringLiteral("区号   电话号码   分机号"), parent), m_fields(fields)
-    {
-        QPalette grey = palette();
-        grey.setColor(QPalette::WindowText, Qt::gray);
-        setPalette(grey);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        constexpr int kTextMargin = 3; // where a line edit starts its text
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::WindowText));
-        const QStringList words = text().split(u' ', Qt::SkipEmptyParts);
-        for (qsizetype i = 0; i < words.size() && i < m_fields.size(); ++i) {
-            const int x = m_fields[i]->mapTo(window(), QPoint()).x() - mapTo(window(), QPoint()).x() + kTextMargin;
-            p.drawText(QRect(x, 0, width() - x, height()), Qt::AlignLeft | Qt::AlignVCenter, words[i]);
-        }
-    }
-
-private:
-    QList<QWidget *> m_fields;
-};
+QString column(const char *name)
+{
+    return QString::fromLatin1(name);
+}
 
 } // namespace
 
-CompanyForm::CompanyForm(QWidget *parent) : QWidget(parent)
+CompanyForm::CompanyForm(Kind kind, QWidget *parent) : QWidget(parent)
 {
-    createFields();
-    createLayout();
+    createFields(kind);
+    createLayout(kind);
 }
 
-void CompanyForm::createFields()
+void CompanyForm::createFields(Kind kind)
 {
-    Edit1 = named<QLineEdit>(this, "Edit1");
-    Edit5 = named<ui::DbEdit>(this, "Edit5");
-    Edit2 = named<ui::DbEdit>(this, "Edit2");
-    Edit3 = named<ui::DbEdit>(this, "Edit3");
-    Edit4 = named<ui::DbEdit>(this, "Edit4");
-    Edit6 = named<ui::DbEdit>(this, "Edit6");
-    Edit7 = named<ui::DbEdit>(this, "Edit7");
-    Edit10 = named<ui::DbEdit>(this, "Edit10");
-    Edit8 = named<ui::DbEdit>(this, "Edit8");
-    Edit11 = named<ui::DbEdit>(this, "Edit11");
-    Edit13 = named<ui::DbEdit>(this, "Edit13");
-    DBBox2 = named<ui::PickListCombo>(this, "DBBox2");
-    DBBox3 = named<ui::PickListCombo>(this, "DBBox3");
-    Edit9 = named<ui::DbEdit>(this, "Edit9");
-    DBBox1 = named<ui::PickListCombo>(this, "DBBox1");
-    RichEdit1 = named<ui::DbMemo>(this, "RichEdit1");
+    const bool isNew = kind == Kind::New;
+    for (const Line &l : kLines) {
+        const QString name = QString::fromLatin1(l.name);
+        const int limit = isNew ? l.newLimit : l.editLimit;
+        const std::optional<Mode> keys = isNew ? std::optional<Mode>(l.keys) : std::nullopt;
+        // The name is copied into customers when they are saved: it is shown, never written.
+        QLineEdit *edit = qstrcmp(l.column, "c1") == 0
+                              ? ui::textBox<QLineEdit>(this, name, limit, l.width, keys, QString::fromLatin1(l.extraKeys))
+                              : ui::textBox<ui::DbEdit>(this, name, limit, l.width, keys, QString::fromLatin1(l.extraKeys));
+        if (l.width == 0)
+            edit->setMinimumWidth(kFieldWidth);
+        if (*l.boxName)
+            edit->setAccessibleName(QString::fromUtf8(l.boxName));
+        m_lines[column(l.column)] = edit;
+    }
+    if (!isNew) {
+        QLineEdit *name = line(QStringLiteral("c1"));
+        name->setReadOnly(true);
+        QPalette fixed = name->palette();
+        fixed.setColor(QPalette::Base, fixed.color(QPalette::Window));
+        name->setPalette(fixed);
+    }
 
-    // Limits both windows share; each window sets those that differ. The
-    // others (English name and products, the description of a new company)
-    // take any length.
-    const std::pair<QLineEdit *, int> limits[] = {{Edit1, 150}, {Edit5, 50}, {Edit3, 190}, {Edit4, 10}, {Edit6, 75},
-                                                  {Edit7, 5},   {Edit10, 15}, {Edit8, 5},   {Edit11, 15}, {Edit13, 8}};
-    for (const auto &[edit, characters] : limits)
-        ui::limitText(edit, characters);
+    for (const PickList &p : kPickLists) {
+        auto *combo = new ui::PickListCombo(this);
+        combo->setObjectName(QString::fromLatin1(p.name));
+        m_lists[column(p.column)] = combo;
+    }
 
-    for (QWidget *w : std::initializer_list<QWidget *>{Edit1, Edit5, Edit2, Edit3, Edit4, Edit6, Edit9, DBBox2, DBBox3,
-                                                       DBBox1})
-        w->setMinimumWidth(kFieldWidth);
-    for (QWidget *w : std::initializer_list<QWidget *>{Edit7, Edit8})
-        w->setFixedWidth(kAreaCodeWidth);
-    for (QWidget *w : std::initializer_list<QWidget *>{Edit10, Edit11})
-        w->setFixedWidth(kNumberWidth);
-    Edit13->setFixedWidth(kExtensionWidth);
-
-    // The parts of a telephone line share one caption; each part is named
-    // after the words of the grey heading above them.
-    Edit7->setAccessibleName(QStringLiteral("总机区号"));
-    Edit10->setAccessibleName(QStringLiteral("总机号码"));
-    Edit8->setAccessibleName(QStringLiteral("传真区号"));
-    Edit11->setAccessibleName(QStringLiteral("传真号码"));
-    Edit13->setAccessibleName(QStringLiteral("分机号"));
-
-    RichEdit1->setFixedHeight(kDescriptionHeight);
-    QPalette cream = RichEdit1->palette();
+    m_description = new ui::DbMemo(this);
+    m_description->setObjectName(QStringLiteral("RichEdit1"));
+    m_description->setFixedHeight(kDescriptionHeight);
+    if (isNew)
+        ui::KeyFilter::install(m_description, Mode::NoSpace);
+    else
+        ui::limitText(m_description, kDescriptionLimit);
+    QPalette cream = m_description->palette();
     cream.setColor(QPalette::Base, kCream);
-    RichEdit1->setPalette(cream);
+    m_description->setPalette(cream);
 }
 
-void CompanyForm::createLayout()
+void CompanyForm::createLayout(Kind kind)
 {
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(10, 10, 10, 10);
-    m_grid = new QGridLayout;
-    m_grid->setHorizontalSpacing(6);
-    m_grid->setVerticalSpacing(7);
-    m_grid->setColumnMinimumWidth(Caption2Column, 70);
-    outer->addLayout(m_grid);
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(7);
+    grid->setColumnMinimumWidth(Caption2Column, 70);
+    outer->addLayout(grid);
 
-    int row = 0;
-    m_requiredMarks << requiredMark(this);
-    m_grid->addWidget(m_requiredMarks.last(), row, MarkColumn);
-    m_grid->addWidget(caption(QStringLiteral("公司名称:"), Edit1), row, CaptionColumn);
-    m_grid->addWidget(Edit1, row++, FieldColumn, 1, 3);
+    auto l = [this](const char *c) { return line(column(c)); };
+    ui::FormGrid rows(this, grid, {.firstColumn = CaptionColumn, .captions = Qt::AlignRight | Qt::AlignVCenter});
+    auto markRequired = [&] { grid->addWidget(requiredMark(this, kind == Kind::New), rows.line(), MarkColumn); };
 
-    m_grid->addWidget(caption(QStringLiteral("简称:"), Edit5), row, CaptionColumn);
-    m_grid->addWidget(Edit5, row, FieldColumn);
-    m_grid->addWidget(caption(QStringLiteral("英文名称:"), Edit2), row, Caption2Column);
-    m_grid->addWidget(Edit2, row++, Field2Column);
+    markRequired();
+    rows.add(QStringLiteral("公司名称:"), l("c1"), 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("简称:"), l("c3"));
+    rows.add(QStringLiteral("英文名称:"), l("c2"));
+    rows.nextLine();
+    rows.add(QStringLiteral("地    址:"), l("c4"), 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("邮编:"), l("c5"));
+    rows.add(QStringLiteral("网    站:"), l("c6"));
+    rows.nextLine();
+    rows.skip();
+    rows.addSpanning(new ui::PhoneHeading({l("c15"), l("c12"), l("c16")}, Qt::AlignLeft, this), 3);
+    rows.nextLine();
+    markRequired();
+    rows.add(QStringLiteral("总    机:"), l("c14"), ui::phoneRow(l("c14"), l("c11"), nullptr, kPhoneLook), 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("传    真:"), l("c15"), ui::phoneRow(l("c15"), l("c12"), l("c16"), kPhoneLook), 3);
+    rows.nextLine();
+    const QString industry = column("c9"), scale = column("c10"), relationship = column("c7");
+    rows.add(QStringLiteral("所属行业:"), m_lists[industry], withListButton(m_lists[industry]));
+    rows.add(QStringLiteral("销售规模:"), m_lists[scale], withListButton(m_lists[scale]));
+    rows.nextLine();
+    rows.add(QStringLiteral("产    品:"), l("c8"));
+    rows.add(QStringLiteral("关    系:"), m_lists[relationship], withListButton(m_lists[relationship]));
 
-    m_grid->addWidget(caption(QStringLiteral("地    址:"), Edit3), row, CaptionColumn);
-    m_grid->addWidget(Edit3, row++, FieldColumn, 1, 3);
-
-    m_grid->addWidget(caption(QStringLiteral("邮编:"), Edit4), row, CaptionColumn);
-    m_grid->addWidget(Edit4, row, FieldColumn);
-    m_grid->addWidget(caption(QStringLiteral("网    站:"), Edit6), row, Caption2Column);
-    m_grid->addWidget(Edit6, row++, Field2Column);
-
-    auto *phoneHeading = new PhoneHeading({Edit8, Edit11, Edit13}, this);
-    m_grid->addWidget(phoneHeading, row++, FieldColumn, 1, 3);
-
-    m_requiredMarks << requiredMark(this);
-    m_grid->addWidget(m_requiredMarks.last(), row, MarkColumn);
-    m_grid->addWidget(caption(QStringLiteral("总    机:"), Edit7), row, CaptionColumn);
-    m_grid->addWidget(phoneLine(Edit7, Edit10, nullptr), row++, FieldColumn, 1, 3);
-    m_grid->addWidget(caption(QStringLiteral("传    真:"), Edit8), row, CaptionColumn);
-    m_grid->addWidget(phoneLine(Edit8, Edit11, Edit13), row++, FieldColumn, 1, 3);
-
-    m_grid->addWidget(caption(QStringLiteral("所属行业:"), DBBox2), row, CaptionColumn);
-    m_grid->addWidget(withListButton(DBBox2, QString::fromUtf8(kIndustries.caption)), row, FieldColumn);
-    m_grid->addWidget(caption(QStringLiteral("销售规模:"), DBBox3), row, Caption2Column);
-    m_grid->addWidget(withListButton(DBBox3, QString::fromUtf8(kSalesScales.caption)), row++, Field2Column);
-
-    m_grid->addWidget(caption(QStringLiteral("产    品:"), Edit9), row, CaptionColumn);
-    m_grid->addWidget(Edit9, row, FieldColumn);
-    m_grid->addWidget(caption(QStringLiteral("关    系:"), DBBox1), row, Caption2Column);
-    m_grid->addWidget(withListButton(DBBox1, QString::fromUtf8(kRelationships.caption)), row++, Field2Column);
-
-    auto *description = caption(QStringLiteral("描述"), RichEdit1);
+    QLabel *description = ui::caption(QStringLiteral("描述"), m_description, this);
     description->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     outer->addSpacing(4);
     outer->addWidget(description);
-    outer->addWidget(RichEdit1);
+    outer->addWidget(m_description);
 
     m_bottom = new QHBoxLayout;
     outer->addSpacing(4);
     outer->addLayout(m_bottom);
 
-    // Tab goes through the fields in screen order, whatever box holds them.
-    const QList<QWidget *> order{Edit1, Edit5, Edit2, Edit3, Edit4, Edit6, Edit7, Edit10, Edit8,
-                                 Edit11, Edit13, DBBox2, DBBox3, Edit9, DBBox1, RichEdit1};
+    // Tab goes through the fields in screen order, whatever row holds them.
+    const QList<QWidget *> order{l("c1"),  l("c3"),  l("c2"),  l("c4"),  l("c5"),  l("c6"),
+                                 l("c14"), l("c11"), l("c15"), l("c12"), l("c16"), m_lists[industry],
+                                 m_lists[scale], l("c8"), m_lists[relationship], m_description};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
-QLabel *CompanyForm::caption(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text, this);
-    label->setBuddy(buddy);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
 // A drop-down with the small button that opens the editor of its list.
-QWidget *CompanyForm::withListButton(ui::PickListCombo *combo, const QString &listCaption)
+QHBoxLayout *CompanyForm::withListButton(ui::PickListCombo *combo)
 {
-    auto *box = new QWidget(this);
-    auto *layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    combo->setParent(box);
-    combo->setMinimumWidth(kFieldWidth - 26);
-    layout->addWidget(combo, 1);
+    const auto *list = std::find_if(std::begin(kPickLists), std::end(kPickLists),
+                                    [combo](const PickList &p) { return combo->objectName() == QLatin1String(p.name); });
+    const QString editorCaption = QString::fromUtf8(list->editorCaption);
+    const QString table = QString::fromLatin1(list->table);
 
-    auto *button = new QToolButton(box);
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    combo->setMinimumWidth(kFieldWidth - 26);
+    row->addWidget(combo, 1);
+
+    auto *button = new QToolButton(this);
     button->setText(QStringLiteral("..."));
-    button->setToolTip(listCaption);
-    button->setAccessibleName(listCaption);
+    button->setToolTip(editorCaption);
+    button->setAccessibleName(editorCaption);
     button->setFixedSize(22, 22);
     button->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(button);
-
-    const PickList list = combo == DBBox2 ? kIndustries : combo == DBBox3 ? kSalesScales : kRelationships;
-    connect(button, &QToolButton::clicked, this, [list] {
-        if (auto *editor = ui::Windows::get<PickListEditor>(QStringLiteral("Tlist_gongsi")))
-            editor->openOn(QString::fromLatin1(list.table), QString::fromUtf8(list.caption));
+    row->addWidget(button);
+    connect(button, &QToolButton::clicked, this, [table, editorCaption] {
+        if (auto *editor = ui::Windows::get<PickListEditor>(ui::names::Tlist_gongsi))
+            editor->openOn(table, editorCaption);
     });
-    return box;
-}
-
-QWidget *CompanyForm::phoneLine(QWidget *area, QWidget *number, QWidget *third)
-{
-    auto *line = new QWidget(this);
-    auto *layout = new QHBoxLayout(line);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    for (QWidget *w : {area, number, third}) {
-        if (!w)
-            continue;
-        w->setParent(line);
-        layout->addWidget(w);
-    }
-    layout->addStretch();
-    return line;
+    return row;
 }
 
 void CompanyForm::setPickLists(TData_in &data)
 {
-    DBBox2->setList(&data.query(QString::fromLatin1(kIndustries.table)));
-    DBBox3->setList(&data.query(QString::fromLatin1(kSalesScales.table)));
-    DBBox1->setList(&data.query(QString::fromLatin1(kRelationships.table)));
+    for (const PickList &p : kPickLists)
+        m_lists.at(column(p.column))->setList(&data.query(QString::fromLatin1(p.table)));
 }
 
-void CompanyForm::setRequiredMarksVisible(bool visible)
+void CompanyForm::bind(data::StandingQuery *companies)
 {
-    for (QLabel *mark : std::as_const(m_requiredMarks))
-        mark->setVisible(visible);
+    QLineEdit *name = line(QStringLiteral("c1"));
+    new ui::FieldLink(name, companies, QStringLiteral("c1"), [name](const QString &value, bool) { name->setText(value); });
+    for (const Line &l : kLines) {
+        if (auto *edit = qobject_cast<ui::DbEdit *>(line(column(l.column))))
+            edit->bind(companies, column(l.column));
+    }
+    for (const PickList &p : kPickLists)
+        m_lists.at(column(p.column))->bind(companies, column(p.column));
+    m_description->bind(companies, QStringLiteral("c13"));
 }
 
 void CompanyForm::setBottomRow(QWidget *rating, const QList<QWidget *> &buttons)
@@ -285,10 +264,23 @@ void CompanyForm::setBottomRow(QWidget *rating, const QList<QWidget *> &buttons)
         m_bottom->addWidget(b, 0, Qt::AlignBottom);
 }
 
-void centreOnScreen(QWidget *window)
+void CompanyForm::reset()
 {
-    if (QScreen *screen = window->screen()) {
-        const QRect desktop = screen->availableGeometry();
-        window->move(desktop.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
+    for (const auto &[column, edit] : m_lines)
+        edit->clear();
+    line(QStringLiteral("c14"))->setText(QStringLiteral("0"));
+    line(QStringLiteral("c15"))->setText(QStringLiteral("0"));
+    m_description->clear();
+    for (const auto &[column, combo] : m_lists)
+        combo->clearChoice();
+    line(QStringLiteral("c1"))->setFocus();
+}
+
+QString CompanyForm::text(const QString &column) const
+{
+    if (column == QLatin1String("c13"))
+        return m_description->toPlainText();
+    if (const auto list = m_lists.find(column); list != m_lists.end())
+        return list->second->text();
+    return line(column)->text();
 }

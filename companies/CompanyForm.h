@@ -1,66 +1,59 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+#include <map>
 
-class QGridLayout;
 class QHBoxLayout;
-class QLabel;
 class QLineEdit;
 class TData_in;
 
+namespace data {
+class StandingQuery;
+}
 namespace ui {
-class DbEdit;
 class DbMemo;
 class PickListCombo;
 }
 
 // The fields of a company as the new-company and edit-company windows lay
-// them out, in screen order, each beside its caption. The form holds no data
-// of its own: the new window reads the fields, the edit window binds them.
-// Below the fields each window puts its own rating control and buttons.
+// them out, in screen order, each beside its caption and found by its column
+// of atc2. The new window types into them: they take only the keys their
+// column allows, and the two the company needs are marked. The edit window
+// binds them to the current company; its name shows and never changes. Below
+// the fields each window puts its own rating control and buttons.
 class CompanyForm : public QWidget {
     Q_OBJECT
 public:
-    explicit CompanyForm(QWidget *parent = nullptr);
+    enum class Kind { New, Edit };
+
+    explicit CompanyForm(Kind kind, QWidget *parent = nullptr);
 
     // Fills the drop-downs from the company pick lists; the small button
     // beside each opens the company pick-list editor on its list.
     void setPickLists(TData_in &data);
-    // The red marks beside the two fields a new company needs.
-    void setRequiredMarksVisible(bool visible);
+    // Every field shows, and but for the name writes, its column of the
+    // current company.
+    void bind(data::StandingQuery *companies);
     // The row under the description: the window's rating control on the
     // left, its buttons on the right.
     void setBottomRow(QWidget *rating, const QList<QWidget *> &buttons);
 
-    QLineEdit *Edit1;      // 公司名称  c1
-    ui::DbEdit *Edit5;     // 简称      c3
-    ui::DbEdit *Edit2;     // 英文名称  c2
-    ui::DbEdit *Edit3;     // 地址      c4
-    ui::DbEdit *Edit4;     // 邮编      c5
-    ui::DbEdit *Edit6;     // 网站      c6
-    ui::DbEdit *Edit7;     // 总机区号  c14
-    ui::DbEdit *Edit10;    // 总机号码  c11
-    ui::DbEdit *Edit8;     // 传真区号  c15
-    ui::DbEdit *Edit11;    // 传真号码  c12
-    ui::DbEdit *Edit13;    // 分机号    c16
-    ui::PickListCombo *DBBox2; // 所属行业  c9, list vx6
-    ui::PickListCombo *DBBox3; // 销售规模  c10, list vx7
-    ui::DbEdit *Edit9;     // 产品      c8
-    ui::PickListCombo *DBBox1; // 关系      c7, list vx8
-    ui::DbMemo *RichEdit1; // 描述      c13
+    // Empties every field and leaves the drop-downs without a choice; both
+    // area codes "0". The cursor waits in the name.
+    void reset();
+    // What the field of a column shows: c1..c16 (c13 the description).
+    QString text(const QString &column) const;
+    // The one-line field of a column: c1..c6, c8, c11, c12, c14..c16.
+    QLineEdit *line(const QString &column) const { return m_lines.at(column); }
 
 private:
-    void createFields();
-    void createLayout();
-    QLabel *caption(const QString &text, QWidget *buddy);
-    QWidget *withListButton(ui::PickListCombo *combo, const QString &listCaption);
-    QWidget *phoneLine(QWidget *area, QWidget *number, QWidget *third);
+    void createFields(Kind kind);
+    void createLayout(Kind kind);
+    QHBoxLayout *withListButton(ui::PickListCombo *combo);
 
-    QGridLayout *m_grid = nullptr;
+    std::map<QString, QLineEdit *> m_lines;
+    std::map<QString, ui::PickListCombo *> m_lists;
+    ui::DbMemo *m_description = nullptr;
     QHBoxLayout *m_bottom = nullptr;
-    QList<QLabel *> m_requiredMarks;
 };
-
-// Both company windows open in the middle of the desktop, wherever they were
-// last left.
-void centreOnScreen(QWidget *window);

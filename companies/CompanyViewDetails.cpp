@@ -14,21 +14,6 @@ namespace {
 const QColor kHeadingGreen(0x00, 0x80, 0x00);
 constexpr int kHeadingPixels = 18;
 
-// A value is shown in full when there is room and cut off at the right when
-// there is not; the whole text is in its hint.
-QLabel *valueLabel(QWidget *parent, const QString &description = {})
-{
-    QLabel *label = ui::valueLabel(parent, description);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    return label;
-}
-
-// A hint shows markup as rich text; a value's hint shows the value as it is.
-QString plainHint(const QString &value)
-{
-    return value.isEmpty() ? QString() : Qt::convertFromPlainText(value, Qt::WhiteSpacePre);
-}
-
 // Keeps a widget's texts and pictures following the current row of a query:
 // on a move, a refresh, and a change of the row's values.
 template <typename Show> void follow(QObject *owner, data::StandingQuery *query, Show show)
@@ -49,8 +34,9 @@ CompanyViewDetails::CompanyViewDetails(QWidget *parent) : QGroupBox(QStringLiter
     lines->setColumnStretch(1, 1);
     lines->setColumnStretch(4, 1);
     lines->setColumnMinimumWidth(2, 12); // between the two halves
+    ui::FormGrid rows(this, lines);
 
-    QLabel *heading = addValue({column("c1")}, QStringLiteral("公司名称"));
+    ui::JoinedLabel *heading = addValue(this, {"c1"}, {}, QStringLiteral("公司名称"));
     QFont large = heading->font();
     large.setPixelSize(kHeadingPixels);
     large.setBold(true);
@@ -58,20 +44,33 @@ CompanyViewDetails::CompanyViewDetails(QWidget *parent) : QGroupBox(QStringLiter
     QPalette green = heading->palette();
     green.setColor(QPalette::WindowText, kHeadingGreen);
     heading->setPalette(green);
-    lines->addWidget(heading, 0, 0, 1, 5);
+    rows.addSpanning(heading, 5);
+    rows.nextLine();
 
-    using P = CompanyViewDetails;
-    addLine(lines, 1, 0, QStringLiteral("英文名称:"), {P::column("c2")});
-    addLine(lines, 1, 3, QStringLiteral("简    称:"), {P::column("c3")});
-    addLine(lines, 2, 0, QStringLiteral("总    机:"), {P::column("c14"), P::text("-"), P::column("c11")});
-    addLine(lines, 2, 3, QStringLiteral("传    真:"),
-            {P::column("c15"), P::text("-"), P::column("c12"), P::text(QStringLiteral(" 转 ")), P::column("c16")});
-    addLine(lines, 3, 0, QStringLiteral("地    址:"), {P::column("c4"), P::text(","), P::column("c5")});
-    addLine(lines, 3, 3, QStringLiteral("网    站:"), {P::column("c6")});
-    addLine(lines, 4, 0, QStringLiteral("关    系:"), {P::column("c7")});
-    addLine(lines, 4, 3, QStringLiteral("主要产品:"), {P::column("c8")});
-    addLine(lines, 5, 0, QStringLiteral("所属行业:"), {P::column("c9")});
-    addLine(lines, 5, 3, QStringLiteral("销售规模:"), {P::column("c10")});
+    // Two captioned values a line, the left half and the right.
+    const struct {
+        const char *caption;
+        QStringList columns;
+        QStringList between;
+    } values[] = {
+        {"英文名称:", {"c2"}, {}},
+        {"简    称:", {"c3"}, {}},
+        {"总    机:", {"c14", "c11"}, {"-"}},
+        {"传    真:", {"c15", "c12", "c16"}, {"-", QStringLiteral(" 转 ")}},
+        {"地    址:", {"c4", "c5"}, {","}},
+        {"网    站:", {"c6"}, {}},
+        {"关    系:", {"c7"}, {}},
+        {"主要产品:", {"c8"}, {}},
+        {"所属行业:", {"c9"}, {}},
+        {"销售规模:", {"c10"}, {}},
+    };
+    for (size_t i = 0; i < std::size(values); ++i) {
+        rows.add(QString::fromUtf8(values[i].caption), addValue(this, values[i].columns, values[i].between));
+        if (i % 2 == 0)
+            rows.skip();
+        else
+            rows.nextLine();
+    }
 
     auto *boxes = new QVBoxLayout;
     boxes->setSpacing(6);
@@ -86,27 +85,22 @@ CompanyViewDetails::CompanyViewDetails(QWidget *parent) : QGroupBox(QStringLiter
     layout->addLayout(boxes);
 }
 
-QLabel *CompanyViewDetails::addValue(std::vector<Piece> pieces, const QString &description)
+// A value is shown in full when there is room and cut off at the right when
+// there is not; the whole text is in its hint.
+ui::JoinedLabel *CompanyViewDetails::addValue(QWidget *parent, const QStringList &columns, const QStringList &between,
+                                              const QString &description)
 {
-    QLabel *value = valueLabel(this, description);
-    m_lines.push_back({value, std::move(pieces)});
+    auto *value = new ui::JoinedLabel(parent, columns, between, description);
+    value->cutWithHint();
+    m_values.append(value);
     return value;
-}
-
-void CompanyViewDetails::addLine(QGridLayout *grid, int row, int column, const QString &caption,
-                                 std::vector<Piece> pieces)
-{
-    QLabel *value = addValue(std::move(pieces));
-    grid->addWidget(ui::caption(caption, value, this), row, column);
-    grid->addWidget(value, row, column + 1);
 }
 
 QWidget *CompanyViewDetails::createNumberBox()
 {
     auto *box = new QGroupBox(QStringLiteral("编号"), this);
     box->setAccessibleName(box->title()); // inside another group, a box would be read by that one's title
-    QLabel *number = addValue({column("cid")});
-    number->setParent(box); // the box's title is its label
+    QLabel *number = addValue(box, {"cid"}); // the box's title is its label
     number->setAlignment(Qt::AlignCenter);
     number->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     QFont bold = number->font();
@@ -131,19 +125,8 @@ QWidget *CompanyViewDetails::createRatingBox()
 
 void CompanyViewDetails::bind(data::StandingQuery *companies)
 {
-    m_companies = companies;
-    follow(this, companies, [this] { showCompany(); });
-}
-
-void CompanyViewDetails::showCompany()
-{
-    for (const Line &line : m_lines) {
-        QString shown;
-        for (const Piece &piece : line.pieces)
-            shown += piece.column.isEmpty() ? piece.text : m_companies->field(piece.column);
-        line.value->setText(shown);
-        line.value->setToolTip(plainHint(shown));
-    }
+    for (ui::JoinedLabel *value : std::as_const(m_values))
+        value->bind(companies);
 }
 
 CompanyViewDescription::CompanyViewDescription(QWidget *parent) : QTextEdit(parent)

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QList>
 #include <QTextEdit>
-#include <vector>
-
-class QGridLayout;
-class QLabel;
 
 namespace data {
 class StandingQuery;
 }
 namespace ui {
+class JoinedLabel;
 class StarRating;
 }
 
@@ -21,32 +19,17 @@ class StarRating;
 class CompanyViewDetails : public QGroupBox {
     Q_OBJECT
 public:
-    // One piece of a shown line: the value of a column, or a fixed text.
-    struct Piece {
-        QString column;
-        QString text;
-    };
-    static Piece column(const char *name) { return {QString::fromLatin1(name), {}}; }
-    static Piece text(const QString &fixed) { return {{}, fixed}; }
-
     explicit CompanyViewDetails(QWidget *parent = nullptr);
     void bind(data::StandingQuery *companies);
     ui::StarRating *rating() const { return m_rating; }
 
 private:
-    struct Line {
-        QLabel *value;
-        std::vector<Piece> pieces;
-    };
-
-    QLabel *addValue(std::vector<Piece> pieces, const QString &description = {});
-    void addLine(QGridLayout *grid, int row, int column, const QString &caption, std::vector<Piece> pieces);
+    ui::JoinedLabel *addValue(QWidget *parent, const QStringList &columns, const QStringList &between = {},
+                              const QString &description = {});
     QWidget *createNumberBox();
     QWidget *createRatingBox();
-    void showCompany();
 
-    data::StandingQuery *m_companies = nullptr;
-    std::vector<Line> m_lines;
+    QList<ui::JoinedLabel *> m_values;
     ui::StarRating *m_rating = nullptr;
 };
 

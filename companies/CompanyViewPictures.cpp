@@ -1,26 +1,20 @@
 #include "CompanyViewPictures.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 
-CompanyViewTitleStrip::CompanyViewTitleStrip(QWidget *parent) : QWidget(parent)
+CompanyViewTitleStrip::CompanyViewTitleStrip(QWidget *parent)
+    : ui::TitleStrip(QString(), ui::strips::companyView, parent)
 {
-    setFixedHeight(Height);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void CompanyViewTitleStrip::paintEvent(QPaintEvent *)
+void CompanyViewTitleStrip::paintEvent(QPaintEvent *event)
 {
+    ui::TitleStrip::paintEvent(event);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient band(0, 0, width(), 0);
-    band.setColorAt(0.0, QColor(0x1d, 0x6b, 0x3a));
-    band.setColorAt(0.6, QColor(0x4c, 0xa8, 0x6a));
-    band.setColorAt(1.0, QColor(0xd8, 0xef, 0xdf));
-    p.fillRect(rect(), band);
 
     // A row of small buildings at the left, the company view's mark.
     p.setPen(Qt::NoPen);

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "FormParts.h"
+
 #include <QWidget>
 
 // The pictures of the company view, drawn rather than loaded.
 
-// The strip across the top of the view.
-class CompanyViewTitleStrip : public QWidget {
+// The title strip across the top of the view, with the view's mark.
+class CompanyViewTitleStrip : public ui::TitleStrip {
     Q_OBJECT
 public:
-    static constexpr int Height = 20;
     explicit CompanyViewTitleStrip(QWidget *parent = nullptr);
 
 protected:

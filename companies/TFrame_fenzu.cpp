@@ -5,6 +5,7 @@
 #include "DbGrid.h"
 #include "DeletePanel.h"
 #include "DetailText.h"
+#include "FormParts.h"
 #include "HandOver.h"
 #include "Links.h"
 #include "MessageBox.h"
@@ -13,6 +14,7 @@
 #include "SqlText.h"
 #include "StarRating.h"
 #include "TData_in.h"
+#include "WindowNames.h"
 #include "customers/Tnew_beiwang.h"
 
 #include <QHBoxLayout>
@@ -21,7 +23,6 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,7 +46,7 @@ QString deleteCompanyMemosStatement(const QString &cid)
 
 TFrame_fenzu::TFrame_fenzu(QWidget *parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame_fenzu1"));
+    setObjectName(ui::names::Frame_fenzu1);
     setAccessibleName(QStringLiteral("公司"));
     createLayout();
     createDeletePanels();
@@ -93,32 +94,20 @@ void TFrame_fenzu::createLayout()
 
 QToolBar *TFrame_fenzu::createToolbar()
 {
-    auto *bar = new QToolBar(this);
-    bar->setIconSize(QSize(24, 24));
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    auto add = [this, bar](const QString &caption, const QString &hint, QStyle::StandardPixmap icon) {
-        auto *button = new QToolButton(bar);
-        button->setText(caption);
-        button->setToolTip(hint);
-        button->setIcon(style()->standardIcon(icon));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setAutoRaise(true);
-        button->setMinimumWidth(52);
-        bar->addWidget(button);
-        return button;
-    };
-    m_newCompany = add(QStringLiteral("新公司"), QStringLiteral("创建新公司"), QStyle::SP_FileIcon);
-    m_editCompany = add(QStringLiteral("修 改"), QStringLiteral("修改选中公司的信息"), QStyle::SP_FileDialogDetailedView);
-    m_deleteCompany = add(QStringLiteral("删 除"), QStringLiteral("删除选中的公司"), QStyle::SP_TrashIcon);
-    bar->addSeparator();
-    m_newMemo = add(QStringLiteral("新备忘"), QStringLiteral("添加备忘"), QStyle::SP_FileDialogInfoView);
-    bar->addSeparator();
-    m_refresh = add(QStringLiteral("刷 新"), QStringLiteral("刷新数据"), QStyle::SP_BrowserReload);
-    m_search = add(QStringLiteral("搜 索"), QString(), QStyle::SP_FileDialogContentsView);
-    m_report = add(QStringLiteral("报 表"), QStringLiteral("输出\\打印报表"), QStyle::SP_DialogSaveButton);
-    bar->addSeparator();
-    m_help = add(QStringLiteral("帮助"), QStringLiteral("帮助手册及版本信息"), QStyle::SP_DialogHelpButton);
-    return bar;
+    // Its buttons have always been a little wider than their captions, and Tab reaches them.
+    return ui::viewToolBar(
+        this,
+        {
+            {"新公司", "创建新公司", QStyle::SP_FileIcon, [this] { newCompanyClick(); }},
+            {"修 改", "修改选中公司的信息", QStyle::SP_FileDialogDetailedView, [this] { editCompanyClick(); }},
+            {"删 除", "删除选中的公司", QStyle::SP_TrashIcon, [this] { deleteCompanyClick(); }, true},
+            {"新备忘", "添加备忘", QStyle::SP_FileDialogInfoView, [this] { newMemoClick(); }, true},
+            {"刷 新", "刷新数据", QStyle::SP_BrowserReload, [this] { refreshClick(); }},
+            {"搜 索", "", QStyle::SP_FileDialogContentsView, [this] { searchClick(); }},
+            {"报 表", "输出\\打印报表", QStyle::SP_DialogSaveButton, [this] { reportClick(); }, true},
+            {"帮助", "帮助手册及版本信息", QStyle::SP_DialogHelpButton, [] { ui::startOnlineHelp(); }},
+        },
+        {.buttonWidth = 52, .tabStops = true});
 }
 
 QWidget *TFrame_fenzu::createCaptionStrip()
@@ -202,14 +191,6 @@ void TFrame_fenzu::createDeletePanels()
 
 void TFrame_fenzu::connectActions()
 {
-    connect(m_newCompany, &QToolButton::clicked, this, &TFrame_fenzu::newCompanyClick);
-    connect(m_editCompany, &QToolButton::clicked, this, &TFrame_fenzu::editCompanyClick);
-    connect(m_deleteCompany, &QToolButton::clicked, this, &TFrame_fenzu::deleteCompanyClick);
-    connect(m_newMemo, &QToolButton::clicked, this, &TFrame_fenzu::newMemoClick);
-    connect(m_refresh, &QToolButton::clicked, this, &TFrame_fenzu::refreshClick);
-    connect(m_search, &QToolButton::clicked, this, &TFrame_fenzu::searchClick);
-    connect(m_report, &QToolButton::clicked, this, &TFrame_fenzu::reportClick);
-    connect(m_help, &QToolButton::clicked, this, [] { ui::startOnlineHelp(); });
     connect(m_memoNew, &QPushButton::clicked, this, &TFrame_fenzu::newMemoClick);
     connect(m_memoDelete, &QPushButton::clicked, this, &TFrame_fenzu::deleteMemoClick);
     connect(m_creditEnquiry, &QPushButton::clicked, this, [] { ui::openLink(ui::kCreditEnquiry); });
@@ -310,13 +291,13 @@ void TFrame_fenzu::loadCustomers()
 
 void TFrame_fenzu::newCompanyClick()
 {
-    ui::openWindow(QStringLiteral("Tnew_gongsi"));
+    ui::openWindow(ui::names::Tnew_gongsi);
 }
 
 void TFrame_fenzu::editCompanyClick()
 {
     if (hasCompanies())
-        ui::openWindow(QStringLiteral("Tedit_gongsi"));
+        ui::openWindow(ui::names::Tedit_gongsi);
 }
 
 void TFrame_fenzu::deleteCompanyClick()
@@ -332,9 +313,9 @@ void TFrame_fenzu::newMemoClick()
     if (!hasCompanies())
         return;
     const data::StandingQuery &companies = m_data->atc2_all();
-    if (auto *memo = ui::Windows::get<Tnew_beiwang>(QStringLiteral("Tnew_beiwang")))
+    if (auto *memo = ui::Windows::get<Tnew_beiwang>(ui::names::Tnew_beiwang))
         memo->setCompanyMode(companies.field(QStringLiteral("c1")), companies.field(QStringLiteral("cid")));
-    ui::openWindow(QStringLiteral("Tnew_beiwang"));
+    ui::openWindow(ui::names::Tnew_beiwang);
 }
 
 void TFrame_fenzu::refreshClick()
@@ -346,7 +327,7 @@ void TFrame_fenzu::refreshClick()
 void TFrame_fenzu::searchClick()
 {
     if (hasCompanies())
-        ui::openWindow(QStringLiteral("Tfind_gongsi"));
+        ui::openWindow(ui::names::Tfind_gongsi);
 }
 
 void TFrame_fenzu::reportClick()
@@ -378,12 +359,10 @@ void TFrame_fenzu::holdForPanel(bool held)
 // keeps showing the deleted ones.
 void TFrame_fenzu::deleteCompany(const QString &cid)
 {
-    bool deleted = false;
-    ui::guarded(this, [&] {
+    const bool deleted = ui::guarded(this, [&] {
         m_data->atc2_all().deleteConfirmed(cid, [](data::Connection &connection, const QString &key) {
             connection.execute(deleteCompanyMemosStatement(key));
         });
-        deleted = true;
     });
     if (!deleted)
         return;
@@ -394,11 +373,7 @@ void TFrame_fenzu::deleteCompany(const QString &cid)
 
 void TFrame_fenzu::deleteMemo(const QString &jid)
 {
-    bool deleted = false;
-    ui::guarded(this, [&] {
-        m_data->vtv3_all().deleteConfirmed(jid);
-        deleted = true;
-    });
+    const bool deleted = ui::guarded(this, [&] { m_data->vtv3_all().deleteConfirmed(jid); });
     if (deleted)
         closePanel(m_memoPanel);
 }

@@ -8,7 +8,6 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
-class QToolButton;
 class CompanyViewDescription;
 class CompanyViewDetails;
 
@@ -75,15 +74,6 @@ private:
     QToolBar *m_toolbar = nullptr;
     QWidget *m_captionStrip = nullptr;
     QWidget *m_content = nullptr;
-
-    QToolButton *m_newCompany = nullptr;
-    QToolButton *m_editCompany = nullptr;
-    QToolButton *m_deleteCompany = nullptr;
-    QToolButton *m_newMemo = nullptr;
-    QToolButton *m_refresh = nullptr;
-    QToolButton *m_search = nullptr;
-    QToolButton *m_report = nullptr;
-    QToolButton *m_help = nullptr;
 
     ui::DbGrid *m_companyGrid = nullptr;
     CompanyViewDetails *m_details = nullptr;

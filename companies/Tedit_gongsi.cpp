@@ -3,37 +3,24 @@
 #include "CompanyForm.h"
 #include "DbControls.h"
 #include "DbNavigator.h"
-#include "FieldLink.h"
-#include "ListCombos.h"
+#include "FormParts.h"
 #include "TData_in.h"
-#include "TextLimit.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 Tedit_gongsi::Tedit_gongsi(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("edit_gongsi"));
-    setWindowTitle(QStringLiteral("修改公司信息"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ui::setUpWindow(this, QStringLiteral("edit_gongsi"), QStringLiteral("修改公司信息"));
     createLayout();
     connectActions();
 }
 
 void Tedit_gongsi::createLayout()
 {
-    m_form = new CompanyForm(this);
-    m_form->setRequiredMarksVisible(false);
-    // The name is copied into customers when they are saved: it never changes.
-    m_form->Edit1->setReadOnly(true);
-    QPalette fixed = m_form->Edit1->palette();
-    fixed.setColor(QPalette::Base, fixed.color(QPalette::Window));
-    m_form->Edit1->setPalette(fixed);
-    ui::limitText(m_form->Edit2, 150);
-    ui::limitText(m_form->RichEdit1, 200);
+    m_form = new CompanyForm(CompanyForm::Kind::Edit, this);
 
     auto *rating = new QWidget(this);
     auto *ratingLayout = new QHBoxLayout(rating);
@@ -42,9 +29,7 @@ void Tedit_gongsi::createLayout()
     m_ratingBox->setObjectName(QStringLiteral("DBComboBox1"));
     m_ratingBox->addItems({"1", "2", "3", "4", "5"});
     m_ratingBox->setFixedWidth(60);
-    auto *ratingCaption = new QLabel(QStringLiteral("评    级:"), rating);
-    ratingCaption->setBuddy(m_ratingBox);
-    ratingLayout->addWidget(ratingCaption);
+    ratingLayout->addWidget(ui::caption(QStringLiteral("评    级:"), m_ratingBox, rating));
     ratingLayout->addWidget(m_ratingBox);
 
     m_navigator = new ui::DbNavigator(this);
@@ -73,29 +58,15 @@ void Tedit_gongsi::bindData(TData_in &data)
     m_data = &data;
     data::StandingQuery *company = &data.atc2_all();
     m_form->setPickLists(data);
-
-    QLineEdit *name = m_form->Edit1;
-    new ui::FieldLink(name, company, QStringLiteral("c1"), [name](const QString &value, bool) { name->setText(value); });
-    const std::pair<ui::DbEdit *, const char *> fields[] = {
-        {m_form->Edit2, "c2"},  {m_form->Edit5, "c3"},   {m_form->Edit3, "c4"},  {m_form->Edit4, "c5"},
-        {m_form->Edit6, "c6"},  {m_form->Edit7, "c14"},  {m_form->Edit10, "c11"}, {m_form->Edit8, "c15"},
-        {m_form->Edit11, "c12"}, {m_form->Edit13, "c16"}, {m_form->Edit9, "c8"},
-    };
-    for (const auto &[edit, column] : fields)
-        edit->bind(company, QString::fromLatin1(column));
-    m_form->DBBox2->bind(company, QStringLiteral("c9"));
-    m_form->DBBox3->bind(company, QStringLiteral("c10"));
-    m_form->DBBox1->bind(company, QStringLiteral("c7"));
-    m_form->RichEdit1->bind(company, QStringLiteral("c13"));
+    m_form->bind(company);
     m_ratingBox->bind(company, QStringLiteral("c17"));
-
     m_navigator->bind(company, ui::DbNavigator::Post, {{ui::DbNavigator::Post, QStringLiteral("保存")}});
 }
 
 void Tedit_gongsi::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        centreOnScreen(this);
+        ui::centreOnScreen(this);
     QDialog::showEvent(event);
 }
 

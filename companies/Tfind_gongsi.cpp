@@ -6,39 +6,22 @@
 #include "MessageBox.h"
 #include "SearchText.h"
 #include "TData_in.h"
-#include "TextLimit.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
-using ui::caption;
-using ui::separator;
-
 using Mode = ui::KeyFilter::Mode;
 
 const char *const kPhoneHint = "区号   电话号码   分机号";
-
-// A line edit named like its counterpart in the new-company window, with the
-// same key filter, taking at most `characters` characters (ui::kNoLimit: any length).
-QLineEdit *textBox(const char *name, int characters, int width, Mode mode, QWidget *parent, const QString &extra = {})
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    ui::limitText(edit, characters);
-    edit->setFixedWidth(width);
-    ui::KeyFilter::install(edit, mode, extra);
-    return edit;
-}
 
 ui::PickListCombo *pickList(const char *name, QWidget *parent)
 {
@@ -49,28 +32,11 @@ ui::PickListCombo *pickList(const char *name, QWidget *parent)
     return combo;
 }
 
-// One row of boxes, left-aligned, to sit in one cell of the form.
-QWidget *boxRow(QWidget *parent, const QList<QWidget *> &widgets)
-{
-    auto *row = new QWidget(parent);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    for (QWidget *w : widgets) {
-        w->setParent(row);
-        layout->addWidget(w);
-    }
-    layout->addStretch();
-    return row;
-}
-
 } // namespace
 
 Tfind_gongsi::Tfind_gongsi(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("find_gongsi"));
-    setWindowTitle(QStringLiteral("搜索公司"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ui::setUpWindow(this, QStringLiteral("find_gongsi"), QStringLiteral("搜索公司"));
     createLayout();
     connectActions();
 }
@@ -80,21 +46,23 @@ QWidget *Tfind_gongsi::createStrip()
     return ui::titleStrip(QStringLiteral("  搜索公司"), this);
 }
 
+// The fields are named, limited and filtered like their counterparts in the
+// new-company window.
 QGroupBox *Tfind_gongsi::createSearchGroup()
 {
     auto *box = new QGroupBox(QStringLiteral("自定义条件搜索"), this);
-    Edit1 = textBox("Edit1", 150, 420, Mode::NoSpace, box);
-    Edit5 = textBox("Edit5", 8, 150, Mode::NoSpace, box);
-    Edit2 = textBox("Edit2", 150, 170, Mode::LowerWeb, box, QStringLiteral("-"));
-    Edit3 = textBox("Edit3", 190, 420, Mode::NoSpace, box);
-    Edit4 = textBox("Edit4", 10, 150, Mode::Digits, box);
-    Edit6 = textBox("Edit6", 75, 170, Mode::LowerWeb, box, QStringLiteral("."));
-    Edit7 = textBox("Edit7", 5, 50, Mode::Digits, box);
-    Edit10 = textBox("Edit10", 15, 120, Mode::Digits, box);
-    Edit8 = textBox("Edit8", 5, 50, Mode::Digits, box);
-    Edit11 = textBox("Edit11", 15, 120, Mode::Digits, box);
-    Edit13 = textBox("Edit13", 8, 70, Mode::Digits, box);
-    Edit9 = textBox("Edit9", ui::kNoLimit, 150, Mode::NoSpace, box);
+    Edit1 = ui::textBox(box, QStringLiteral("Edit1"), 150, 420, Mode::NoSpace);
+    Edit5 = ui::textBox(box, QStringLiteral("Edit5"), 8, 150, Mode::NoSpace);
+    Edit2 = ui::textBox(box, QStringLiteral("Edit2"), 150, 170, Mode::LowerWeb, QStringLiteral("-"));
+    Edit3 = ui::textBox(box, QStringLiteral("Edit3"), 190, 420, Mode::NoSpace);
+    Edit4 = ui::textBox(box, QStringLiteral("Edit4"), 10, 150, Mode::Digits);
+    Edit6 = ui::textBox(box, QStringLiteral("Edit6"), 75, 170, Mode::LowerWeb, QStringLiteral("."));
+    Edit7 = ui::textBox(box, QStringLiteral("Edit7"), 5, 50, Mode::Digits);
+    Edit10 = ui::textBox(box, QStringLiteral("Edit10"), 15, 120, Mode::Digits);
+    Edit8 = ui::textBox(box, QStringLiteral("Edit8"), 5, 50, Mode::Digits);
+    Edit11 = ui::textBox(box, QStringLiteral("Edit11"), 15, 120, Mode::Digits);
+    Edit13 = ui::textBox(box, QStringLiteral("Edit13"), 8, 70, Mode::Digits);
+    Edit9 = ui::textBox(box, QStringLiteral("Edit9"), ui::kNoLimit, 150, Mode::NoSpace);
     DBBox2 = pickList("DBBox2", box);
     DBBox3 = pickList("DBBox3", box);
     DBBox1 = pickList("DBBox1", box);
@@ -108,38 +76,30 @@ QGroupBox *Tfind_gongsi::createSearchGroup()
 
     auto *grid = new QGridLayout(box);
     grid->setHorizontalSpacing(6);
-    int row = 0;
-    auto pair = [&](int column, const QString &text, QWidget *field) {
-        grid->addWidget(caption(text, field, box), row, column);
-        grid->addWidget(field, row, column + 1, Qt::AlignLeft);
-    };
-    auto wide = [&](const QString &text, QWidget *field) {
-        grid->addWidget(caption(text, field, box), row, 0);
-        grid->addWidget(field, row, 1, 1, 3, Qt::AlignLeft);
-    };
-    wide(QStringLiteral("公司名称:"), Edit1);
-    ++row;
-    pair(0, QStringLiteral("简称:"), Edit5);
-    pair(2, QStringLiteral("英文名称:"), Edit2);
-    ++row;
-    wide(QStringLiteral("地    址:"), Edit3);
-    ++row;
-    pair(0, QStringLiteral("邮编:"), Edit4);
-    pair(2, QStringLiteral("网    站:"), Edit6);
-    grid->addWidget(hint, ++row, 1, 1, 3);
-    ++row;
-    grid->addWidget(caption(switchboard, Edit7, box), row, 0);
-    grid->addWidget(boxRow(box, {Edit7, separator(QStringLiteral("-"), box), Edit10}), row, 1, 1, 3);
-    ++row;
-    grid->addWidget(caption(fax, Edit8, box), row, 0);
-    grid->addWidget(boxRow(box, {Edit8, separator(QStringLiteral("-"), box), Edit11, separator(QStringLiteral("转"), box), Edit13}),
-                    row, 1, 1, 3);
-    ++row;
-    pair(0, QStringLiteral("所属行业:"), DBBox2);
-    pair(2, QStringLiteral("销售规模:"), DBBox3);
-    ++row;
-    pair(0, QStringLiteral("产    品:"), Edit9);
-    pair(2, QStringLiteral("关    系:"), DBBox1);
+    ui::FormGrid rows(box, grid, {.fields = Qt::AlignLeft});
+    const ui::PhoneLook phone{.dash = QStringLiteral("-"), .extension = QStringLiteral("转"), .spacing = 4};
+    rows.add(QStringLiteral("公司名称:"), Edit1, 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("简称:"), Edit5);
+    rows.add(QStringLiteral("英文名称:"), Edit2);
+    rows.nextLine();
+    rows.add(QStringLiteral("地    址:"), Edit3, 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("邮编:"), Edit4);
+    rows.add(QStringLiteral("网    站:"), Edit6);
+    rows.nextLine();
+    rows.skip();
+    rows.addSpanning(hint, 3);
+    rows.nextLine();
+    rows.add(switchboard, Edit7, ui::phoneRow(Edit7, Edit10, nullptr, phone), 3);
+    rows.nextLine();
+    rows.add(fax, Edit8, ui::phoneRow(Edit8, Edit11, Edit13, phone), 3);
+    rows.nextLine();
+    rows.add(QStringLiteral("所属行业:"), DBBox2);
+    rows.add(QStringLiteral("销售规模:"), DBBox3);
+    rows.nextLine();
+    rows.add(QStringLiteral("产    品:"), Edit9);
+    rows.add(QStringLiteral("关    系:"), DBBox1);
     return box;
 }
 
@@ -194,11 +154,7 @@ void Tfind_gongsi::showEvent(QShowEvent *event)
 {
     reset();
     QDialog::showEvent(event);
-    if (QScreen *s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::centreOnScreen(this);
 }
 
 data::CompanyCriteria Tfind_gongsi::criteria() const
@@ -226,11 +182,9 @@ void Tfind_gongsi::BitBtn1Click()
 {
     data::StandingQuery &companies = m_data->atc2_all();
     const QString statement = data::companySearch(criteria());
-    bool opened = false;
-    ui::guarded(this, [&] {
+    const bool opened = ui::guarded(this, [&] {
         companies.close();
         companies.filter(statement);
-        opened = true;
     });
     if (!opened)
         return; // the error was shown; the window stays open

@@ -1,12 +1,9 @@
 #include "Tnew_gongsi.h"
 
 #include "CompanyForm.h"
-#include "DbControls.h"
-#include "KeyFilter.h"
-#include "ListCombos.h"
+#include "FormParts.h"
 #include "MessageBox.h"
 #include "TData_in.h"
-#include "TextLimit.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -32,22 +29,17 @@ const char *const kRatings[] = {"一", "二", "三", "四", "五"};
 
 Tnew_gongsi::Tnew_gongsi(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("new_gongsi"));
-    setWindowTitle(QStringLiteral("新建公司信息"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ui::setUpWindow(this, QStringLiteral("new_gongsi"), QStringLiteral("新建公司信息"));
     createLayout();
-    installKeyFilters();
     connectActions();
     reset();
 }
 
 void Tnew_gongsi::createLayout()
 {
-    m_form = new CompanyForm(this);
+    m_form = new CompanyForm(CompanyForm::Kind::New, this);
 
-    Edit12 = new QLineEdit(this);
-    Edit12->setObjectName(QStringLiteral("Edit12"));
-    ui::limitText(Edit12, ui::kNoLimit);
+    Edit12 = ui::textBox(this, QStringLiteral("Edit12"), ui::kNoLimit);
     Edit12->hide();
 
     auto *ratingBox = new QGroupBox(QStringLiteral("评级"), this);
@@ -71,20 +63,6 @@ void Tnew_gongsi::createLayout()
     layout->addWidget(m_form);
 }
 
-// Typed characters only: what is pasted is taken as it is.
-void Tnew_gongsi::installKeyFilters()
-{
-    using Mode = ui::KeyFilter::Mode;
-    for (QWidget *w : std::initializer_list<QWidget *>{m_form->Edit1, m_form->Edit5, m_form->Edit3, m_form->Edit9,
-                                                       m_form->RichEdit1})
-        ui::KeyFilter::install(w, Mode::NoSpace);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_form->Edit4, m_form->Edit7, m_form->Edit10, m_form->Edit8,
-                                                       m_form->Edit11, m_form->Edit13})
-        ui::KeyFilter::install(w, Mode::Digits);
-    ui::KeyFilter::install(m_form->Edit2, Mode::LowerWeb, QStringLiteral("-"));
-    ui::KeyFilter::install(m_form->Edit6, Mode::LowerWeb, QStringLiteral("."));
-}
-
 void Tnew_gongsi::connectActions()
 {
     // A button writes its digit only when it becomes the chosen one.
@@ -106,52 +84,32 @@ void Tnew_gongsi::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         reset();
-        centreOnScreen(this);
+        ui::centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }
 
 void Tnew_gongsi::reset()
 {
-    for (QLineEdit *e : std::initializer_list<QLineEdit *>{m_form->Edit1, m_form->Edit5, m_form->Edit2, m_form->Edit3,
-                                                           m_form->Edit4, m_form->Edit6, m_form->Edit10, m_form->Edit11,
-                                                           m_form->Edit13, m_form->Edit9})
-        e->clear();
-    m_form->Edit7->setText(QStringLiteral("0"));
-    m_form->Edit8->setText(QStringLiteral("0"));
+    m_form->reset();
     Edit12->setText(QStringLiteral("1"));
     m_rating->button(1)->setChecked(true);
-    m_form->RichEdit1->clear();
-    for (ui::PickListCombo *combo : {m_form->DBBox2, m_form->DBBox3, m_form->DBBox1})
-        combo->clearChoice();
-    m_form->Edit1->setFocus();
 }
 
 void Tnew_gongsi::Button1Click()
 {
-    if (m_form->Edit1->text().isEmpty() || m_form->Edit10->text().isEmpty()) {
+    if (m_form->text(QStringLiteral("c1")).isEmpty() || m_form->text(QStringLiteral("c11")).isEmpty()) {
         ui::MessageBox::warning(this, kRequired);
         return;
     }
+    // :a to :q carry c1 to c17; the rating c17 comes from the radio buttons.
+    data::Params params;
+    for (int c = 1; c <= 17; ++c) {
+        const QString column = QStringLiteral("c%1").arg(c);
+        params.emplace_back(QStringLiteral(":") + QChar(u'a' + c - 1), c == 17 ? Edit12->text() : m_form->text(column));
+    }
     ui::guarded(this, [&] {
-        const CompanyForm &f = *m_form;
-        m_data->Con_data().execute(kInsert, {{":a", f.Edit1->text()},
-                                             {":b", f.Edit2->text()},
-                                             {":c", f.Edit5->text()},
-                                             {":d", f.Edit3->text()},
-                                             {":e", f.Edit4->text()},
-                                             {":f", f.Edit6->text()},
-                                             {":g", f.DBBox1->text()},
-                                             {":h", f.Edit9->text()},
-                                             {":i", f.DBBox2->text()},
-                                             {":j", f.DBBox3->text()},
-                                             {":k", f.Edit10->text()},
-                                             {":l", f.Edit11->text()},
-                                             {":m", f.RichEdit1->toPlainText()},
-                                             {":n", f.Edit7->text()},
-                                             {":o", f.Edit8->text()},
-                                             {":p", f.Edit13->text()},
-                                             {":q", Edit12->text()}});
+        m_data->Con_data().execute(kInsert, params);
         accept();
         m_data->atc2_all().reset();
         m_data->vtv3_all().filter(kCompanyMemos);

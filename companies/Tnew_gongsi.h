@@ -24,7 +24,6 @@ protected:
 
 private:
     void createLayout();
-    void installKeyFilters();
     void connectActions();
     void Button1Click(); // 确定
 
