@@ -2,7 +2,6 @@
 
 #include "FieldLink.h"
 #include "FormParts.h"
-#include "StandingQuery.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,50 +9,6 @@
 #include <QLabel>
 #include <QStyle>
 #include <QTextEdit>
-
-namespace {
-
-// A label showing several fields of the current row joined by fixed
-// separators ("-", " 转 ", ","), which show even when a part is empty. The
-// fields show as they are stored, never as markup.
-class JoinedLabel : public QLabel {
-public:
-    JoinedLabel(QWidget *parent, const QStringList &fields, const QStringList &separators)
-        : QLabel(parent), m_fields(fields), m_separators(separators), m_parts(fields.size())
-    {
-        setTextFormat(Qt::PlainText);
-        setTextInteractionFlags(Qt::TextSelectableByMouse);
-        showParts();
-    }
-
-    void bind(data::StandingQuery *query)
-    {
-        for (qsizetype i = 0; i < m_fields.size(); ++i) {
-            new ui::FieldLink(this, query, m_fields[i], [this, i](const QString &value, bool) {
-                m_parts[i] = value;
-                showParts();
-            });
-        }
-    }
-
-    void showParts()
-    {
-        QString text;
-        for (qsizetype i = 0; i < m_parts.size(); ++i) {
-            if (i > 0)
-                text += m_separators.value(i - 1);
-            text += m_parts[i];
-        }
-        setText(text);
-    }
-
-private:
-    QStringList m_fields;
-    QStringList m_separators; // between the fields
-    QStringList m_parts;
-};
-
-} // namespace
 
 CustomerDetailCompany::CustomerDetailCompany(QWidget *parent) : QWidget(parent)
 {
@@ -90,7 +45,7 @@ QWidget *CustomerDetailCompany::createDetails()
     };
     for (const Row &row : rows) {
         const QString caption = QString::fromUtf8(row.caption);
-        auto *value = new JoinedLabel(group, row.fields, row.separators);
+        auto *value = new ui::JoinedLabel(group, row.fields, row.separators);
         form->addRow(ui::caption(caption, value, group), value);
         m_values.append(value);
     }
@@ -124,8 +79,8 @@ QWidget *CustomerDetailCompany::createKeyStrip()
 
 void CustomerDetailCompany::bind(data::StandingQuery *company)
 {
-    for (QWidget *value : std::as_const(m_values))
-        static_cast<JoinedLabel *>(value)->bind(company);
+    for (ui::JoinedLabel *value : std::as_const(m_values))
+        value->bind(company);
     new ui::FieldLink(m_description, company, QStringLiteral("c13"),
                       [this](const QString &value, bool) { m_description->setPlainText(value); });
 }

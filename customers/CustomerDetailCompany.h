@@ -7,6 +7,9 @@ class QLabel;
 namespace data {
 class StandingQuery;
 }
+namespace ui {
+class JoinedLabel;
+}
 
 // The 所属 page of the customer detail view: the customer's company as the
 // current row of find_gongsi shows it, and the company key the customer
@@ -24,7 +27,7 @@ private:
     QWidget *createDetails();
     QWidget *createKeyStrip();
 
-    QList<QWidget *> m_values; // the joined labels, bound together
+    QList<ui::JoinedLabel *> m_values;
     class QTextEdit *m_description = nullptr;
     QLabel *m_key = nullptr;
 };

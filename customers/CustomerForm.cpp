@@ -1,9 +1,9 @@
 #include "CustomerForm.h"
 
-#include "CustomerFormPictures.h"
 #include "DbControls.h"
 #include "DbNavigator.h"
 #include "FieldTable.h"
+#include "FormParts.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
 #include "TextLimit.h"
@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,21 +27,10 @@ namespace {
 using Mode = ui::KeyFilter::Mode;
 
 // Puts the key filter of a typed field on its box; any key is taken without one.
-void filterKeys(QWidget *box, data::Entry entry)
+void filterKeys(QWidget *box, const data::FieldDef &field)
 {
-    switch (entry) {
-    case data::Entry::Name:
-        ui::KeyFilter::install(box, Mode::Name);
-        break;
-    case data::Entry::NoSpace:
-        ui::KeyFilter::install(box, Mode::NoSpace);
-        break;
-    case data::Entry::Digits:
-        ui::KeyFilter::install(box, Mode::Digits);
-        break;
-    case data::Entry::Any:
-        break;
-    }
+    if (const std::optional<Mode> mode = ui::keyMode(field.entry))
+        ui::KeyFilter::install(box, *mode, field.extraKeys);
 }
 
 // Section heights of the form, top to bottom; the button row ends at the
@@ -57,7 +45,6 @@ constexpr int kNumberWidth = 118;
 constexpr int kExtensionWidth = 64;
 constexpr int kCaptionWidth = 50;
 constexpr int kRowHeight = 22;
-constexpr int kBoxSpacing = 2;
 
 const QColor kCream(0xff, 0xfb, 0xf0);
 
@@ -108,7 +95,7 @@ ui::DbEdit *Builder::lineEdit(const char *column, int width, const QString &name
     auto *edit = new ui::DbEdit(sheet);
     edit->setObjectName(QLatin1String(column));
     ui::limitText(edit, isNew() ? typed->newLimit : typed->editLimit);
-    filterKeys(edit, typed->entry);
+    filterKeys(edit, *typed);
     if (width > 0)
         edit->setFixedWidth(width);
     if (!name.isEmpty())
@@ -141,22 +128,16 @@ QLabel *Builder::star(bool shown)
 // named by the group's caption and its part, as the hint line above names them.
 QHBoxLayout *Builder::phoneBoxes(const QString &caption, const char *area, const char *number, const char *extension)
 {
-    auto *row = new QHBoxLayout;
-    row->setSpacing(kBoxSpacing);
-    row->addWidget(lineEdit(area, kAreaWidth, caption + QStringLiteral(" 区号")));
-    row->addWidget(new QLabel(QStringLiteral("-"), sheet));
-    row->addWidget(lineEdit(number, kNumberWidth, caption + QStringLiteral(" 号码")));
-    if (extension) {
-        row->addWidget(new QLabel(QStringLiteral(" 转 "), sheet));
-        row->addWidget(lineEdit(extension, kExtensionWidth, caption + QStringLiteral(" 分机号")));
-    }
-    row->addStretch();
-    return row;
+    ui::DbEdit *areaBox = lineEdit(area, kAreaWidth, caption + QStringLiteral(" 区号"));
+    ui::DbEdit *numberBox = lineEdit(number, kNumberWidth, caption + QStringLiteral(" 号码"));
+    ui::DbEdit *extensionBox =
+        extension ? lineEdit(extension, kExtensionWidth, caption + QStringLiteral(" 分机号")) : nullptr;
+    return ui::phoneRow(areaBox, numberBox, extensionBox);
 }
 
 QLabel *Builder::phoneHint()
 {
-    auto *hint = new PhoneHint(kAreaWidth, kNumberWidth, kExtensionWidth, kBoxSpacing, sheet);
+    auto *hint = new ui::PhoneHeading({ui.line("a19"), ui.line("a3"), ui.line("a22")}, Qt::AlignHCenter, sheet);
     hint->setObjectName(QStringLiteral("phoneHint"));
     return hint;
 }
@@ -215,9 +196,9 @@ QWidget *Builder::basicGroup()
     addRow(grid, 0, true, QStringLiteral("中文名"), ui.line("a1"), name);
     ui::DbEdit *english = lineEdit("a2", 200);
     addRow(grid, 1, false, QStringLiteral("英文名"), english, single(english));
-    grid->addWidget(phoneHint(), 2, 2);
     // A phone caption leads to the first box of its group.
     QHBoxLayout *phone = phoneBoxes(QStringLiteral("电  话"), "a19", "a3", "a22");
+    grid->addWidget(phoneHint(), 2, 2);
     addRow(grid, 3, true, QStringLiteral("电  话"), ui.line("a19"), phone);
     QHBoxLayout *fax = phoneBoxes(QStringLiteral("传  真"), "a21", "a7", "a24");
     addRow(grid, 4, false, QStringLiteral("传  真"), ui.line("a21"), fax);
@@ -308,7 +289,7 @@ QWidget *Builder::descriptionGroup()
     const data::FieldDef *description = data::findField(data::customerRecord(), QStringLiteral("a17"));
     ui::limitText(ui.description, isNew() ? description->newLimit : description->editLimit);
     ui.description->setMinimumHeight(36);
-    filterKeys(ui.description, description->entry);
+    filterKeys(ui.description, *description);
     if (isNew()) {
         QPalette cream = ui.description->palette();
         cream.setColor(QPalette::Base, kCream);
@@ -406,7 +387,7 @@ void CustomerFormUi::setupUi(QDialog *window, FormKind kind)
     auto *page = new QVBoxLayout(sheet);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
-    page->addWidget(new FormStrip(dialog->windowTitle(), kStripHeight, sheet));
+    page->addWidget(ui::titleStrip(dialog->windowTitle(), sheet, ui::strips::customerForm));
 
     auto *body = new QWidget(sheet);
     body->setFixedHeight(kBodyHeight);
@@ -431,14 +412,6 @@ void CustomerFormUi::setupUi(QDialog *window, FormKind kind)
     supplement = build.supplementGroup();
     lowerBox->addWidget(supplement);
     page->addWidget(lower);
-}
-
-void CustomerFormUi::centre()
-{
-    if (const QScreen *screen = dialog->screen()) {
-        const QRect desktop = screen->availableGeometry();
-        dialog->move(desktop.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
-    }
 }
 
 void CustomerFormUi::showShortForm()

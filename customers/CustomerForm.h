@@ -46,8 +46,6 @@ struct CustomerFormUi {
     // Height 336 with the supplementary group disabled, or 523 with it enabled.
     void showShortForm();
     void showFullForm();
-    // Places the window in the middle of the desktop.
-    void centre();
 
     ui::DbEdit *line(const QString &column) const { return lines.at(column); }
 

@@ -5,6 +5,7 @@
 #include "DbGrid.h"
 #include "DeletePanel.h"
 #include "DetailText.h"
+#include "FormParts.h"
 #include "HandOver.h"
 #include "Links.h"
 #include "MessageBox.h"
@@ -56,27 +57,14 @@ void TFrame_lianxiren::createLayout()
 
 QToolBar *TFrame_lianxiren::createToolBar()
 {
-    auto *bar = new QToolBar(this);
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    bar->setIconSize(QSize(24, 24));
-    auto add = [this, bar](QStyle::StandardPixmap icon, const QString &caption, const QString &hint, auto handler) {
-        QAction *action = bar->addAction(style()->standardIcon(icon), caption);
-        action->setToolTip(hint);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    add(QStyle::SP_ArrowBack, QStringLiteral("回列表"), QStringLiteral("返回客户清单表"), [this] { backClick(); });
-    bar->addSeparator();
-    add(QStyle::SP_FileDialogNewFolder, QStringLiteral("新活动"), QStringLiteral("创建销售活动"),
-        [this] { newActivityClick(true); });
-    add(QStyle::SP_FileDialogInfoView, QStringLiteral("新分析"), QStringLiteral("创建销售分析"),
-        [this] { newAnalysisClick(true); });
-    add(QStyle::SP_FileDialogDetailedView, QStringLiteral("新备忘"), QStringLiteral("添加备忘"),
-        [this] { newMemoClick(true); });
-    bar->addSeparator();
-    add(QStyle::SP_FileDialogListView, QStringLiteral("修 改"), QStringLiteral("修改当前联系人信息"), [this] { editClick(); });
-    bar->addSeparator();
-    add(QStyle::SP_DialogHelpButton, QStringLiteral("帮 助"), QStringLiteral("帮助"), [] { ui::startOnlineHelp(); });
-    return bar;
+    return ui::viewToolBar(this, {
+        {"回列表", "返回客户清单表", QStyle::SP_ArrowBack, [this] { backClick(); }, true},
+        {"新活动", "创建销售活动", QStyle::SP_FileDialogNewFolder, [this] { newActivityClick(true); }},
+        {"新分析", "创建销售分析", QStyle::SP_FileDialogInfoView, [this] { newAnalysisClick(true); }},
+        {"新备忘", "添加备忘", QStyle::SP_FileDialogDetailedView, [this] { newMemoClick(true); }, true},
+        {"修 改", "修改当前联系人信息", QStyle::SP_FileDialogListView, [this] { editClick(); }, true},
+        {"帮 助", "帮助", QStyle::SP_DialogHelpButton, [] { ui::startOnlineHelp(); }},
+    });
 }
 
 void TFrame_lianxiren::connectActions()

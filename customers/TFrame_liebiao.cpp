@@ -5,6 +5,7 @@
 #include "DbGrid.h"
 #include "DbNavigator.h"
 #include "DeletePanel.h"
+#include "FormParts.h"
 #include "HandOver.h"
 #include "MessageBox.h"
 #include "OnlineHelp.h"
@@ -50,10 +51,7 @@ TFrame_liebiao::TFrame_liebiao(QWidget *parent) : QFrame(parent)
 
 void TFrame_liebiao::createLayout()
 {
-    auto *pictureStrip = new QFrame(this);
-    pictureStrip->setFixedHeight(20);
-    pictureStrip->setStyleSheet(QStringLiteral(
-        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1f4e8c, stop:0.6 #6f9bd1, stop:1 #dfe9f6);"));
+    QWidget *pictureStrip = ui::titleStrip(QString(), this, ui::strips::customerList);
 
     m_toolBar = createToolBar();
     m_captionStrip = createCaptionStrip();
@@ -84,38 +82,17 @@ void TFrame_liebiao::createLayout()
 
 QToolBar *TFrame_liebiao::createToolBar()
 {
-    auto *bar = new QToolBar(this);
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    bar->setIconSize(QSize(24, 24));
-    struct Button {
-        const char *caption;
-        const char *hint;
-        QStyle::StandardPixmap icon;
-        void (TFrame_liebiao::*handler)();
-        bool separatorAfter;
-    };
-    const Button buttons[] = {
-        {"新客户", "添加新联系人", QStyle::SP_FileIcon, &TFrame_liebiao::newCustomerClick, false},
-        {"删 除", "删除选中联系人", QStyle::SP_TrashIcon, &TFrame_liebiao::deleteClick, true},
-        {"新活动", "创建新销售活动", QStyle::SP_FileDialogNewFolder, &TFrame_liebiao::newActivityClick, false},
-        {"新分析", "创建新销售分析", QStyle::SP_FileDialogInfoView, &TFrame_liebiao::newAnalysisClick, false},
-        {"新备忘", "为选中联系人添加备忘", QStyle::SP_FileDialogDetailedView, &TFrame_liebiao::newMemoClick, true},
-        {"刷 新", "刷新数据", QStyle::SP_BrowserReload, &TFrame_liebiao::refreshClick, false},
-        {"搜 索", "自定义条件搜索", QStyle::SP_FileDialogContentsView, &TFrame_liebiao::searchClick, false},
-        {"报 表", "输出\\打印报表", QStyle::SP_DialogSaveButton, &TFrame_liebiao::reportClick, true},
-        {"帮 助", "帮助手册及版本信息", QStyle::SP_DialogHelpButton, nullptr, false},
-    };
-    for (const Button &b : buttons) {
-        QAction *action = bar->addAction(style()->standardIcon(b.icon), QString::fromUtf8(b.caption));
-        action->setToolTip(QString::fromUtf8(b.hint));
-        if (b.handler)
-            connect(action, &QAction::triggered, this, b.handler);
-        else
-            connect(action, &QAction::triggered, this, [] { ui::startOnlineHelp(); });
-        if (b.separatorAfter)
-            bar->addSeparator();
-    }
-    return bar;
+    return ui::viewToolBar(this, {
+        {"新客户", "添加新联系人", QStyle::SP_FileIcon, [this] { newCustomerClick(); }},
+        {"删 除", "删除选中联系人", QStyle::SP_TrashIcon, [this] { deleteClick(); }, true},
+        {"新活动", "创建新销售活动", QStyle::SP_FileDialogNewFolder, [this] { newActivityClick(); }},
+        {"新分析", "创建新销售分析", QStyle::SP_FileDialogInfoView, [this] { newAnalysisClick(); }},
+        {"新备忘", "为选中联系人添加备忘", QStyle::SP_FileDialogDetailedView, [this] { newMemoClick(); }, true},
+        {"刷 新", "刷新数据", QStyle::SP_BrowserReload, [this] { refreshClick(); }},
+        {"搜 索", "自定义条件搜索", QStyle::SP_FileDialogContentsView, [this] { searchClick(); }},
+        {"报 表", "输出\\打印报表", QStyle::SP_DialogSaveButton, [this] { reportClick(); }, true},
+        {"帮 助", "帮助手册及版本信息", QStyle::SP_DialogHelpButton, [] { ui::startOnlineHelp(); }},
+    });
 }
 
 QWidget *TFrame_liebiao::createCaptionStrip()

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 Tedit_beiwang::Tedit_beiwang(QWidget *parent) : QDialog(parent)
@@ -57,9 +56,5 @@ void Tedit_beiwang::showEvent(QShowEvent *event)
         Memo1->setPlainText(memos.field(QStringLiteral("j4")));
     }
     QDialog::showEvent(event);
-    if (QScreen *s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::centreOnScreen(this);
 }

@@ -2,6 +2,7 @@
 
 #include "DbControls.h"
 #include "DbNavigator.h"
+#include "FormParts.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
@@ -61,7 +62,7 @@ void Tedit_lianxiren::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         m_form.showShortForm();
-        m_form.centre();
+        ui::centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

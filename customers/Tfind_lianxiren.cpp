@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -26,17 +25,6 @@ using ui::caption;
 using ui::separator;
 
 const char *const kPhoneHint = "区号   电话号码   分机号";
-
-// A line edit that takes at most `characters` characters; phone boxes take digits only.
-QLineEdit *textBox(int characters, int width, bool digits, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    ui::limitText(edit, characters);
-    edit->setFixedWidth(width);
-    if (digits)
-        ui::KeyFilter::install(edit, ui::KeyFilter::Mode::Digits);
-    return edit;
-}
 
 } // namespace
 
@@ -61,7 +49,7 @@ QGroupBox *Tfind_lianxiren::createBasicGroup()
     auto *grid = new QGridLayout(box);
     grid->setHorizontalSpacing(4);
 
-    Edit1 = textBox(10, 150, false, box);
+    Edit1 = ui::textBox(box, {}, 10, 150);
     ComboBox1 = new QComboBox(box);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
@@ -69,17 +57,17 @@ QGroupBox *Tfind_lianxiren::createBasicGroup()
     ComboBox1->addItems({QStringLiteral("先生"), QStringLiteral("女士")});
     ComboBox1->setAccessibleName(QStringLiteral("称谓"));
     ComboBox1->setFixedWidth(70);
-    Edit2 = textBox(25, 232, false, box);
+    Edit2 = ui::textBox(box, {}, 25, 232);
 
-    Edit3 = textBox(5, 50, true, box);
-    Edit4 = textBox(15, 116, true, box);
-    Edit5 = textBox(8, 70, true, box);
-    Edit6 = textBox(5, 50, true, box);
-    Edit7 = textBox(15, 116, true, box);
-    Edit8 = textBox(8, 70, true, box);
-    Edit9 = textBox(5, 50, true, box);
-    Edit10 = textBox(15, 116, true, box);
-    Edit11 = textBox(45, 232, false, box);
+    Edit3 = ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits);
+    Edit4 = ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits);
+    Edit5 = ui::textBox(box, {}, 8, 70, ui::KeyFilter::Mode::Digits);
+    Edit6 = ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits);
+    Edit7 = ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits);
+    Edit8 = ui::textBox(box, {}, 8, 70, ui::KeyFilter::Mode::Digits);
+    Edit9 = ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits);
+    Edit10 = ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits);
+    Edit11 = ui::textBox(box, {}, 45, 232);
 
     // The boxes after the first of a phone line are named by the hint above them.
     const QString phone = QStringLiteral("电  话"), fax = QStringLiteral("传  真"), mobile = QStringLiteral("手  机");
@@ -226,11 +214,7 @@ void Tfind_lianxiren::showEvent(QShowEvent *event)
 {
     reset();
     QDialog::showEvent(event);
-    if (QScreen *s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::centreOnScreen(this);
 }
 
 data::SearchTexts Tfind_lianxiren::criteria() const

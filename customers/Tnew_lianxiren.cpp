@@ -2,6 +2,7 @@
 
 #include "DbControls.h"
 #include "FieldTable.h"
+#include "FormParts.h"
 #include "HandOver.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
@@ -76,7 +77,7 @@ void Tnew_lianxiren::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         reset();
-        m_form.centre();
+        ui::centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }
