@@ -2,6 +2,7 @@
 
 #include "DbControls.h"
 #include "FieldLink.h"
+#include "FieldTable.h"
 #include "FormParts.h"
 #include "ListCombos.h"
 #include "PickListEditor.h"
@@ -28,7 +29,6 @@ constexpr int kAreaCodeWidth = 46;
 constexpr int kNumberWidth = 120;
 constexpr int kExtensionWidth = 64;
 constexpr int kDescriptionHeight = 90;
-constexpr int kDescriptionLimit = 200; // in the edit window; a new company's takes any length
 
 // Grid columns: the required mark, a caption and its field, twice.
 enum Column { MarkColumn, CaptionColumn, FieldColumn, Caption2Column, Field2Column };
@@ -36,32 +36,28 @@ enum Column { MarkColumn, CaptionColumn, FieldColumn, Caption2Column, Field2Colu
 const QColor kCream(255, 251, 240);
 
 // The one-line fields: their column, the name they have always had, their
-// limit in the new and in the edit window, the keys the new window takes,
-// their width (the telephone boxes have theirs; the others are at least
+// width (the telephone boxes have theirs; the others are at least
 // kFieldWidth wide) and, for a telephone box, what names it on its line.
+// Their limits and the keys they take come from the company record.
 struct Line {
     const char *column;
     const char *name;
-    int newLimit;
-    int editLimit;
-    Mode keys;
-    const char *extraKeys;
     int width;
     const char *boxName;
 };
 const Line kLines[] = {
-    {"c1", "Edit1", 150, 150, Mode::NoSpace, "", 0, ""},
-    {"c3", "Edit5", 50, 50, Mode::NoSpace, "", 0, ""},
-    {"c2", "Edit2", ui::kNoLimit, 150, Mode::LowerWeb, "-", 0, ""},
-    {"c4", "Edit3", 190, 190, Mode::NoSpace, "", 0, ""},
-    {"c5", "Edit4", 10, 10, Mode::Digits, "", 0, ""},
-    {"c6", "Edit6", 75, 75, Mode::LowerWeb, ".", 0, ""},
-    {"c14", "Edit7", 5, 5, Mode::Digits, "", kAreaCodeWidth, "总机区号"},
-    {"c11", "Edit10", 15, 15, Mode::Digits, "", kNumberWidth, "总机号码"},
-    {"c15", "Edit8", 5, 5, Mode::Digits, "", kAreaCodeWidth, "传真区号"},
-    {"c12", "Edit11", 15, 15, Mode::Digits, "", kNumberWidth, "传真号码"},
-    {"c16", "Edit13", 8, 8, Mode::Digits, "", kExtensionWidth, "分机号"},
-    {"c8", "Edit9", ui::kNoLimit, ui::kNoLimit, Mode::NoSpace, "", 0, ""},
+    {"c1", "Edit1", 0, ""},
+    {"c3", "Edit5", 0, ""},
+    {"c2", "Edit2", 0, ""},
+    {"c4", "Edit3", 0, ""},
+    {"c5", "Edit4", 0, ""},
+    {"c6", "Edit6", 0, ""},
+    {"c14", "Edit7", kAreaCodeWidth, "总机区号"},
+    {"c11", "Edit10", kNumberWidth, "总机号码"},
+    {"c15", "Edit8", kAreaCodeWidth, "传真区号"},
+    {"c12", "Edit11", kNumberWidth, "传真号码"},
+    {"c16", "Edit13", kExtensionWidth, "分机号"},
+    {"c8", "Edit9", 0, ""},
 };
 
 // The drop-downs: their column, name, the pick list they offer and the
@@ -113,12 +109,13 @@ void CompanyForm::createFields(Kind kind)
     const bool isNew = kind == Kind::New;
     for (const Line &l : kLines) {
         const QString name = QString::fromLatin1(l.name);
-        const int limit = isNew ? l.newLimit : l.editLimit;
-        const std::optional<Mode> keys = isNew ? std::optional<Mode>(l.keys) : std::nullopt;
+        const data::FieldDef &field = *data::findField(data::companyRecord(), column(l.column));
+        const int limit = isNew ? field.newLimit : field.editLimit;
+        const std::optional<Mode> keys = isNew ? ui::keyMode(field.entry) : std::nullopt;
         // The name is copied into customers when they are saved: it is shown, never written.
         QLineEdit *edit = qstrcmp(l.column, "c1") == 0
-                              ? ui::textBox<QLineEdit>(this, name, limit, l.width, keys, QString::fromLatin1(l.extraKeys))
-                              : ui::textBox<ui::DbEdit>(this, name, limit, l.width, keys, QString::fromLatin1(l.extraKeys));
+                              ? ui::textBox<QLineEdit>(this, name, limit, l.width, keys, field.extraKeys)
+                              : ui::textBox<ui::DbEdit>(this, name, limit, l.width, keys, field.extraKeys);
         if (l.width == 0)
             edit->setMinimumWidth(kFieldWidth);
         if (*l.boxName)
@@ -142,10 +139,11 @@ void CompanyForm::createFields(Kind kind)
     m_description = new ui::DbMemo(this);
     m_description->setObjectName(QStringLiteral("RichEdit1"));
     m_description->setFixedHeight(kDescriptionHeight);
+    const data::FieldDef &description = *data::findField(data::companyRecord(), QStringLiteral("c13"));
     if (isNew)
-        ui::KeyFilter::install(m_description, Mode::NoSpace);
+        ui::KeyFilter::install(m_description, *ui::keyMode(description.entry));
     else
-        ui::limitText(m_description, kDescriptionLimit);
+        ui::limitText(m_description, description.editLimit);
     QPalette cream = m_description->palette();
     cream.setColor(QPalette::Base, kCream);
     m_description->setPalette(cream);

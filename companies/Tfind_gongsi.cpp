@@ -157,25 +157,18 @@ void Tfind_gongsi::showEvent(QShowEvent *event)
     ui::centreOnScreen(this);
 }
 
-data::CompanyCriteria Tfind_gongsi::criteria() const
+data::SearchTexts Tfind_gongsi::criteria() const
 {
-    data::CompanyCriteria c;
-    c.name = Edit1->text();
-    c.englishName = Edit2->text();
-    c.shortName = Edit5->text();
-    c.address = Edit3->text();
-    c.postcode = Edit4->text();
-    c.website = Edit6->text();
-    c.relationship = DBBox1->text();
-    c.products = Edit9->text();
-    c.industry = DBBox2->text();
-    c.salesScale = DBBox3->text();
-    c.switchboard = Edit10->text();
-    c.fax = Edit11->text();
-    c.switchboardArea = Edit7->text();
-    c.faxArea = Edit8->text();
-    c.extension = Edit13->text();
-    return c;
+    return {
+        {QStringLiteral("c1"), Edit1->text()},  {QStringLiteral("c2"), Edit2->text()},
+        {QStringLiteral("c3"), Edit5->text()},  {QStringLiteral("c4"), Edit3->text()},
+        {QStringLiteral("c5"), Edit4->text()},  {QStringLiteral("c6"), Edit6->text()},
+        {QStringLiteral("c7"), DBBox1->text()}, {QStringLiteral("c8"), Edit9->text()},
+        {QStringLiteral("c9"), DBBox2->text()}, {QStringLiteral("c10"), DBBox3->text()},
+        {QStringLiteral("c11"), Edit10->text()}, {QStringLiteral("c12"), Edit11->text()},
+        {QStringLiteral("c14"), Edit7->text()}, {QStringLiteral("c15"), Edit8->text()},
+        {QStringLiteral("c16"), Edit13->text()},
+    };
 }
 
 void Tfind_gongsi::BitBtn1Click()

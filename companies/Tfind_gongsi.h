@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SearchText.h"
 #include "Windows.h"
 
 #include <QDialog>
@@ -8,9 +9,6 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace data {
-struct CompanyCriteria;
-}
 namespace ui {
 class PickListCombo;
 }
@@ -34,7 +32,7 @@ private:
     QGroupBox *createSearchGroup();
     void createLayout();
     void connectActions();
-    data::CompanyCriteria criteria() const;
+    data::SearchTexts criteria() const; // by column
     void BitBtn1Click(); // 搜 索
 
     TData_in *m_data = nullptr;

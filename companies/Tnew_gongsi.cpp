@@ -1,6 +1,7 @@
 #include "Tnew_gongsi.h"
 
 #include "CompanyForm.h"
+#include "FieldTable.h"
 #include "FormParts.h"
 #include "MessageBox.h"
 #include "TData_in.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-const QString kInsert = QStringLiteral(
-    "insert into atc2 (c1,c2,c3,c4,c5,c6,c7,c8,c9,c10,c11,c12,c13,c14,c15,c16,c17) "
-    "values (:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n,:o,:p,:q)");
 // After a new company the standing memo query lists the memos of all companies.
 const QString kCompanyMemos = QStringLiteral("select * from vtv3 where j5 like '2' order by jid desc");
 const QString kRequired = QStringLiteral("请将标有*号项填写完整");
@@ -102,14 +100,15 @@ void Tnew_gongsi::Button1Click()
         ui::MessageBox::warning(this, kRequired);
         return;
     }
-    // :a to :q carry c1 to c17; the rating c17 comes from the radio buttons.
+    // Every column goes in under its parameter; the rating c17 comes from the radio buttons.
+    const data::RecordDef &record = data::companyRecord();
     data::Params params;
-    for (int c = 1; c <= 17; ++c) {
-        const QString column = QStringLiteral("c%1").arg(c);
-        params.emplace_back(QStringLiteral(":") + QChar(u'a' + c - 1), c == 17 ? Edit12->text() : m_form->text(column));
-    }
+    for (const QString &column : data::insertedColumns(record))
+        params.emplace_back(data::findField(record, column)->parameter,
+                            column == u"c17" ? Edit12->text() : m_form->text(column));
+    const QString insert = data::insertStatement(record);
     ui::guarded(this, [&] {
-        m_data->Con_data().execute(kInsert, params);
+        m_data->Con_data().execute(insert, params);
         accept();
         m_data->atc2_all().reset();
         m_data->vtv3_all().filter(kCompanyMemos);

@@ -18,6 +18,7 @@ enum class Entry {
     Name,     // no blank, no digit
     NoSpace,  // no blank
     Digits,   // 0 to 9 only
+    LowerWeb, // a to z, 0 to 9 and the field's extra keys
 };
 
 // How a window holds the column.
@@ -39,6 +40,7 @@ struct FieldDef {
     QString parameter;     // the insert's parameter (":a"); empty when not inserted
     int searchOrder = 0;   // place among the search conditions, from 1; 0 when not searched
     bool mirrored = true;  // copied from the list into the detail view
+    QString extraKeys;     // for LowerWeb: the other keys it takes
 };
 
 struct RecordDef {
@@ -49,6 +51,7 @@ struct RecordDef {
 };
 
 const RecordDef &customerRecord(); // atc1
+const RecordDef &companyRecord();  // atc2
 
 // The field of a column; nullptr when the record has none.
 const FieldDef *findField(const RecordDef &record, const QString &column);

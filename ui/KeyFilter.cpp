@@ -136,4 +136,21 @@ void KeyFilter::refused()
         tone(kRefusalHertz, kRefusalMilliseconds);
 }
 
+std::optional<KeyFilter::Mode> keyMode(data::Entry entry)
+{
+    switch (entry) {
+    case data::Entry::Name:
+        return KeyFilter::Mode::Name;
+    case data::Entry::NoSpace:
+        return KeyFilter::Mode::NoSpace;
+    case data::Entry::Digits:
+        return KeyFilter::Mode::Digits;
+    case data::Entry::LowerWeb:
+        return KeyFilter::Mode::LowerWeb;
+    case data::Entry::Any:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace ui

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "FieldTable.h"
+
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QKeyEvent;
 class QInputMethodEvent;
@@ -54,5 +57,8 @@ private:
     QString m_extra;
     bool m_beep;
 };
+
+// The filter of a field whose record says which keys it takes; none for any key.
+std::optional<KeyFilter::Mode> keyMode(data::Entry entry);
 
 } // namespace ui

@@ -19,6 +19,7 @@ private slots:
     void everyColumnExists();
     void unknownColumnsAreFound();
     void customerStatements();
+    void companyStatements();
     void everyWindowBindsKnownColumns();
     void aMisspeltColumnIsCaught();
 };
@@ -27,6 +28,7 @@ void TestFieldTable::everyColumnExists_data()
 {
     QTest::addColumn<const data::RecordDef *>("record");
     QTest::newRow("customers") << &data::customerRecord();
+    QTest::newRow("companies") << &data::companyRecord();
 }
 
 void TestFieldTable::everyColumnExists()
@@ -68,6 +70,16 @@ void TestFieldTable::customerStatements()
                             "a26 like '%%' escape '\\' and a18 like '%%' escape '\\' and a19 like '%%' escape '\\' and "
                             "a21 like '%%' escape '\\' and a22 like '%%' escape '\\' and a24 like '%%' escape '\\' and "
                             "a27 like '%13%' escape '\\' order by aid desc"));
+}
+
+void TestFieldTable::companyStatements()
+{
+    const data::RecordDef &companies = data::companyRecord();
+    QCOMPARE(data::insertStatement(companies),
+             QStringLiteral("insert into atc2 (c1,c2,c3,c4,c5,c6,c7,c8,c9,c10,c11,c12,c13,c14,c15,c16,c17) values "
+                            "(:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n,:o,:p,:q)"));
+    QCOMPARE(data::searchedColumns(companies), (QStringList{"c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9",
+                                                            "c10", "c11", "c12", "c14", "c15", "c16"}));
 }
 
 // The whole program binds its grids, fields and drop-downs to columns its
