@@ -8,14 +8,10 @@
 #include "TData_in.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -105,27 +101,10 @@ QGroupBox *Tfind_gongsi::createSearchGroup()
 
 void Tfind_gongsi::createLayout()
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 8);
-    outer->setSpacing(6);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addWidget(createStrip());
-
-    auto *body = new QHBoxLayout;
-    body->setContentsMargins(8, 0, 8, 0);
-    body->addWidget(createSearchGroup());
-    outer->addLayout(body);
-
-    BitBtn1 = new QPushButton(QStringLiteral("搜 索"), this);
-    BitBtn1->setIcon(QIcon::fromTheme(QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
-    BitBtn1->setDefault(true);
-    BitBtn1->setAutoDefault(true);
-    BitBtn1->setMinimumWidth(90);
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 0, 8, 0);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    outer->addLayout(buttons);
+    QWidget *strip = createStrip();
+    QGroupBox *search = createSearchGroup();
+    BitBtn1 = ui::searchButton(this);
+    ui::layOutWindow(this, strip, {search}, {BitBtn1});
 }
 
 void Tfind_gongsi::connectActions()

@@ -132,31 +132,13 @@ QGroupBox *Tfind_lianxiren::createAffiliationGroup()
 
 void Tfind_lianxiren::createLayout()
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 8);
-    outer->setSpacing(6);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addWidget(createStrip());
-
+    QWidget *strip = createStrip();
     auto *search = new QGroupBox(QStringLiteral("自定义条件搜索"), this);
     auto *inner = new QVBoxLayout(search);
     inner->addWidget(createBasicGroup());
     inner->addWidget(createAffiliationGroup());
-    auto *body = new QHBoxLayout;
-    body->setContentsMargins(8, 0, 8, 0);
-    body->addWidget(search);
-    outer->addLayout(body);
-
-    BitBtn1 = new QPushButton(QStringLiteral("搜 索"), this);
-    BitBtn1->setIcon(QIcon::fromTheme(QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
-    BitBtn1->setDefault(true);
-    BitBtn1->setAutoDefault(true);
-    BitBtn1->setMinimumWidth(90);
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 0, 8, 0);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    outer->addLayout(buttons);
+    BitBtn1 = ui::searchButton(this);
+    ui::layOutWindow(this, strip, {search}, {BitBtn1});
 }
 
 void Tfind_lianxiren::connectActions()

@@ -75,12 +75,7 @@ QWidget *Tnew_beiwang::createHeading()
 
 void Tnew_beiwang::createLayout()
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 8);
-    outer->setSpacing(6);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addWidget(createStrip());
-
+    QWidget *strip = createStrip();
     auto *content = new QGroupBox(QStringLiteral("备忘内容"), this);
     Memo1 = new QPlainTextEdit(content);
     Memo1->setAccessibleName(QStringLiteral("备忘内容"));
@@ -89,23 +84,14 @@ void Tnew_beiwang::createLayout()
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(Memo1);
 
-    auto *body = new QVBoxLayout;
-    body->setContentsMargins(8, 0, 8, 0);
-    body->addWidget(createHeading());
-    body->addWidget(content);
-    outer->addLayout(body);
+    QWidget *heading = createHeading();
 
     Button1 = new QPushButton(QStringLiteral("确定"), this);
     Button1->setDefault(true);
     Button2 = new QPushButton(QStringLiteral("取消"), this);
     // Enter belongs to the memo text; only the default button answers it elsewhere.
     Button2->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 0, 8, 0);
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    outer->addLayout(buttons);
+    ui::layOutWindow(this, strip, {heading, content}, {Button1, Button2});
 }
 
 void Tnew_beiwang::connectActions()

@@ -3,9 +3,12 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace ui {
 
@@ -66,6 +69,39 @@ void centreOnScreen(QWidget *window)
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }
+}
+
+void layOutWindow(QDialog *window, QWidget *strip, const QList<QWidget *> &parts, const QList<QWidget *> &buttons)
+{
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 8);
+    outer->setSpacing(6);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->addWidget(strip);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(8, 0, 8, 0);
+    for (QWidget *part : parts)
+        body->addWidget(part);
+    outer->addLayout(body);
+
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(8, 0, 8, 0);
+    row->addStretch();
+    for (QWidget *button : buttons)
+        row->addWidget(button);
+    outer->addLayout(row);
+}
+
+QPushButton *searchButton(QWidget *window)
+{
+    auto *button = new QPushButton(QStringLiteral("搜 索"), window);
+    button->setIcon(QIcon::fromTheme(QStringLiteral("edit-find"),
+                                     window->style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    button->setDefault(true);
+    button->setAutoDefault(true);
+    button->setMinimumWidth(90);
+    return button;
 }
 
 // ---- Title strips ----------------------------------------------------------

@@ -3,7 +3,8 @@
 // The form kit: the pieces every window and view is built from, one way.
 //
 //   1. Constructor: ui::setUpWindow(this, "find_x", "搜索某某"); createLayout(); connectActions().
-//   2. createLayout(): ui::titleStrip(title, this) on top; fields from ui::textBox(parent, name, limit, width, keys).
+//   2. createLayout(): fields from ui::textBox(parent, name, limit, width, keys); the window from
+//      ui::layOutWindow(this, ui::titleStrip(title, this), {groups...}, {buttons...}).
 //   3. ui::FormGrid rows(parent, grid): rows.add("名称:", field) sets the caption beside its field as its
 //      buddy; rows.add("电话:", area, ui::phoneRow(area, number, extension)) for a telephone line.
 //   4. showEvent(): reset() the fields, then ui::centreOnScreen(this).
@@ -29,6 +30,7 @@ class QDialog;
 class QGridLayout;
 class QHBoxLayout;
 class QLayout;
+class QPushButton;
 class QToolBar;
 
 namespace data {
@@ -65,6 +67,13 @@ void setUpWindow(QDialog *window, const QString &name, const QString &title, Tit
 // Places a window, frame included, in the middle of the desktop it is on.
 // Called from showEvent(), after whatever changes the window's size.
 void centreOnScreen(QWidget *window);
+
+// Lays out a small window (a search, a memo): its title strip across the
+// top, its parts one below the other with 8-pixel sides, its buttons at the
+// bottom right. The window takes the size of what it holds.
+void layOutWindow(QDialog *window, QWidget *strip, const QList<QWidget *> &parts, const QList<QWidget *> &buttons);
+// The default button of a search window: "搜 索" with the search icon.
+QPushButton *searchButton(QWidget *window);
 
 // ---- Title strips ----------------------------------------------------------
 

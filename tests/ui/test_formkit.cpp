@@ -8,7 +8,9 @@
 #include <QAccessible>
 #include <QDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -75,6 +77,7 @@ private slots:
     void windowsOpenInTheMiddleOfTheDesktop();
     void windowTitleBars_data();
     void windowTitleBars();
+    void smallWindowsStackStripPartsAndButtons();
     void titleStripsShowTheirTitleOnTheirColours_data();
     void titleStripsShowTheirTitleOnTheirColours();
     void textBoxesHoldTheirLimitAndKeys();
@@ -122,6 +125,32 @@ void TestFormKit::windowTitleBars()
     QCOMPARE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint), closeBox);
     QVERIFY(window.windowFlags().testFlag(Qt::WindowTitleHint));
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void TestFormKit::smallWindowsStackStripPartsAndButtons()
+{
+    QDialog window;
+    ui::TitleStrip *strip = ui::titleStrip(QStringLiteral("  搜索公司"), &window);
+    auto *group = new QGroupBox(QStringLiteral("自定义条件搜索"), &window);
+    group->setFixedSize(300, 120);
+    auto *note = new QLabel(QStringLiteral("note"), &window);
+    QPushButton *search = ui::searchButton(&window);
+    ui::layOutWindow(&window, strip, {group, note}, {search});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(strip->geometry(), QRect(0, 0, window.width(), ui::TitleStrip::Height));
+    QCOMPARE(group->x(), 8);
+    QVERIFY(group->y() > strip->geometry().bottom());
+    QVERIFY(note->y() > group->geometry().bottom());
+    QVERIFY(search->y() > note->geometry().bottom());
+    QCOMPARE(window.width() - search->geometry().right() - 1, 8);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+
+    QCOMPARE(search->text(), QStringLiteral("搜 索"));
+    QVERIFY(search->isDefault());
+    QVERIFY(!search->icon().isNull());
+    QCOMPARE(testing::button(&window, QStringLiteral("搜 索")), search);
 }
 
 void TestFormKit::titleStripsShowTheirTitleOnTheirColours_data()
