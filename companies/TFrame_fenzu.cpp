@@ -11,7 +11,6 @@
 #include "MessageBox.h"
 #include "OnlineHelp.h"
 #include "Shell.h"
-#include "SqlText.h"
 #include "StarRating.h"
 #include "TData_in.h"
 #include "WindowNames.h"
@@ -36,11 +35,6 @@ const QColor kLightGrey(0xe4, 0xe4, 0xe4);
 
 // The company list's columns: cid 25, c1 180, c2 80.
 constexpr int kCompanyListWidth = 25 + 180 + 80;
-
-QString deleteCompanyMemosStatement(const QString &cid)
-{
-    return QStringLiteral("delete from vtv3 where j7 like ") + data::quoted(cid) + QStringLiteral(" ");
-}
 
 } // namespace
 
@@ -361,7 +355,7 @@ void TFrame_fenzu::deleteCompany(const QString &cid)
 {
     const bool deleted = ui::guarded(this, [&] {
         m_data->atc2_all().deleteConfirmed(cid, [](data::Connection &connection, const QString &key) {
-            connection.execute(deleteCompanyMemosStatement(key));
+            connection.execute(data::companyMemosDelete(key));
         });
     });
     if (!deleted)

@@ -102,15 +102,14 @@ void Tnew_gongsi::Button1Click()
     }
     // Every column goes in under its parameter; the rating c17 comes from the radio buttons.
     const data::RecordDef &record = data::companyRecord();
-    data::Params params;
-    for (const QString &column : data::insertedColumns(record))
-        params.emplace_back(data::findField(record, column)->parameter,
-                            column == u"c17" ? Edit12->text() : m_form->text(column));
+    const data::Params params = data::insertParameters(
+        record, [this](const QString &column) { return column == u"c17" ? Edit12->text() : m_form->text(column); });
     const QString insert = data::insertStatement(record);
-    ui::guarded(this, [&] {
-        m_data->Con_data().execute(insert, params);
-        accept();
+    // A written company closes the window whatever the reload does.
+    const auto reload = [this] {
         m_data->atc2_all().reset();
         m_data->vtv3_all().filter(kCompanyMemos);
-    });
+    };
+    if (ui::writeThenRefresh(this, [&] { m_data->Con_data().execute(insert, params); }, reload))
+        accept();
 }

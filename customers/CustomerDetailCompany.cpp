@@ -90,7 +90,3 @@ void CustomerDetailCompany::setCompanyKey(const QString &a14)
     m_key->setText(a14);
 }
 
-QString CustomerDetailCompany::companyKey() const
-{
-    return m_key->text();
-}

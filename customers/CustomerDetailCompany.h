@@ -21,7 +21,6 @@ public:
     void bind(data::StandingQuery *company);
 
     void setCompanyKey(const QString &a14);
-    QString companyKey() const;
 
 private:
     QWidget *createDetails();

@@ -144,16 +144,6 @@ int TFrame_lianxiren::stars() const
     return m_header->stars();
 }
 
-QString TFrame_lianxiren::companyKey() const
-{
-    return m_pages->company()->companyKey();
-}
-
-void TFrame_lianxiren::setShownCustomer(const QString &aid)
-{
-    m_shownCustomer = aid;
-}
-
 QString TFrame_lianxiren::shownCustomer() const
 {
     return m_shownCustomer;

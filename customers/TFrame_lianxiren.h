@@ -42,11 +42,8 @@ public:
     // The rating stars; a value other than "1".."5" shows no star.
     void showRating(const QString &a11);
     int stars() const;
-    // The company key on the company tab, as the header mirroring set it.
-    QString companyKey() const;
     // The customer whose memos, activities and analyses the tabs were loaded
-    // for (the one double-clicked in the list); empty until then.
-    void setShownCustomer(const QString &aid);
+    // for (the one last opened); empty until then.
     QString shownCustomer() const;
     // Every value the header mirroring copied last (a1..a28 and aid, without a11 and a25).
     const CustomerValues &headerValues() const { return m_values; }

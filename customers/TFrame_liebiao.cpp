@@ -5,12 +5,12 @@
 #include "DbGrid.h"
 #include "DbNavigator.h"
 #include "DeletePanel.h"
+#include "DetailText.h"
 #include "FormParts.h"
 #include "HandOver.h"
 #include "MessageBox.h"
 #include "OnlineHelp.h"
 #include "Shell.h"
-#include "SqlText.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "TextLimit.h"
@@ -29,14 +29,11 @@ namespace {
 
 const QString kNoCustomers = QStringLiteral("请先创建客户信息");
 
-// The rows that belong to a customer go with it, in this order: memos,
-// activities, analyses. Company memos carry "0" in j1 and stay.
-void deleteDependents(data::Connection &connection, const QString &key)
+// The rows that belong to a customer go with it, in the same transaction.
+void deleteDependents(data::Connection &connection, const QString &aid)
 {
-    const QString k = data::quoted(key);
-    connection.execute(QStringLiteral("delete from vtv3 where j1 like ") + k + QStringLiteral(" "));
-    connection.execute(QStringLiteral("delete from vtv1 where e2 like ") + k + QStringLiteral(" "));
-    connection.execute(QStringLiteral("delete from vtv2 where h1 like ") + k + QStringLiteral(" "));
+    for (const QString &statement : data::customerDependentsDeletes(aid))
+        connection.execute(statement);
 }
 
 } // namespace

@@ -142,9 +142,7 @@ void Tnew_lianxiren::Button1Click()
         return;
     }
     const data::RecordDef &record = data::customerRecord();
-    data::Params params;
-    for (const QString &column : data::insertedColumns(record))
-        params.emplace_back(data::findField(record, column)->parameter, columnText(column));
+    const data::Params params = data::insertParameters(record, [this](const QString &column) { return columnText(column); });
     const QString insert = data::insertStatement(record);
     // A written customer closes the window even when the list cannot be read
     // again, so that a second 确定 never writes it twice.

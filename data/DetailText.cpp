@@ -1,5 +1,7 @@
 #include "DetailText.h"
 
+#include "SqlText.h"
+
 namespace data {
 
 QString keyOrNull(const QString &key)
@@ -43,6 +45,18 @@ QString companyMemos(const QString &cid)
 QString companyCustomers(const QString &cid)
 {
     return QStringLiteral("select * from atc1 where a14 like ") + keyOrNull(cid) + QStringLiteral(" order by aid desc");
+}
+
+QStringList customerDependentsDeletes(const QString &aid)
+{
+    const QString k = quoted(aid) + QStringLiteral(" ");
+    return {QStringLiteral("delete from vtv3 where j1 like ") + k, QStringLiteral("delete from vtv1 where e2 like ") + k,
+            QStringLiteral("delete from vtv2 where h1 like ") + k};
+}
+
+QString companyMemosDelete(const QString &cid)
+{
+    return QStringLiteral("delete from vtv3 where j7 like ") + quoted(cid) + QStringLiteral(" ");
 }
 
 } // namespace data

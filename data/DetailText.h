@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace data {
 
@@ -17,6 +18,12 @@ QString customerMemos(const QString &aid);      // vtv3 customer memos (j5 '1')
 QString companyOf(const QString &cid);          // atc2: the company with that key
 
 QString companyMemos(const QString &cid);       // vtv3 company memos (j5 '2')
+
+// The deletes of the rows that go with a deleted record; the key is quoted.
+// A customer's memos, activities and analyses, in that order (company memos
+// carry "0" in j1 and stay); a company's memos.
+QStringList customerDependentsDeletes(const QString &aid);
+QString companyMemosDelete(const QString &cid);
 QString companyCustomers(const QString &cid);   // atc1 of the company
 
 } // namespace data

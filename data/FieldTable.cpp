@@ -57,6 +57,15 @@ QString insertStatement(const RecordDef &record)
         .arg(record.table, columns.join(u','), record.columnsEnd, parameters.join(u','));
 }
 
+std::vector<std::pair<QString, QString>> insertParameters(const RecordDef &record,
+                                                          const std::function<QString(const QString &column)> &textOf)
+{
+    std::vector<std::pair<QString, QString>> parameters;
+    for (const FieldDef *f : inserted(record))
+        parameters.emplace_back(f->parameter, textOf(f->column));
+    return parameters;
+}
+
 QStringList searchedColumns(const RecordDef &record)
 {
     std::vector<const FieldDef *> fields;

@@ -2,7 +2,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <map>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace data {
@@ -60,6 +61,9 @@ QStringList insertedColumns(const RecordDef &record);
 // "insert into T (c1,c2,...) values (:a,:b,...)": the inserted columns in
 // the order of their parameters.
 QString insertStatement(const RecordDef &record);
+// The insert's parameters, each with the text textOf gives for its column.
+std::vector<std::pair<QString, QString>> insertParameters(const RecordDef &record,
+                                                          const std::function<QString(const QString &column)> &textOf);
 // The searched columns, in the order of their conditions.
 QStringList searchedColumns(const RecordDef &record);
 // The columns the detail view copies, the key first.
