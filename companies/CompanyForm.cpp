@@ -109,7 +109,7 @@ void CompanyForm::createFields(Kind kind)
     const bool isNew = kind == Kind::New;
     for (const Line &l : kLines) {
         const QString name = QString::fromLatin1(l.name);
-        const data::FieldDef &field = *data::findField(data::companyRecord(), column(l.column));
+        const data::FieldDef &field = data::field(data::companyRecord(), column(l.column));
         const int limit = isNew ? field.newLimit : field.editLimit;
         const std::optional<Mode> keys = isNew ? ui::keyMode(field.entry) : std::nullopt;
         // The name is copied into customers when they are saved: it is shown, never written.
@@ -139,7 +139,7 @@ void CompanyForm::createFields(Kind kind)
     m_description = new ui::DbMemo(this);
     m_description->setObjectName(QStringLiteral("RichEdit1"));
     m_description->setFixedHeight(kDescriptionHeight);
-    const data::FieldDef &description = *data::findField(data::companyRecord(), QStringLiteral("c13"));
+    const data::FieldDef &description = data::field(data::companyRecord(), QStringLiteral("c13"));
     if (isNew)
         ui::KeyFilter::install(m_description, *ui::keyMode(description.entry));
     else

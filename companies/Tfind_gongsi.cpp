@@ -1,9 +1,9 @@
 #include "Tfind_gongsi.h"
 
+#include "FieldTable.h"
 #include "FormParts.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
-#include "MessageBox.h"
 #include "SearchText.h"
 #include "TData_in.h"
 
@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -30,16 +29,9 @@ ui::PickListCombo *pickList(const char *name, QWidget *parent)
 
 } // namespace
 
-Tfind_gongsi::Tfind_gongsi(QWidget *parent) : QDialog(parent)
+Tfind_gongsi::Tfind_gongsi(QWidget *parent) : SearchWindow(parent, QStringLiteral("find_gongsi"), QStringLiteral("搜索公司"))
 {
-    ui::setUpWindow(this, QStringLiteral("find_gongsi"), QStringLiteral("搜索公司"));
-    createLayout();
-    connectActions();
-}
-
-QWidget *Tfind_gongsi::createStrip()
-{
-    return ui::titleStrip(QStringLiteral("  搜索公司"), this);
+    layOut({createSearchGroup()});
 }
 
 // The fields are named, limited and filtered like their counterparts in the
@@ -47,21 +39,24 @@ QWidget *Tfind_gongsi::createStrip()
 QGroupBox *Tfind_gongsi::createSearchGroup()
 {
     auto *box = new QGroupBox(QStringLiteral("自定义条件搜索"), this);
-    Edit1 = ui::textBox(box, QStringLiteral("Edit1"), 150, 420, Mode::NoSpace);
-    Edit5 = ui::textBox(box, QStringLiteral("Edit5"), 8, 150, Mode::NoSpace);
-    Edit2 = ui::textBox(box, QStringLiteral("Edit2"), 150, 170, Mode::LowerWeb, QStringLiteral("-"));
-    Edit3 = ui::textBox(box, QStringLiteral("Edit3"), 190, 420, Mode::NoSpace);
-    Edit4 = ui::textBox(box, QStringLiteral("Edit4"), 10, 150, Mode::Digits);
-    Edit6 = ui::textBox(box, QStringLiteral("Edit6"), 75, 170, Mode::LowerWeb, QStringLiteral("."));
-    Edit7 = ui::textBox(box, QStringLiteral("Edit7"), 5, 50, Mode::Digits);
-    Edit10 = ui::textBox(box, QStringLiteral("Edit10"), 15, 120, Mode::Digits);
-    Edit8 = ui::textBox(box, QStringLiteral("Edit8"), 5, 50, Mode::Digits);
-    Edit11 = ui::textBox(box, QStringLiteral("Edit11"), 15, 120, Mode::Digits);
-    Edit13 = ui::textBox(box, QStringLiteral("Edit13"), 8, 70, Mode::Digits);
-    Edit9 = ui::textBox(box, QStringLiteral("Edit9"), ui::kNoLimit, 150, Mode::NoSpace);
-    DBBox2 = pickList("DBBox2", box);
-    DBBox3 = pickList("DBBox3", box);
-    DBBox1 = pickList("DBBox1", box);
+    Edit1 = fields().add(QStringLiteral("c1"), ui::textBox(box, QStringLiteral("Edit1"), 150, 420, Mode::NoSpace));
+    Edit5 = fields().add(QStringLiteral("c3"), ui::textBox(box, QStringLiteral("Edit5"), 8, 150, Mode::NoSpace));
+    Edit2 = fields().add(QStringLiteral("c2"),
+        ui::textBox(box, QStringLiteral("Edit2"), 150, 170, Mode::LowerWeb, QStringLiteral("-")));
+    Edit3 = fields().add(QStringLiteral("c4"), ui::textBox(box, QStringLiteral("Edit3"), 190, 420, Mode::NoSpace));
+    Edit4 = fields().add(QStringLiteral("c5"), ui::textBox(box, QStringLiteral("Edit4"), 10, 150, Mode::Digits));
+    Edit6 = fields().add(QStringLiteral("c6"),
+        ui::textBox(box, QStringLiteral("Edit6"), 75, 170, Mode::LowerWeb, QStringLiteral(".")));
+    Edit7 = fields().add(QStringLiteral("c14"), ui::textBox(box, QStringLiteral("Edit7"), 5, 50, Mode::Digits));
+    Edit10 = fields().add(QStringLiteral("c11"), ui::textBox(box, QStringLiteral("Edit10"), 15, 120, Mode::Digits));
+    Edit8 = fields().add(QStringLiteral("c15"), ui::textBox(box, QStringLiteral("Edit8"), 5, 50, Mode::Digits));
+    Edit11 = fields().add(QStringLiteral("c12"), ui::textBox(box, QStringLiteral("Edit11"), 15, 120, Mode::Digits));
+    Edit13 = fields().add(QStringLiteral("c16"), ui::textBox(box, QStringLiteral("Edit13"), 8, 70, Mode::Digits));
+    Edit9 = fields().add(QStringLiteral("c8"),
+        ui::textBox(box, QStringLiteral("Edit9"), ui::kNoLimit, 150, Mode::NoSpace));
+    DBBox2 = fields().add(QStringLiteral("c9"), pickList("DBBox2", box));
+    DBBox3 = fields().add(QStringLiteral("c10"), pickList("DBBox3", box));
+    DBBox1 = fields().add(QStringLiteral("c7"), pickList("DBBox1", box));
 
     const QString switchboard = QStringLiteral("总    机:"), fax = QStringLiteral("传    真:");
     Edit10->setAccessibleName(switchboard + QStringLiteral(" 电话号码"));
@@ -99,19 +94,6 @@ QGroupBox *Tfind_gongsi::createSearchGroup()
     return box;
 }
 
-void Tfind_gongsi::createLayout()
-{
-    QWidget *strip = createStrip();
-    QGroupBox *search = createSearchGroup();
-    BitBtn1 = ui::searchButton(this);
-    ui::layOutWindow(this, strip, {search}, {BitBtn1});
-}
-
-void Tfind_gongsi::connectActions()
-{
-    connect(BitBtn1, &QPushButton::clicked, this, &Tfind_gongsi::BitBtn1Click);
-}
-
 void Tfind_gongsi::bindData(TData_in &data)
 {
     m_data = &data;
@@ -120,49 +102,12 @@ void Tfind_gongsi::bindData(TData_in &data)
     DBBox1->setList(&data.pickList(8));
 }
 
-void Tfind_gongsi::reset()
-{
-    for (QLineEdit *edit : {Edit1, Edit5, Edit2, Edit3, Edit4, Edit6, Edit7, Edit10, Edit8, Edit11, Edit13, Edit9})
-        edit->clear();
-    for (ui::PickListCombo *combo : {DBBox2, DBBox3, DBBox1})
-        combo->clearChoice();
-    Edit1->setFocus();
-}
-
-void Tfind_gongsi::showEvent(QShowEvent *event)
-{
-    reset();
-    QDialog::showEvent(event);
-    ui::centreOnScreen(this);
-}
-
-data::SearchTexts Tfind_gongsi::criteria() const
-{
-    return {
-        {QStringLiteral("c1"), Edit1->text()},  {QStringLiteral("c2"), Edit2->text()},
-        {QStringLiteral("c3"), Edit5->text()},  {QStringLiteral("c4"), Edit3->text()},
-        {QStringLiteral("c5"), Edit4->text()},  {QStringLiteral("c6"), Edit6->text()},
-        {QStringLiteral("c7"), DBBox1->text()}, {QStringLiteral("c8"), Edit9->text()},
-        {QStringLiteral("c9"), DBBox2->text()}, {QStringLiteral("c10"), DBBox3->text()},
-        {QStringLiteral("c11"), Edit10->text()}, {QStringLiteral("c12"), Edit11->text()},
-        {QStringLiteral("c14"), Edit7->text()}, {QStringLiteral("c15"), Edit8->text()},
-        {QStringLiteral("c16"), Edit13->text()},
-    };
-}
-
-void Tfind_gongsi::BitBtn1Click()
+void Tfind_gongsi::search()
 {
     data::StandingQuery &companies = m_data->atc2_all();
-    const QString statement = data::companySearch(criteria());
-    const bool opened = ui::guarded(this, [&] {
+    const QString statement = data::companySearch(fields().texts(data::companyRecord()));
+    showFound(companies, [&] {
         companies.close();
         companies.filter(statement);
     });
-    if (!opened)
-        return; // the error was shown; the window stays open
-    accept();
-    if (companies.isEmpty()) {
-        ui::MessageBox::information(this, QStringLiteral("没有找到记录"));
-        reset();
-    }
 }

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "SearchText.h"
-#include "Windows.h"
-
-#include <QDialog>
+#include "SearchWindow.h"
 
 class QGroupBox;
 class QLineEdit;
-class QPushButton;
 
 namespace ui {
 class PickListCombo;
@@ -15,25 +11,15 @@ class PickListCombo;
 
 // The company search: narrows atc2_all to the companies that match, so that
 // the company view lists them. Cleared every time it is shown.
-class Tfind_gongsi : public QDialog, public ui::DataBound {
+class Tfind_gongsi : public ui::SearchWindow {
     Q_OBJECT
 public:
     explicit Tfind_gongsi(QWidget *parent = nullptr);
     void bindData(TData_in &data) override;
 
-    // Empties every field, both area codes included, and leaves the drop-downs without a choice.
-    void reset();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    QWidget *createStrip();
     QGroupBox *createSearchGroup();
-    void createLayout();
-    void connectActions();
-    data::SearchTexts criteria() const; // by column
-    void BitBtn1Click(); // 搜 索
+    void search() override;
 
     TData_in *m_data = nullptr;
 
@@ -52,5 +38,4 @@ private:
     ui::PickListCombo *DBBox2 = nullptr; // 所属行业 (vx6)
     ui::PickListCombo *DBBox3 = nullptr; // 销售规模 (vx7)
     ui::PickListCombo *DBBox1 = nullptr; // 关系 (vx8)
-    QPushButton *BitBtn1 = nullptr;      // 搜 索
 };

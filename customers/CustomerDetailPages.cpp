@@ -2,6 +2,7 @@
 
 #include "CustomerDetailCompany.h"
 #include "DbGrid.h"
+#include "FieldTable.h"
 #include "FormParts.h"
 #include "TData_in.h"
 #include "TextLimit.h"
@@ -138,16 +139,15 @@ QWidget *CustomerDetailPages::createSupplement()
     auto *form = new QFormLayout(group);
     form->setLabelAlignment(Qt::AlignRight);
     form->setHorizontalSpacing(12);
-    m_phone2 = supplementRow(form, QStringLiteral("电   话2:"), group);
-    m_mobile2 = supplementRow(form, QStringLiteral("手   机2:"), group);
-    m_address = supplementRow(form, QStringLiteral("家庭地址:"), group);
-    m_qq = supplementRow(form, QStringLiteral("Q Q:"), group);
-    m_msn = supplementRow(form, QStringLiteral("MSN:"), group);
+    const data::RecordDef &customers = data::customerRecord();
+    for (const data::Shown &shown : customers.detailValues)
+        m_moreValues.push_back(supplementRow(form, data::captionOf(customers, shown) + u':', group));
+    const QString description = data::field(customers, QStringLiteral("a17")).caption;
     m_description = new QPlainTextEdit(group);
     m_description->setReadOnly(true);
-    m_description->setAccessibleName(QStringLiteral("描述"));
+    m_description->setAccessibleName(description);
     m_description->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #fffbf0; }"));
-    auto *caption = new QLabel(QStringLiteral("描述"), group);
+    auto *caption = new QLabel(description, group);
     caption->setBuddy(m_description);
     form->addRow(caption, m_description);
     auto *layout = new QVBoxLayout(page);
@@ -202,12 +202,11 @@ void CustomerDetailPages::bind(TData_in &data)
 
 void CustomerDetailPages::showSupplement(const CustomerValues &values)
 {
-    auto v = [&values](const char *column) { return values.value(QString::fromLatin1(column)); };
-    m_phone2->setText(v("a20") + u'-' + v("a4") + QStringLiteral(" 转 ") + v("a23"));
-    m_mobile2->setText(v("a28") + u'-' + v("a6"));
-    m_address->setText(v("a15") + u',' + v("a16"));
-    m_qq->setText(v("a10"));
-    m_msn->setText(v("a9"));
-    if (m_description->toPlainText() != v("a17"))
-        m_description->setPlainText(v("a17"));
+    const auto v = [&values](const QString &column) { return values.value(column); };
+    const std::vector<data::Shown> &shown = data::customerRecord().detailValues;
+    for (size_t i = 0; i < shown.size(); ++i)
+        m_moreValues[i]->setText(data::joinedValue(shown[i], v));
+    const QString description = v(QStringLiteral("a17"));
+    if (m_description->toPlainText() != description)
+        m_description->setPlainText(description);
 }

@@ -3,6 +3,7 @@
 #include "CustomerDetailHeader.h"
 
 #include <QTabWidget>
+#include <vector>
 
 class CustomerDetailCompany;
 class QComboBox;
@@ -59,10 +60,6 @@ private:
     QPushButton *m_enquiry = nullptr;
     CustomerDetailCompany *m_company = nullptr;
 
-    QLabel *m_phone2 = nullptr;
-    QLabel *m_mobile2 = nullptr;
-    QLabel *m_address = nullptr;
-    QLabel *m_qq = nullptr;
-    QLabel *m_msn = nullptr;
+    std::vector<QLabel *> m_moreValues; // one for each of the customer record's detail values
     QPlainTextEdit *m_description = nullptr;
 };

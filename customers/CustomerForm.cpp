@@ -48,11 +48,22 @@ constexpr int kRowHeight = 22;
 
 const QColor kCream(0xff, 0xfb, 0xf0);
 
+const data::RecordDef &record()
+{
+    return data::customerRecord();
+}
+
+// What the windows call the field of a column.
+QString captionOf(const char *column)
+{
+    return data::field(record(), QLatin1String(column)).caption;
+}
+
 // The columns typed into one-line fields, in the order of the form.
 QStringList lineColumns()
 {
     QStringList columns;
-    for (const data::FieldDef &field : data::customerRecord().fields) {
+    for (const data::FieldDef &field : record().fields) {
         if (field.input == data::Input::Line)
             columns << field.column;
     }
@@ -74,43 +85,39 @@ public:
 
 private:
     bool isNew() const { return kind == FormKind::New; }
-    ui::DbEdit *lineEdit(const char *column, int width = 0, const QString &name = {});
-    QLabel *caption(const QString &text, QWidget *buddy, int width = kCaptionWidth);
+    ui::DbEdit *lineEdit(const QString &column, int width = 0, bool named = false);
     QLabel *star(bool shown);
-    QHBoxLayout *phoneBoxes(const QString &caption, const char *area, const char *number, const char *extension);
+    QHBoxLayout *phoneBoxes(const QStringList &columns);
     QLabel *phoneHint();
     QToolButton *listButton(const QString &name, const QString &glyph);
     ui::PickListCombo *pickList(const char *column);
-    void addRow(QGridLayout *grid, int row, bool required, const QString &text, QWidget *buddy, QLayout *content);
+    QGridLayout *captionedGrid(QGroupBox *group);
+    void addRow(ui::FormGrid &rows, bool required, const QString &text, QWidget *buddy, QLayout *content);
+    void addRow(ui::FormGrid &rows, bool required, const char *column, QWidget *field, QLayout *content);
+    QHBoxLayout *moreLine(const std::vector<data::Shown> &line);
 
     CustomerFormUi &ui;
     FormKind kind;
     QWidget *sheet;
 };
 
-ui::DbEdit *Builder::lineEdit(const char *column, int width, const QString &name)
+// A one-line box of a column, with the limit and the keys of its field. A
+// box that no caption names (the later boxes of a telephone line) carries
+// its field's caption as its name.
+ui::DbEdit *Builder::lineEdit(const QString &column, int width, bool named)
 {
-    const data::FieldDef *typed = data::findField(data::customerRecord(), QLatin1String(column));
-    Q_ASSERT(typed && typed->input == data::Input::Line);
+    const data::FieldDef &typed = data::field(record(), column);
+    Q_ASSERT(typed.input == data::Input::Line);
     auto *edit = new ui::DbEdit(sheet);
-    edit->setObjectName(QLatin1String(column));
-    ui::limitText(edit, isNew() ? typed->newLimit : typed->editLimit);
-    filterKeys(edit, *typed);
+    edit->setObjectName(column);
+    ui::limitText(edit, isNew() ? typed.newLimit : typed.editLimit);
+    filterKeys(edit, typed);
     if (width > 0)
         edit->setFixedWidth(width);
-    if (!name.isEmpty())
-        edit->setAccessibleName(name);
-    ui.lines[QLatin1String(column)] = edit;
+    if (named)
+        edit->setAccessibleName(typed.caption);
+    ui.lines[column] = edit;
     return edit;
-}
-
-QLabel *Builder::caption(const QString &text, QWidget *buddy, int width)
-{
-    auto *label = new QLabel(text, sheet);
-    label->setBuddy(buddy);
-    if (width > 0)
-        label->setFixedWidth(width);
-    return label;
 }
 
 // The red mark of a required field; an empty cell of the same width elsewhere.
@@ -124,15 +131,15 @@ QLabel *Builder::star(bool shown)
     return label;
 }
 
-// Area code "-" number " 转 " extension, or prefix "-" number. Each box is
-// named by the group's caption and its part, as the hint line above names them.
-QHBoxLayout *Builder::phoneBoxes(const QString &caption, const char *area, const char *number, const char *extension)
+// Area code "-" number " 转 " extension, or prefix "-" number, each box named
+// by its field.
+QHBoxLayout *Builder::phoneBoxes(const QStringList &columns)
 {
-    ui::DbEdit *areaBox = lineEdit(area, kAreaWidth, caption + QStringLiteral(" 区号"));
-    ui::DbEdit *numberBox = lineEdit(number, kNumberWidth, caption + QStringLiteral(" 号码"));
-    ui::DbEdit *extensionBox =
-        extension ? lineEdit(extension, kExtensionWidth, caption + QStringLiteral(" 分机号")) : nullptr;
-    return ui::phoneRow(areaBox, numberBox, extensionBox);
+    static constexpr int widths[] = {kAreaWidth, kNumberWidth, kExtensionWidth};
+    QList<ui::DbEdit *> boxes;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        boxes << lineEdit(columns[i], widths[i], true);
+    return ui::phoneRow(boxes[0], boxes[1], boxes.value(2));
 }
 
 QLabel *Builder::phoneHint()
@@ -160,11 +167,26 @@ ui::PickListCombo *Builder::pickList(const char *column)
     return combo;
 }
 
-void Builder::addRow(QGridLayout *grid, int row, bool required, const QString &text, QWidget *buddy, QLayout *content)
+// A grid of captioned rows: the required mark, the caption, the field.
+QGridLayout *Builder::captionedGrid(QGroupBox *group)
 {
-    grid->addWidget(star(required && isNew()), row, 0);
-    grid->addWidget(caption(text, buddy), row, 1);
-    grid->addLayout(content, row, 2);
+    auto *grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(6);
+    grid->setColumnStretch(2, 1);
+    return grid;
+}
+
+void Builder::addRow(ui::FormGrid &rows, bool required, const QString &text, QWidget *buddy, QLayout *content)
+{
+    rows.grid()->addWidget(star(required && isNew()), rows.line(), 0);
+    rows.add(text, buddy, content)->setFixedWidth(kCaptionWidth);
+    rows.nextLine();
+}
+
+void Builder::addRow(ui::FormGrid &rows, bool required, const char *column, QWidget *field, QLayout *content)
+{
+    addRow(rows, required, captionOf(column), field, content);
 }
 
 QHBoxLayout *single(QWidget *w, bool stretch = true)
@@ -179,41 +201,40 @@ QHBoxLayout *single(QWidget *w, bool stretch = true)
 QWidget *Builder::basicGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("基本信息"), sheet);
-    auto *grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(6);
-    grid->setColumnStretch(2, 1);
+    ui::FormGrid rows(sheet, captionedGrid(group), {.firstColumn = 1});
 
     auto *name = new QHBoxLayout;
-    name->addWidget(lineEdit("a1", 110));
+    name->addWidget(lineEdit(QStringLiteral("a1"), 110));
     ui.salutation = new ui::DbComboBox(sheet);
     ui.salutation->setObjectName(QStringLiteral("a12"));
     ui.salutation->addItems({QStringLiteral("先生"), QStringLiteral("女士")});
-    ui.salutation->setAccessibleName(QStringLiteral("称呼"));
+    ui.salutation->setAccessibleName(captionOf("a12"));
     ui.salutation->setFixedWidth(64);
     name->addWidget(ui.salutation);
     name->addStretch();
-    addRow(grid, 0, true, QStringLiteral("中文名"), ui.line("a1"), name);
-    ui::DbEdit *english = lineEdit("a2", 200);
-    addRow(grid, 1, false, QStringLiteral("英文名"), english, single(english));
-    // A phone caption leads to the first box of its group.
-    QHBoxLayout *phone = phoneBoxes(QStringLiteral("电  话"), "a19", "a3", "a22");
-    grid->addWidget(phoneHint(), 2, 2);
-    addRow(grid, 3, true, QStringLiteral("电  话"), ui.line("a19"), phone);
-    QHBoxLayout *fax = phoneBoxes(QStringLiteral("传  真"), "a21", "a7", "a24");
-    addRow(grid, 4, false, QStringLiteral("传  真"), ui.line("a21"), fax);
-    QHBoxLayout *mobile = phoneBoxes(QStringLiteral("手  机"), "a27", "a5", nullptr);
-    addRow(grid, 5, false, QStringLiteral("手  机"), ui.line("a27"), mobile);
-    ui::DbEdit *mail = lineEdit("a8", 250);
-    addRow(grid, 6, false, QStringLiteral("E-mail"), mail, single(mail));
+    addRow(rows, true, "a1", ui.line("a1"), name);
+    ui::DbEdit *english = lineEdit(QStringLiteral("a2"), 200);
+    addRow(rows, false, "a2", english, single(english));
+    // A phone caption leads to the first box of its line.
+    QHBoxLayout *phone = phoneBoxes({"a19", "a3", "a22"});
+    rows.skip();
+    rows.addSpanning(phoneHint(), 1);
+    rows.nextLine();
+    addRow(rows, true, QStringLiteral("电  话"), ui.line("a19"), phone);
+    QHBoxLayout *fax = phoneBoxes({"a21", "a7", "a24"});
+    addRow(rows, false, QStringLiteral("传  真"), ui.line("a21"), fax);
+    QHBoxLayout *mobile = phoneBoxes({"a27", "a5"});
+    addRow(rows, false, QStringLiteral("手  机"), ui.line("a27"), mobile);
+    ui::DbEdit *mail = lineEdit(QStringLiteral("a8"), 250);
+    addRow(rows, false, "a8", mail, single(mail));
     if (!isNew()) {
         ui.ratingList = new ui::DbComboBox(sheet);
         ui.ratingList->setObjectName(QStringLiteral("a11"));
         ui.ratingList->addItems({"1", "2", "3", "4", "5"});
         ui.ratingList->setFixedWidth(64);
-        addRow(grid, 7, false, QStringLiteral("评  级"), ui.ratingList, single(ui.ratingList));
+        addRow(rows, false, "a11", ui.ratingList, single(ui.ratingList));
     }
-    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 8, 0);
+    rows.grid()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 8, 0);
     return group;
 }
 
@@ -236,10 +257,7 @@ QWidget *Builder::ratingGroup()
 QWidget *Builder::affiliationGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("所属"), sheet);
-    auto *grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(6);
-    grid->setColumnStretch(2, 1);
+    ui::FormGrid rows(sheet, captionedGrid(group), {.firstColumn = 1});
 
     auto *company = new QHBoxLayout;
     QWidget *companyField;
@@ -260,36 +278,36 @@ QWidget *Builder::affiliationGroup()
         companyField = ui.companyText;
         company->addWidget(ui.companyText, 1);
     }
-    addRow(grid, 0, true, QStringLiteral("公  司"), companyField, company);
+    addRow(rows, true, "a18", companyField, company);
 
     ui.department = pickList("a13");
     ui.departmentButton = listButton(QStringLiteral("部门菜单"), QStringLiteral("..."));
     auto *department = new QHBoxLayout;
     department->addWidget(ui.department, 1);
     department->addWidget(ui.departmentButton);
-    addRow(grid, 1, false, QStringLiteral("部  门"), ui.department, department);
+    addRow(rows, false, "a13", ui.department, department);
 
     ui.jobTitle = pickList("a26");
     ui.jobTitleButton = listButton(QStringLiteral("职务菜单"), QStringLiteral("..."));
     auto *jobTitle = new QHBoxLayout;
     jobTitle->addWidget(ui.jobTitle, 1);
     jobTitle->addWidget(ui.jobTitleButton);
-    addRow(grid, 2, false, QStringLiteral("职  务"), ui.jobTitle, jobTitle);
+    addRow(rows, false, "a26", ui.jobTitle, jobTitle);
     return group;
 }
 
 QWidget *Builder::descriptionGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("描述"), sheet);
+    const data::FieldDef &description = data::field(record(), QStringLiteral("a17"));
+    auto *group = new QGroupBox(description.caption, sheet);
     auto *box = new QVBoxLayout(group);
     box->setContentsMargins(6, 2, 6, 6);
     ui.description = new ui::DbMemo(sheet);
-    ui.description->setObjectName(QStringLiteral("a17"));
-    ui.description->setAccessibleName(QStringLiteral("描述"));
-    const data::FieldDef *description = data::findField(data::customerRecord(), QStringLiteral("a17"));
-    ui::limitText(ui.description, isNew() ? description->newLimit : description->editLimit);
+    ui.description->setObjectName(description.column);
+    ui.description->setAccessibleName(description.caption);
+    ui::limitText(ui.description, isNew() ? description.newLimit : description.editLimit);
     ui.description->setMinimumHeight(36);
-    filterKeys(ui.description, *description);
+    filterKeys(ui.description, description);
     if (isNew()) {
         QPalette cream = ui.description->palette();
         cream.setColor(QPalette::Base, kCream);
@@ -327,45 +345,44 @@ QWidget *Builder::buttonRow()
     return strip;
 }
 
+// One line of the supplementary part: its places side by side, each with its
+// caption. A telephone line's caption, and the first of the line, take the
+// caption width.
+QHBoxLayout *Builder::moreLine(const std::vector<data::Shown> &line)
+{
+    constexpr int kMoreCaptionWidth = 60;
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    for (size_t i = 0; i < line.size(); ++i) {
+        const data::Shown &place = line[i];
+        const bool phone = place.columns.size() > 1;
+        if (i > 0)
+            row->addSpacing(16);
+        QLayout *boxes = phone ? phoneBoxes(place.columns) : nullptr;
+        ui::DbEdit *first = phone ? ui.line(place.columns.first()) : lineEdit(place.columns.first(), place.width);
+        QLabel *label = ui::caption(data::captionOf(record(), place), first, sheet);
+        if (phone || i == 0)
+            label->setFixedWidth(kMoreCaptionWidth);
+        row->addWidget(label);
+        if (boxes)
+            row->addLayout(boxes);
+        else
+            row->addWidget(first, place.width > 0 ? 0 : 1);
+    }
+    return row;
+}
+
 QGroupBox *Builder::supplementGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("填写客户补充信息"), sheet);
     auto *rows = new QVBoxLayout(group);
     rows->setSpacing(0);
     rows->addStretch(1);
-
-    auto *phones = new QHBoxLayout;
-    phones->setSpacing(6);
-    QHBoxLayout *phone = phoneBoxes(QStringLiteral("电   话2"), "a20", "a4", "a23");
-    phones->addWidget(caption(QStringLiteral("电   话2"), ui.line("a20"), 60));
-    phones->addLayout(phone);
-    phones->addSpacing(16);
-    QHBoxLayout *mobile = phoneBoxes(QStringLiteral("手   机2"), "a28", "a6", nullptr);
-    phones->addWidget(caption(QStringLiteral("手   机2"), ui.line("a28"), 60));
-    phones->addLayout(mobile);
-    rows->addLayout(phones);
-    rows->addStretch(2);
-
-    auto *home = new QHBoxLayout;
-    home->setSpacing(6);
-    ui::DbEdit *address = lineEdit("a15");
-    home->addWidget(caption(QStringLiteral("家庭地址"), address, 60));
-    home->addWidget(address, 1);
-    rows->addLayout(home);
-    rows->addStretch(2);
-
-    auto *other = new QHBoxLayout;
-    other->setSpacing(6);
-    const std::pair<const char *, int> fields[] = {{"a16", 90}, {"a10", 150}, {"a9", 0}};
-    const QString captions[] = {QStringLiteral("邮编"), QStringLiteral("Q Q"), QStringLiteral("MSN")};
-    for (int i = 0; i < 3; ++i) {
-        ui::DbEdit *edit = lineEdit(fields[i].first, fields[i].second);
-        if (i > 0)
-            other->addSpacing(16);
-        other->addWidget(caption(captions[i], edit, i == 0 ? 60 : 0));
-        other->addWidget(edit, fields[i].second ? 0 : 1);
+    for (const std::vector<data::Shown> &line : record().moreLines) {
+        if (rows->count() > 1)
+            rows->addStretch(2);
+        rows->addLayout(moreLine(line));
     }
-    rows->addLayout(other);
     rows->addStretch(1);
     return group;
 }

@@ -1,9 +1,9 @@
 #include "Tfind_lianxiren.h"
 
+#include "FieldTable.h"
 #include "FormParts.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
-#include "MessageBox.h"
 #include "SearchText.h"
 #include "TData_in.h"
 #include "TextLimit.h"
@@ -12,11 +12,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,18 +25,10 @@ const char *const kPhoneHint = "区号   电话号码   分机号";
 
 } // namespace
 
-Tfind_lianxiren::Tfind_lianxiren(QWidget *parent) : QDialog(parent)
+Tfind_lianxiren::Tfind_lianxiren(QWidget *parent)
+    : SearchWindow(parent, QStringLiteral("find_lianxiren"), QStringLiteral("搜索联系人"))
 {
-    setObjectName(QStringLiteral("find_lianxiren"));
-    setWindowTitle(QStringLiteral("搜索联系人"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    createLayout();
-    connectActions();
-}
-
-QWidget *Tfind_lianxiren::createStrip()
-{
-    return ui::titleStrip(QStringLiteral("  搜索联系人"), this);
+    layOut({createSearchGroup()});
 }
 
 QGroupBox *Tfind_lianxiren::createBasicGroup()
@@ -49,25 +38,25 @@ QGroupBox *Tfind_lianxiren::createBasicGroup()
     auto *grid = new QGridLayout(box);
     grid->setHorizontalSpacing(4);
 
-    Edit1 = ui::textBox(box, {}, 10, 150);
-    ComboBox1 = new QComboBox(box);
+    Edit1 = fields().add(QStringLiteral("a1"), ui::textBox(box, {}, 10, 150));
+    ComboBox1 = fields().add(QStringLiteral("a12"), new QComboBox(box));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ui::limitText(ComboBox1->lineEdit(), ui::kNoLimit);
     ComboBox1->addItems({QStringLiteral("先生"), QStringLiteral("女士")});
     ComboBox1->setAccessibleName(QStringLiteral("称谓"));
     ComboBox1->setFixedWidth(70);
-    Edit2 = ui::textBox(box, {}, 25, 232);
+    Edit2 = fields().add(QStringLiteral("a2"), ui::textBox(box, {}, 25, 232));
 
-    Edit3 = ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits);
-    Edit4 = ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits);
-    Edit5 = ui::textBox(box, {}, 8, 70, ui::KeyFilter::Mode::Digits);
-    Edit6 = ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits);
-    Edit7 = ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits);
-    Edit8 = ui::textBox(box, {}, 8, 70, ui::KeyFilter::Mode::Digits);
-    Edit9 = ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits);
-    Edit10 = ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits);
-    Edit11 = ui::textBox(box, {}, 45, 232);
+    Edit3 = fields().add(QStringLiteral("a19"), ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits));
+    Edit4 = fields().add(QStringLiteral("a3"), ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits));
+    Edit5 = fields().add(QStringLiteral("a22"), ui::textBox(box, {}, 8, 70, ui::KeyFilter::Mode::Digits));
+    Edit6 = fields().add(QStringLiteral("a21"), ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits));
+    Edit7 = fields().add(QStringLiteral("a7"), ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits));
+    Edit8 = fields().add(QStringLiteral("a24"), ui::textBox(box, {}, 8, 70, ui::KeyFilter::Mode::Digits));
+    Edit9 = fields().add(QStringLiteral("a27"), ui::textBox(box, {}, 5, 50, ui::KeyFilter::Mode::Digits));
+    Edit10 = fields().add(QStringLiteral("a5"), ui::textBox(box, {}, 15, 116, ui::KeyFilter::Mode::Digits));
+    Edit11 = fields().add(QStringLiteral("a8"), ui::textBox(box, {}, 45, 232));
 
     // The boxes after the first of a phone line are named by the hint above them.
     const QString phone = QStringLiteral("电  话"), fax = QStringLiteral("传  真"), mobile = QStringLiteral("手  机");
@@ -111,11 +100,11 @@ QGroupBox *Tfind_lianxiren::createAffiliationGroup()
     auto *box = new QGroupBox(QStringLiteral("所属"), this);
     box->setAccessibleName(box->title()); // inside another group, it would be read by that one's title
     auto *grid = new QGridLayout(box);
-    DBBox1 = new QComboBox(box);
+    DBBox1 = fields().add(QStringLiteral("a18"), new QComboBox(box));
     DBBox1->setObjectName(QStringLiteral("DBBox1"));
-    DBBox2 = new ui::PickListCombo(box);
+    DBBox2 = fields().add(QStringLiteral("a13"), new ui::PickListCombo(box));
     DBBox2->setObjectName(QStringLiteral("DBBox2"));
-    DBBox3 = new ui::PickListCombo(box);
+    DBBox3 = fields().add(QStringLiteral("a26"), new ui::PickListCombo(box));
     DBBox3->setObjectName(QStringLiteral("DBBox3"));
     const QPair<QString, QComboBox *> rows[] = {
         {QStringLiteral("公  司"), DBBox1}, {QStringLiteral("部  门"), DBBox2}, {QStringLiteral("职  务"), DBBox3}};
@@ -130,20 +119,13 @@ QGroupBox *Tfind_lianxiren::createAffiliationGroup()
     return box;
 }
 
-void Tfind_lianxiren::createLayout()
+QGroupBox *Tfind_lianxiren::createSearchGroup()
 {
-    QWidget *strip = createStrip();
     auto *search = new QGroupBox(QStringLiteral("自定义条件搜索"), this);
     auto *inner = new QVBoxLayout(search);
     inner->addWidget(createBasicGroup());
     inner->addWidget(createAffiliationGroup());
-    BitBtn1 = ui::searchButton(this);
-    ui::layOutWindow(this, strip, {search}, {BitBtn1});
-}
-
-void Tfind_lianxiren::connectActions()
-{
-    connect(BitBtn1, &QPushButton::clicked, this, &Tfind_lianxiren::BitBtn1Click);
+    return search;
 }
 
 void Tfind_lianxiren::bindData(TData_in &data)
@@ -180,60 +162,13 @@ void Tfind_lianxiren::fillCompanies()
     DBBox1->setCurrentIndex(chosen.isEmpty() ? -1 : DBBox1->findText(chosen, Qt::MatchExactly));
 }
 
-void Tfind_lianxiren::reset()
-{
-    for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11})
-        edit->clear();
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox1->clearEditText();
-    DBBox1->setCurrentIndex(-1);
-    DBBox2->clearChoice();
-    DBBox3->clearChoice();
-    Edit1->setFocus();
-}
-
-void Tfind_lianxiren::showEvent(QShowEvent *event)
-{
-    reset();
-    QDialog::showEvent(event);
-    ui::centreOnScreen(this);
-}
-
-data::SearchTexts Tfind_lianxiren::criteria() const
-{
-    return {
-        {QStringLiteral("a1"), Edit1->text()},
-        {QStringLiteral("a2"), Edit2->text()},
-        {QStringLiteral("a3"), Edit4->text()},
-        {QStringLiteral("a5"), Edit10->text()},
-        {QStringLiteral("a7"), Edit7->text()},
-        {QStringLiteral("a8"), Edit11->text()},
-        {QStringLiteral("a12"), ComboBox1->currentText()},
-        {QStringLiteral("a13"), DBBox2->text()},
-        {QStringLiteral("a26"), DBBox3->text()},
-        {QStringLiteral("a18"), DBBox1->currentIndex() < 0 ? QString() : DBBox1->currentText()},
-        {QStringLiteral("a19"), Edit3->text()},
-        {QStringLiteral("a21"), Edit6->text()},
-        {QStringLiteral("a22"), Edit5->text()},
-        {QStringLiteral("a24"), Edit8->text()},
-        {QStringLiteral("a27"), Edit9->text()},
-    };
-}
-
-void Tfind_lianxiren::BitBtn1Click()
+void Tfind_lianxiren::search()
 {
     data::StandingQuery &customers = m_data->atc1_all();
-    const QString statement = data::customerSearch(criteria());
-    const bool opened = ui::guarded(this, [&] {
+    const QString statement = data::customerSearch(fields().texts(data::customerRecord()));
+    showFound(customers, [&] {
         customers.close();
         customers.setText(QString());
         customers.filter(statement);
     });
-    if (!opened)
-        return; // the error was shown; the window stays open
-    accept();
-    if (customers.isEmpty()) {
-        ui::MessageBox::information(this, QStringLiteral("没有找到记录"));
-        reset();
-    }
 }

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "SearchText.h"
-#include "Windows.h"
-
-#include <QDialog>
+#include "SearchWindow.h"
 
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
-class QPushButton;
 
 namespace ui {
 class PickListCombo;
@@ -17,27 +13,18 @@ class PickListCombo;
 
 // The customer search: narrows atc1_all to the customers that match, so that
 // the customer list shows them. Cleared every time it is shown.
-class Tfind_lianxiren : public QDialog, public ui::DataBound {
+class Tfind_lianxiren : public ui::SearchWindow {
     Q_OBJECT
 public:
     explicit Tfind_lianxiren(QWidget *parent = nullptr);
     void bindData(TData_in &data) override;
 
-    // Empties every field and leaves the drop-downs without a choice.
-    void reset();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    QWidget *createStrip();
+    QGroupBox *createSearchGroup();
     QGroupBox *createBasicGroup();
     QGroupBox *createAffiliationGroup();
-    void createLayout();
-    void connectActions();
     void fillCompanies();
-    data::SearchTexts criteria() const; // by column
-    void BitBtn1Click(); // 搜 索
+    void search() override;
 
     TData_in *m_data = nullptr;
 
@@ -56,5 +43,4 @@ private:
     QComboBox *DBBox1 = nullptr;    // 公司: the names of atc2_all
     ui::PickListCombo *DBBox2 = nullptr; // 部门 (vx1)
     ui::PickListCombo *DBBox3 = nullptr; // 职务 (vx2)
-    QPushButton *BitBtn1 = nullptr;      // 搜 索
 };

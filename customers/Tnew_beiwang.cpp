@@ -1,6 +1,7 @@
 #include "Tnew_beiwang.h"
 
 #include "DateText.h"
+#include "FieldTable.h"
 #include "FormParts.h"
 #include "KeyFilter.h"
 #include "MessageBox.h"
@@ -13,12 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <map>
 
 namespace {
 
 const QString kZero = QStringLiteral("0");
-const QString kInsert = QStringLiteral(
-    "insert into vtv3 (j1,j2,j3,j4,j5,j6,j7,j8,j9) values (:a,:b,:c,:d,:e,:f,:g,:h,:i)");
 
 } // namespace
 
@@ -80,7 +80,9 @@ void Tnew_beiwang::createLayout()
     Memo1 = new QPlainTextEdit(content);
     Memo1->setAccessibleName(QStringLiteral("备忘内容"));
     Memo1->setFixedSize(360, 150);
-    ui::KeyFilter::install(Memo1, ui::KeyFilter::Mode::NoSpace);
+    const data::FieldDef &typed = data::field(data::memoRecord(), QStringLiteral("j4"));
+    if (const std::optional<ui::KeyFilter::Mode> keys = ui::keyMode(typed.entry))
+        ui::KeyFilter::install(Memo1, *keys);
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(Memo1);
 
@@ -150,16 +152,16 @@ void Tnew_beiwang::Button1Click()
         ui::MessageBox::warning(this, QStringLiteral("请填写备忘信息"));
         return;
     }
+    const std::map<QString, QString> values{
+        {QStringLiteral("j1"), m_customerKey}, {QStringLiteral("j2"), Label_date->text()},
+        {QStringLiteral("j3"), Label_time->text()}, {QStringLiteral("j4"), text},
+        {QStringLiteral("j5"), m_kind}, {QStringLiteral("j6"), m_category},
+        {QStringLiteral("j7"), m_companyKey}, {QStringLiteral("j8"), m_customerName},
+        {QStringLiteral("j9"), m_companyName}};
+    const data::RecordDef &memo = data::memoRecord();
+    const auto valueOf = [&values](const QString &column) { return values.at(column); };
     const auto write = [&] {
-        m_data->Con_data().execute(kInsert, {{QStringLiteral(":a"), m_customerKey},
-                                             {QStringLiteral(":b"), Label_date->text()},
-                                             {QStringLiteral(":c"), Label_time->text()},
-                                             {QStringLiteral(":d"), text},
-                                             {QStringLiteral(":e"), m_kind},
-                                             {QStringLiteral(":f"), m_category},
-                                             {QStringLiteral(":g"), m_companyKey},
-                                             {QStringLiteral(":h"), m_customerName},
-                                             {QStringLiteral(":i"), m_companyName}});
+        m_data->Con_data().execute(data::insertStatement(memo), data::insertParameters(memo, valueOf));
     };
     // The memo is written: the window closes, whatever the reload does.
     if (ui::writeThenRefresh(this, write, [&] { m_data->vtv3_all().reopen(); }))

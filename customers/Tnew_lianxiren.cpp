@@ -86,15 +86,15 @@ void Tnew_lianxiren::reset()
 {
     m_form.showShortForm();
     const data::RecordDef &record = data::customerRecord();
-    m_rating->setText(data::findField(record, QStringLiteral("a11"))->initial);
+    m_rating->setText(data::field(record, QStringLiteral("a11")).initial);
     m_form.ratingButtons->button(1)->setChecked(true);
     m_form.companyList->clearChoice();
     m_form.department->clearChoice();
     m_form.jobTitle->clearChoice();
     m_form.salutation->setCurrentIndex(0);
-    m_form.salutation->setEditText(data::findField(record, QStringLiteral("a12"))->initial);
+    m_form.salutation->setEditText(data::field(record, QStringLiteral("a12")).initial);
     for (const QString &column : customers::kLineColumns)
-        m_form.line(column)->setText(data::findField(record, column)->initial);
+        m_form.line(column)->setText(data::field(record, column).initial);
     m_form.description->clear();
     m_form.line(QStringLiteral("a1"))->setFocus();
 }

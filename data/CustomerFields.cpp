@@ -3,6 +3,11 @@
 namespace data {
 
 // A customer (atc1), in the order of the customer form. a25 is never used.
+//
+// A new customer column takes three places: the column in the schema
+// (Schema.cpp), its field here with its place in moreLines and detailValues
+// (so both windows type it, the insert writes it and the details show it),
+// and, when it is searched, its box in the search window (Tfind_lianxiren).
 const RecordDef &customerRecord()
 {
     using E = Entry;
@@ -42,6 +47,20 @@ const RecordDef &customerRecord()
             {"a9", "MSN", I::Line, E::NoSpace, 45, 35, {}, ":i"},
         },
         QStringLiteral(" )"),
+        // The supplementary part of the form: caption (empty: the field's), columns, -, width of a single box.
+        {
+            {{"电   话2", {"a20", "a4", "a23"}}, {"手   机2", {"a28", "a6"}}},
+            {{{}, {"a15"}}},
+            {{{}, {"a16"}, {}, 90}, {{}, {"a10"}, {}, 150}, {{}, {"a9"}}},
+        },
+        // The details page: caption (empty: the field's), columns, the texts between them.
+        {
+            {"电   话2", {"a20", "a4", "a23"}, {"-", " 转 "}},
+            {"手   机2", {"a28", "a6"}, {"-"}},
+            {{}, {"a15", "a16"}, {","}},
+            {{}, {"a10"}},
+            {{}, {"a9"}},
+        },
     };
     return record;
 }

@@ -3,6 +3,7 @@
 #include "Schema.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace data {
 
@@ -36,6 +37,31 @@ const FieldDef *findField(const RecordDef &record, const QString &column)
             return &f;
     }
     return nullptr;
+}
+
+const FieldDef &field(const RecordDef &record, const QString &column)
+{
+    if (const FieldDef *f = findField(record, column))
+        return *f;
+    throw std::logic_error(QStringLiteral("%1 has no column %2").arg(record.table, column).toStdString());
+}
+
+QString captionOf(const RecordDef &record, const Shown &shown)
+{
+    if (!shown.caption.isEmpty() || shown.columns.isEmpty())
+        return shown.caption;
+    return field(record, shown.columns.first()).caption;
+}
+
+QString joinedValue(const Shown &shown, const std::function<QString(const QString &column)> &textOf)
+{
+    QString value;
+    for (qsizetype i = 0; i < shown.columns.size(); ++i) {
+        if (i > 0)
+            value += shown.between.value(i - 1);
+        value += textOf(shown.columns[i]);
+    }
+    return value;
 }
 
 QStringList insertedColumns(const RecordDef &record)
@@ -103,6 +129,16 @@ QStringList unknownColumns(const RecordDef &record)
         if (!table->columns.contains(f.column))
             unknown << f.column;
     }
+    // A shown place may only show the record's own fields.
+    auto check = [&](const Shown &shown) {
+        for (const QString &column : shown.columns) {
+            if (!findField(record, column) && !unknown.contains(column))
+                unknown << column;
+        }
+    };
+    for (const auto &line : record.moreLines)
+        std::for_each(line.begin(), line.end(), check);
+    std::for_each(record.detailValues.begin(), record.detailValues.end(), check);
     return unknown;
 }
 

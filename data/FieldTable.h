@@ -44,15 +44,31 @@ struct FieldDef {
     QString extraKeys;     // for LowerWeb: the other keys it takes
 };
 
+// A captioned place of a window holding one or more columns: a single box, a
+// telephone line (area code, number and maybe extension) or, on a view, one
+// value joined from several columns by fixed texts.
+struct Shown {
+    QString caption;     // empty: the caption of the first column's field
+    QStringList columns;
+    QStringList between; // on a view: the texts between the columns
+    int width = 0;       // on a form: the width of a single box; 0: what the line leaves
+};
+
 struct RecordDef {
     QString table;
     QString key;
     std::vector<FieldDef> fields; // in the order of the form
     QString columnsEnd = QStringLiteral(")"); // how the insert's column list closes, as it always has
+    // The form's supplementary part line by line, and the values of the
+    // detail page that shows it. A new column usually goes here: it is then
+    // typed in both windows and shown on the details without further code.
+    std::vector<std::vector<Shown>> moreLines;
+    std::vector<Shown> detailValues;
 };
 
 const RecordDef &customerRecord(); // atc1
 const RecordDef &companyRecord();  // atc2
+const RecordDef &memoRecord();     // vtv3
 
 // The field of a column; nullptr when the record has none.
 const FieldDef *findField(const RecordDef &record, const QString &column);
@@ -68,6 +84,13 @@ std::vector<std::pair<QString, QString>> insertParameters(const RecordDef &recor
 QStringList searchedColumns(const RecordDef &record);
 // The columns the detail view copies, the key first.
 QStringList mirroredColumns(const RecordDef &record);
+// The field of a column that the record must have: a misspelt column is a
+// programming error, reported with its name (std::logic_error).
+const FieldDef &field(const RecordDef &record, const QString &column);
+// The caption of a shown place: its own, or that of its first column's field.
+QString captionOf(const RecordDef &record, const Shown &shown);
+// The value of a shown place: the texts of its columns with the fixed texts between them.
+QString joinedValue(const Shown &shown, const std::function<QString(const QString &column)> &textOf);
 // Columns the record names that its table does not have.
 QStringList unknownColumns(const RecordDef &record);
 

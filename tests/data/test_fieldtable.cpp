@@ -20,6 +20,8 @@ private slots:
     void unknownColumnsAreFound();
     void customerStatements();
     void companyStatements();
+    void memoStatement();
+    void shownPlaces();
     void everyWindowBindsKnownColumns();
     void aMisspeltColumnIsCaught();
 };
@@ -29,6 +31,7 @@ void TestFieldTable::everyColumnExists_data()
     QTest::addColumn<const data::RecordDef *>("record");
     QTest::newRow("customers") << &data::customerRecord();
     QTest::newRow("companies") << &data::companyRecord();
+    QTest::newRow("memos") << &data::memoRecord();
 }
 
 void TestFieldTable::everyColumnExists()
@@ -46,6 +49,9 @@ void TestFieldTable::unknownColumnsAreFound()
 {
     const data::RecordDef misspelt{QStringLiteral("atc1"), QStringLiteral("aid"), {{"a1"}, {"a29"}, {"c1"}}};
     QCOMPARE(data::unknownColumns(misspelt), (QStringList{"a29", "c1"}));
+    // A place of the form or the details may only show the record's own fields.
+    const data::RecordDef shown{"atc1", "aid", {{"a1"}}, ")", {{{{}, {"a1", "a15"}}}}, {{{}, {"a1", "a16"}}}};
+    QCOMPARE(data::unknownColumns(shown), (QStringList{"a15", "a16"}));
     const data::RecordDef noTable{QStringLiteral("atc9"), QStringLiteral("aid"), {}};
     QCOMPARE(data::unknownColumns(noTable), QStringList{"atc9"});
 }
@@ -80,6 +86,26 @@ void TestFieldTable::companyStatements()
                             "(:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n,:o,:p,:q)"));
     QCOMPARE(data::searchedColumns(companies), (QStringList{"c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9",
                                                             "c10", "c11", "c12", "c14", "c15", "c16"}));
+}
+
+void TestFieldTable::memoStatement()
+{
+    QCOMPARE(data::insertStatement(data::memoRecord()),
+             QStringLiteral("insert into vtv3 (j1,j2,j3,j4,j5,j6,j7,j8,j9) values (:a,:b,:c,:d,:e,:f,:g,:h,:i)"));
+}
+
+// The places of the form's supplement and the details take their captions
+// from their fields, and a value joins its columns with the texts between.
+void TestFieldTable::shownPlaces()
+{
+    const data::RecordDef &customers = data::customerRecord();
+    QCOMPARE(data::captionOf(customers, {{}, {"a15", "a16"}}), QStringLiteral("家庭地址"));
+    QCOMPARE(data::captionOf(customers, {"电   话2", {"a20"}}), QStringLiteral("电   话2"));
+    const QMap<QString, QString> values{{"a20", "020"}, {"a4", "555"}};
+    const auto valueOf = [&](const QString &column) { return values.value(column); };
+    QCOMPARE(data::joinedValue({{}, {"a20", "a4", "a23"}, {"-", " 转 "}}, valueOf), QStringLiteral("020-555 转 "));
+    QCOMPARE(data::joinedValue({{}, {"a4"}}, valueOf), QStringLiteral("555"));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, data::field(customers, QStringLiteral("a25")));
 }
 
 // The whole program binds its grids, fields and drop-downs to columns its

@@ -1,7 +1,10 @@
 // The form kit: windows placed in the middle of the desktop, title strips,
 // captioned rows, telephone lines, limited text boxes, joined value labels
 // and view toolbars, as a user and an accessibility client meet them.
+#include "FieldTable.h"
 #include "FormParts.h"
+#include "ListCombos.h"
+#include "SearchFields.h"
 #include "TData_in.h"
 #include "TestSupport.h"
 
@@ -86,6 +89,7 @@ private slots:
     void phoneRowsJoinTheirBoxes();
     void joinedLabelsFollowTheCurrentRow();
     void viewToolBarsFollowTheirTable();
+    void searchFieldsGiveEveryCondition();
 };
 
 void TestFormKit::windowsOpenInTheMiddleOfTheDesktop()
@@ -362,6 +366,46 @@ void TestFormKit::viewToolBarsFollowTheirTable()
 
     QToolBar *plain = ui::viewToolBar(&view, {{"帮 助", "帮助", QStyle::SP_DialogHelpButton, [] {}}});
     QCOMPARE(plain->findChild<QToolButton *>()->focusPolicy(), Qt::NoFocus);
+}
+
+// A search window's fields give the texts of every searched column, in the
+// kinds a search window has: a line, a drop-down that takes typing, a pick
+// list and a plain list.
+void TestFormKit::searchFieldsGiveEveryCondition()
+{
+    using data::FieldDef;
+    const data::RecordDef record{"atc1", "aid",
+                                 {FieldDef{"a1", {}, data::Input::Line, data::Entry::Any, 0, 0, {}, {}, 1},
+                                  FieldDef{"a12", {}, data::Input::Choice, data::Entry::Any, 0, 0, {}, {}, 2},
+                                  FieldDef{"a13", {}, data::Input::Choice, data::Entry::Any, 0, 0, {}, {}, 3},
+                                  FieldDef{"a18", {}, data::Input::Choice, data::Entry::Any, 0, 0, {}, {}, 4},
+                                  FieldDef{"a2"}}};
+    QWidget window;
+    ui::SearchFields fields;
+    auto *name = fields.add("a1", new QLineEdit(&window));
+    auto *salutation = fields.add("a12", new QComboBox(&window));
+    salutation->setEditable(true);
+    salutation->addItems({"先生", "女士"});
+    auto *department = fields.add("a13", new ui::PickListCombo(&window));
+    auto *company = fields.add("a18", new QComboBox(&window));
+    company->addItems({"华星", "远大"});
+
+    name->setText("张");
+    salutation->setEditText("先");
+    company->setCurrentIndex(-1);
+    QCOMPARE(fields.texts(record), (data::SearchTexts{{"a1", "张"}, {"a12", "先"}, {"a13", ""}, {"a18", ""}}));
+    company->setCurrentIndex(1);
+    QCOMPARE(fields.texts(record).at("a18"), QStringLiteral("远大"));
+
+    fields.clear();
+    QCOMPARE(fields.texts(record), (data::SearchTexts{{"a1", ""}, {"a12", ""}, {"a13", ""}, {"a18", ""}}));
+    QCOMPARE(company->currentIndex(), -1);
+    QCOMPARE(department->currentIndex(), -1);
+
+    // A searched column the window has no field for is a mistake, not an empty condition.
+    ui::SearchFields missing;
+    missing.add("a1", name);
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, missing.texts(record));
 }
 
 QTEST_MAIN(TestFormKit)

@@ -1,0 +1,48 @@
+#include "SearchWindow.h"
+
+#include "FormParts.h"
+#include "MessageBox.h"
+#include "StandingQuery.h"
+
+#include <QPushButton>
+
+namespace ui {
+
+SearchWindow::SearchWindow(QWidget *parent, const QString &name, const QString &title) : QDialog(parent)
+{
+    setUpWindow(this, name, title);
+}
+
+void SearchWindow::layOut(const QList<QWidget *> &groups)
+{
+    QWidget *strip = titleStrip(QStringLiteral("  ") + windowTitle(), this);
+    BitBtn1 = ui::searchButton(this);
+    layOutWindow(this, strip, groups, {BitBtn1});
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { search(); });
+}
+
+void SearchWindow::reset()
+{
+    m_fields.clear();
+    m_fields.focusFirst();
+}
+
+void SearchWindow::showFound(data::StandingQuery &query, const std::function<void()> &load)
+{
+    if (!guarded(this, load))
+        return; // the error was shown; the window stays open
+    accept();
+    if (query.isEmpty()) {
+        MessageBox::information(this, QStringLiteral("没有找到记录"));
+        reset();
+    }
+}
+
+void SearchWindow::showEvent(QShowEvent *event)
+{
+    reset();
+    QDialog::showEvent(event);
+    centreOnScreen(this);
+}
+
+} // namespace ui
