@@ -10,6 +10,9 @@
 //   4. showEvent(): reset() the fields, then ui::centreOnScreen(this).
 //   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}}).
 //
+// A search window derives from ui::SearchWindow (SearchWindow.h), which does 1, 2 and 4 itself. Captions,
+// limits and key filters come from the record's field table in data/ (FieldTable.h).
+//
 // Every label these pieces make shows its text as it is (plain text, never markup).
 
 #include "KeyFilter.h"
