@@ -1,5 +1,8 @@
 #include "BareLoop.h"
 
+#include "Measure.h"
+
+#include "Connection.h"
 #include "DbError.h"
 
 #include <sqlite3.h>
@@ -25,6 +28,12 @@ BareResult bareLoop(sqlite3 *db, const QByteArray &sqlUtf8)
     if (rc != SQLITE_DONE)
         throw data::DbError(QString::fromUtf8(sqlite3_errmsg(db)));
     return result;
+}
+
+double coldBareLoopMs(const QString &path, const QByteArray &key, const QByteArray &sqlUtf8, BareResult &result)
+{
+    data::Connection connection = data::Connection::open(path, key);
+    return timeMs([&] { result = bareLoop(connection.handle(), sqlUtf8); });
 }
 
 } // namespace bench

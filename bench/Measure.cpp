@@ -2,9 +2,17 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
-#include <malloc.h>
 
 namespace bench {
+
+namespace {
+
+constexpr int kFewestRuns = 3;
+constexpr double kLongMs = 3000.0;  // spent on the work: the fewest runs will do
+constexpr double kEnoughMs = 100.0; // short work runs until it has had this long
+constexpr int kMostRuns = 51;
+
+} // namespace
 
 double median(std::vector<double> values)
 {
@@ -23,29 +31,34 @@ double timeMs(const std::function<void()> &work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-PairedTimes timeAlternately(int runs, const std::function<void()> &first, const std::function<void()> &second)
+bool Repeats::more(double ms)
 {
-    constexpr double kEnoughMs = 100.0;
-    constexpr int kMostRuns = 51;
+    ++m_done;
+    m_totalMs += ms;
+    if (m_done < kFewestRuns)
+        return true;
+    if (m_done < m_runs)
+        return m_totalMs < kLongMs;
+    return m_done < kMostRuns && m_totalMs < kEnoughMs;
+}
+
+PairedTimes timeAlternately(int runs, const std::function<void()> &first, const std::function<void()> &second,
+                            const std::function<void()> &prepare)
+{
+    if (prepare)
+        prepare();
     first();
     second();
     std::vector<double> a;
     std::vector<double> b;
-    double totalA = 0;
-    double totalB = 0;
-    while (int(a.size()) < runs || (int(a.size()) < kMostRuns && std::min(totalA, totalB) < kEnoughMs)) {
+    Repeats repeats(runs);
+    do {
+        if (prepare)
+            prepare();
         a.push_back(timeMs(first));
         b.push_back(timeMs(second));
-        totalA += a.back();
-        totalB += b.back();
-    }
+    } while (repeats.more(std::max(a.back(), b.back())));
     return {median(a), median(b)};
-}
-
-size_t heapInUse()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
 }
 
 } // namespace bench

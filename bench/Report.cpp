@@ -6,7 +6,14 @@ namespace bench {
 
 namespace {
 
-QString verdict(bool ok) { return ok ? QStringLiteral("ok") : QStringLiteral("FAIL"); }
+QString verdict(bool ok) { return ok ? QStringLiteral("ok") : QStringLiteral("MISS"); }
+
+QString fixed(double value, int decimals = 1) { return QString::number(value, 'f', decimals); }
+
+QString ratioAndTarget(double ratio, double target, bool ok)
+{
+    return QStringLiteral("ratio %1 (target <= %2) %3").arg(fixed(ratio, 2), fixed(target, 2), verdict(ok));
+}
 
 } // namespace
 
@@ -17,34 +24,37 @@ void printLine(const QString &line)
     std::fflush(stdout);
 }
 
+void printInfo(int customers, const QString &what, double ms)
+{
+    printLine(QStringLiteral("N=%1 %2: %3 ms").arg(customers).arg(what, fixed(ms)));
+}
+
 void printTimed(int customers, const TimedFigure &f)
 {
-    printLine(QStringLiteral("N=%1 %2: %3 ms vs bare loop %4 ms, ratio %5 (target <= %6) %7 [%8 rows]")
+    printLine(QStringLiteral("N=%1 %2: %3 ms vs %4 %5 ms, %6 [%7 rows]")
                   .arg(customers)
-                  .arg(f.name)
-                  .arg(f.modelMs, 0, 'f', 1)
-                  .arg(f.bareMs, 0, 'f', 1)
-                  .arg(f.ratio(), 0, 'f', 2)
-                  .arg(f.target, 0, 'f', 2)
-                  .arg(verdict(f.ok()))
+                  .arg(f.name, fixed(f.modelMs), f.reference, fixed(f.bareMs), ratioAndTarget(f.ratio(), f.target, f.ok()))
+                  .arg(f.rows));
+}
+
+void printStartup(int customers, const StartupFigure &f)
+{
+    printLine(QStringLiteral("N=%1 start-up to the list painted and idle: %2 ms vs empty start-up %3 ms + cold bare "
+                             "loop %4 ms = %5 ms, %6 [%7 rows]")
+                  .arg(customers)
+                  .arg(fixed(f.startupMs), fixed(f.emptyMs), fixed(f.bareMs), fixed(f.referenceMs()),
+                       ratioAndTarget(f.ratio(), f.target, f.ok()))
                   .arg(f.rows));
 }
 
 void printMemory(int customers, const MemoryFigure &f)
 {
-    printLine(QStringLiteral("N=%1 memory atc1_all: %2 MB per 100000 customers (target <= %3) %4 "
-                             "[heap growth of one load; row store's own figure %5 MB per 100000; %6 rows]")
+    printLine(QStringLiteral("N=%1 memory after five reloads, %2: %3 MB vs empty program %4 MB + %5 x row store %6 MB "
+                             "= %7 MB, %8 [%9 rows]")
                   .arg(customers)
-                  .arg(f.heapMbPer100k, 0, 'f', 1)
-                  .arg(f.target, 0, 'f', 1)
-                  .arg(verdict(f.ok()))
-                  .arg(f.rowStoreMbPer100k, 0, 'f', 1)
+                  .arg(f.measure, fixed(f.mb), fixed(f.emptyMb), fixed(f.allowance), fixed(f.rowStoreMb),
+                       fixed(f.referenceMb()), ratioAndTarget(f.ratio(), f.target, f.ok()))
                   .arg(f.rows));
-}
-
-void printInfo(int customers, const QString &what, double ms)
-{
-    printLine(QStringLiteral("N=%1 %2: %3 ms").arg(customers).arg(what).arg(ms, 0, 'f', 1));
 }
 
 } // namespace bench

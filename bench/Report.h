@@ -1,16 +1,19 @@
 #pragma once
 
 #include "Figures.h"
+#include "ProcessFigures.h"
 
 #include <QString>
 
 namespace bench {
 
-// One line per figure on standard output, e.g.
-// "N=100000 reset atc1_all: 812.3 ms vs bare loop 640.1 ms, ratio 1.27 (target <= 1.50) ok".
+// One line per figure on standard output, with its target and "ok" or
+// "MISS", e.g.
+// "N=100000 刷新 after a write: 812.3 ms vs bare loop 640.1 ms, ratio 1.27 (target <= 1.20) MISS [100000 rows]".
 void printLine(const QString &line);
-void printTimed(int customers, const TimedFigure &figure);
-void printMemory(int customers, const MemoryFigure &figure);
 void printInfo(int customers, const QString &what, double ms);
+void printTimed(int customers, const TimedFigure &figure);
+void printStartup(int customers, const StartupFigure &figure);
+void printMemory(int customers, const MemoryFigure &figure);
 
 } // namespace bench

@@ -8,7 +8,6 @@
 #include "SqlText.h"
 #include "Statement.h"
 
-#include <functional>
 #include <sqlite3.h>
 
 namespace bench {
@@ -17,8 +16,8 @@ namespace {
 
 // Inserts `count` rows made by `makeRow` into `table`, binding by position
 // (the insert names its parameters in column order).
-void insertRows(data::Connection &connection, const QString &table, int count,
-                const std::function<RowValues(int)> &makeRow)
+template <typename MakeRow>
+void insertRows(data::Connection &connection, const QString &table, int count, MakeRow makeRow)
 {
     const data::TableDef *def = data::findTable(table);
     if (!def)
@@ -43,11 +42,15 @@ void insertRows(data::Connection &connection, const QString &table, int count,
 
 void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue)
 {
+    std::vector<std::string> names;
+    names.reserve(size_t(companies));
+    for (int i = 0; i < companies; ++i)
+        names.push_back(companyName(i));
+
     Random random(startValue);
     insertRows(connection, QStringLiteral("atc2"), companies,
-               [&](int i) { return makeCompany(random, i); });
-    insertRows(connection, QStringLiteral("atc1"), customers,
-               [&](int) { return makeCustomer(random, companies); });
+               [&](int i) { return makeCompany(random, names[size_t(i)]); });
+    insertRows(connection, QStringLiteral("atc1"), customers, [&](int) { return makeCustomer(random, names); });
 }
 
 } // namespace bench

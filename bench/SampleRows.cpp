@@ -52,12 +52,12 @@ std::string companyName(int i)
         + r.pick(words().industries) + "有限公司";
 }
 
-RowValues makeCompany(Random &r, int i)
+RowValues makeCompany(Random &r, const std::string &name)
 {
     const int city = r.below(int(words().cities.size()));
     const std::string web = latinWord(r, r.between(4, 8));
     return {
-        companyName(i),                                   // c1  name
+        name,                                             // c1  name
         r.pick(words().brandChars) + r.pick(words().brandChars), // c2  short name
         r.pick(words().sectors),                          // c3  line of business
         address(r, city),                                 // c4  address
@@ -77,7 +77,7 @@ RowValues makeCompany(Random &r, int i)
     };
 }
 
-RowValues makeCustomer(Random &r, int companies)
+RowValues makeCustomer(Random &r, const std::vector<std::string> &companyNames)
 {
     const int city = r.below(int(words().cities.size()));
     return {
@@ -98,7 +98,7 @@ RowValues makeCustomer(Random &r, int companies)
         address(r, city),                                 // a15 address
         "www." + latinWord(r, r.between(4, 8)) + ".com",  // a16 website
         description(r),                                   // a17 description
-        companyName(r.below(companies)),                  // a18 company
+        r.pick(companyNames),                             // a18 company
         r.pick(words().sectors),                          // a19 line of business
         std::string(1, char('A' + r.below(4))),           // a20 grade
         r.pick(words().statuses),                         // a21 status

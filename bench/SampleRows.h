@@ -17,7 +17,8 @@ inline constexpr int kCompanyColumns = 17;
 // customers can name companies that exist.
 std::string companyName(int i);
 
-RowValues makeCompany(Random &random, int i);
-RowValues makeCustomer(Random &random, int companies);
+RowValues makeCompany(Random &random, const std::string &name);
+// A customer of one of the companies named.
+RowValues makeCustomer(Random &random, const std::vector<std::string> &companyNames);
 
 } // namespace bench

@@ -1,0 +1,49 @@
+#include "Installation.h"
+
+#include "Measure.h"
+#include "SampleData.h"
+
+#include "Connection.h"
+#include "DbError.h"
+#include "FreshInstall.h"
+#include "Schema.h"
+
+#include <algorithm>
+
+namespace bench {
+
+namespace {
+
+constexpr uint64_t kStartValue = 20240601;
+
+} // namespace
+
+Installation::Installation()
+{
+    if (!m_folder.isValid())
+        throw data::DbError(QStringLiteral("cannot create a temporary folder"));
+    data::createFreshInstallation(dir());
+    data::Connection main = data::Connection::open(mainFile(), data::kMainFile.key);
+    main.execute(QStringLiteral("update ptp1 set watts=:a"), {{QStringLiteral(":a"), QStringLiteral("1")}});
+}
+
+QString Installation::mainFile() const
+{
+    return dir().filePath(QString::fromLatin1(data::kMainFile.relativePath));
+}
+
+QString Installation::lookupFile() const
+{
+    return dir().filePath(QString::fromLatin1(data::kLookupFile.relativePath));
+}
+
+double Installation::fill(int customers)
+{
+    const int companies = std::max(1, customers / 10);
+    return timeMs([&] {
+        data::Connection main = data::Connection::open(mainFile(), data::kMainFile.key);
+        generateSampleData(main, customers, companies, kStartValue);
+    });
+}
+
+} // namespace bench

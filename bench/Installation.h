@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace bench {
+
+// A fresh installation in a temporary folder of its own, removed at the end,
+// as a user has it after the first start: the quick-start guide was shown
+// once (the first-run flag is set), so a start-up shows only the main window.
+class Installation {
+public:
+    Installation();
+    Installation(const Installation &) = delete;
+    Installation &operator=(const Installation &) = delete;
+
+    QDir dir() const { return QDir(m_folder.path()); }
+    QString mainFile() const;
+    QString lookupFile() const;
+
+    // Adds `customers` sample customers and a tenth as many companies;
+    // returns the milliseconds it took.
+    double fill(int customers);
+
+private:
+    QTemporaryDir m_folder;
+};
+
+} // namespace bench

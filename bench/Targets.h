@@ -1,0 +1,25 @@
+#pragma once
+
+namespace bench {
+
+// The highest acceptable ratio of each figure to its reference, taken in the
+// same run. Report.cpp prints "ok" at or below it and "MISS" above it.
+
+// Start-up to the list painted and idle, against start-up on an empty
+// installation plus one bare loop over the list's statement.
+inline constexpr double kStartupTarget = 1.2;
+// The 客 户 button from another view and 刷新, data unchanged, against one
+// bare loop over the list's statement.
+inline constexpr double kUnchangedResetTarget = 0.15;
+// 刷新 after a write, against the same bare loop.
+inline constexpr double kChangedResetTarget = 1.2;
+// The data layer's reset after a write, against the same bare loop.
+inline constexpr double kResetTarget = 1.2;
+// A search to its results, against one bare loop over the search statement.
+inline constexpr double kSearchTarget = 1.3;
+// Resident memory after five reloads, against the empty program's plus this
+// many times the list's row store.
+inline constexpr double kRowStoreAllowance = 1.3;
+inline constexpr double kMemoryTarget = 1.0;
+
+} // namespace bench
