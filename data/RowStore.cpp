@@ -3,50 +3,143 @@
 #include "DbError.h"
 #include "Statement.h"
 
+#include <cstring>
+#include <numeric>
+
 namespace data {
 
-void RowStore::appendCell(std::string_view bytes, bool null)
+void RowStore::clear(int columns)
 {
-    const size_t start = m_bytes.size();
-    if (start + bytes.size() >= kNullBit)
-        throw DbError(QStringLiteral("query result too large"));
-    m_offsets.push_back(uint32_t(start) | (null ? kNullBit : 0u));
-    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+    m_columns = columns;
+    m_chunks = std::vector<Chunk>();
+    m_current = 0;
+    m_offsets = std::vector<std::unique_ptr<uint32_t[]>>();
+    m_blocks = 0;
+    m_ordered = false;
+    m_order = std::vector<uint32_t>();
 }
 
-void RowStore::load(Statement &statement, const RowStore *previous)
+void RowStore::load(Statement &statement)
 {
-    m_columns = statement.columnCount();
-    m_bytes.clear();
-    m_offsets.clear();
-    m_order.clear();
-    if (previous && previous->m_columns == m_columns) {
-        m_bytes.reserve(previous->m_bytes.size());
-        m_offsets.reserve(previous->m_offsets.size());
-        m_order.reserve(previous->m_order.size());
-    }
-    uint32_t blockIndex = 0;
-    while (statement.step()) {
-        for (int c = 0; c < m_columns; ++c) {
-            const std::optional<std::string_view> cell = statement.cell(c);
-            appendCell(cell.value_or(std::string_view()), !cell);
+    // The room of the old rows takes the new ones as they come: the two are
+    // never held at once, and memory already in use is written again rather
+    // than fresh memory taken. What the new rows do not need goes at the end.
+    const int columns = statement.columnCount();
+    m_spareChunks = std::move(m_chunks);
+    if (columns == m_columns)
+        m_spareOffsets = std::move(m_offsets);
+    clear(columns);
+    struct DropSpares {
+        RowStore &store;
+        ~DropSpares()
+        {
+            store.m_spareChunks = std::vector<Chunk>();
+            store.m_spareOffsets = std::vector<std::unique_ptr<uint32_t[]>>();
         }
-        m_offsets.push_back(uint32_t(m_bytes.size()));
-        m_order.push_back(blockIndex++);
+    } dropSpares{*this};
+
+    Cells cells(static_cast<size_t>(m_columns));
+    while (statement.step()) {
+        for (int c = 0; c < m_columns; ++c)
+            cells[size_t(c)] = statement.cell(c);
+        appendBlock(cells);
     }
+}
+
+RowStore::Chunk RowStore::takeChunk(size_t least, size_t wanted)
+{
+    for (size_t i = m_spareChunks.size(); i-- > 0;) {
+        if (m_spareChunks[i].size >= least) {
+            Chunk spare = std::move(m_spareChunks[i]);
+            m_spareChunks.erase(m_spareChunks.begin() + qsizetype(i));
+            spare.used = 0;
+            return spare;
+        }
+    }
+    Chunk added;
+    added.size = wanted;
+    added.bytes.reset(new char[wanted]);
+    return added;
+}
+
+char *RowStore::roomFor(size_t size, uint32_t &chunk)
+{
+    if (size >= kNullBit)
+        throw DbError(QStringLiteral("query result too large"));
+    if (!m_chunks.empty()) {
+        Chunk &current = m_chunks[m_current];
+        if (current.size - current.used >= size) {
+            chunk = uint32_t(m_current);
+            char *at = current.bytes.get() + current.used;
+            current.used += size;
+            return at;
+        }
+    }
+    // A row longer than the largest chunk gets one of its own size; the chunk
+    // being filled stays the one rows go to.
+    const size_t next = m_chunks.empty() ? kFirstChunk : std::min(m_chunks[m_current].size * 2, kLargestChunk);
+    Chunk added = takeChunk(size, std::max(next, size));
+    added.used = size;
+    m_chunks.push_back(std::move(added));
+    chunk = uint32_t(m_chunks.size() - 1);
+    if (size <= kLargestChunk)
+        m_current = chunk;
+    return m_chunks.back().bytes.get();
+}
+
+uint32_t *RowStore::newBlock()
+{
+    if (m_blocks == UINT32_MAX)
+        throw DbError(QStringLiteral("query result too large"));
+    const size_t piece = m_blocks >> kBlockShift;
+    if (piece == m_offsets.size()) {
+        if (!m_spareOffsets.empty()) {
+            m_offsets.push_back(std::move(m_spareOffsets.back()));
+            m_spareOffsets.pop_back();
+        } else {
+            m_offsets.emplace_back(new uint32_t[kBlocksPerPiece * blockWidth()]);
+        }
+    }
+    return m_offsets[piece].get() + size_t(m_blocks & (kBlocksPerPiece - 1)) * blockWidth();
+}
+
+uint32_t RowStore::appendBlock(const Cells &cells)
+{
+    size_t size = 0;
+    for (const auto &cell : cells)
+        size += cell ? cell->size() : 0;
+    uint32_t chunk = 0;
+    char *at = size > 0 ? roomFor(size, chunk) : nullptr;
+    uint32_t *b = newBlock();
+    // Offsets count from the start of the row's chunk.
+    uint32_t position = at ? uint32_t(at - m_chunks[chunk].bytes.get()) : 0;
+    b[0] = chunk;
+    for (size_t c = 0; c < size_t(m_columns); ++c) {
+        const std::optional<std::string_view> &cell = cells[c];
+        b[c + 1] = position | (cell ? 0u : kNullBit);
+        if (cell && !cell->empty()) {
+            std::memcpy(at, cell->data(), cell->size());
+            at += cell->size();
+            position += uint32_t(cell->size());
+        }
+    }
+    b[size_t(m_columns) + 1] = position;
+    return m_blocks++;
 }
 
 std::string_view RowStore::bytes(int row, int column) const
 {
-    const uint32_t *b = block(row);
-    const uint32_t start = b[column] & ~kNullBit;
-    const uint32_t end = b[column + 1] & ~kNullBit;
-    return std::string_view(m_bytes.data() + start, end - start);
+    const uint32_t *b = block(blockOf(row));
+    const uint32_t start = b[column + 1] & ~kNullBit;
+    const uint32_t end = b[column + 2] & ~kNullBit;
+    if (end == start)
+        return {};
+    return std::string_view(m_chunks[b[0]].bytes.get() + start, end - start);
 }
 
 bool RowStore::isNull(int row, int column) const
 {
-    return block(row)[column] & kNullBit;
+    return block(blockOf(row))[column + 1] & kNullBit;
 }
 
 QString RowStore::text(int row, int column) const
@@ -65,38 +158,56 @@ RowStore::Row RowStore::row(int r) const
     return values;
 }
 
-uint32_t RowStore::appendBlock(const Row &values)
+void RowStore::keepOrder()
 {
-    const auto blockIndex = uint32_t(m_offsets.size() / size_t(m_columns + 1));
-    for (int c = 0; c < m_columns; ++c) {
-        const Cell &cell = size_t(c) < values.size() ? values[size_t(c)] : Cell();
-        const QByteArray utf8 = cell ? cell->toUtf8() : QByteArray();
-        appendCell(std::string_view(utf8.constData(), size_t(utf8.size())), !cell);
+    if (m_ordered)
+        return;
+    m_order.resize(m_blocks);
+    std::iota(m_order.begin(), m_order.end(), 0u);
+    m_ordered = true;
+}
+
+uint32_t RowStore::appendRow(const Row &values)
+{
+    std::vector<QByteArray> utf8(static_cast<size_t>(m_columns));
+    Cells cells(static_cast<size_t>(m_columns));
+    for (size_t c = 0; c < size_t(m_columns); ++c) {
+        if (c < values.size() && values[c]) {
+            utf8[c] = values[c]->toUtf8();
+            cells[c] = std::string_view(utf8[c].constData(), size_t(utf8[c].size()));
+        }
     }
-    m_offsets.push_back(uint32_t(m_bytes.size()));
-    return blockIndex;
+    return appendBlock(cells);
 }
 
 void RowStore::insertRow(int at, const Row &values)
 {
-    const uint32_t b = appendBlock(values);
+    keepOrder();
+    const uint32_t b = appendRow(values);
     m_order.insert(m_order.begin() + at, b);
 }
 
 void RowStore::replaceRow(int row, const Row &values)
 {
-    // The old block stays unused in the buffer until the next load.
-    m_order[size_t(row)] = appendBlock(values);
+    // The old block stays unused in the store until the next load.
+    keepOrder();
+    m_order[size_t(row)] = appendRow(values);
 }
 
 void RowStore::removeRow(int row)
 {
+    keepOrder();
     m_order.erase(m_order.begin() + row);
 }
 
 size_t RowStore::memoryUsed() const
 {
-    return m_bytes.capacity() + m_offsets.capacity() * sizeof(uint32_t) + m_order.capacity() * sizeof(uint32_t);
+    size_t bytes = m_chunks.capacity() * sizeof(Chunk);
+    for (const Chunk &chunk : m_chunks)
+        bytes += chunk.size;
+    bytes += m_offsets.capacity() * sizeof(m_offsets[0]);
+    bytes += m_offsets.size() * kBlocksPerPiece * blockWidth() * sizeof(uint32_t);
+    return bytes + m_order.capacity() * sizeof(uint32_t);
 }
 
 } // namespace data

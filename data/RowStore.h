@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -11,24 +12,36 @@ namespace data {
 
 class Statement;
 
-// The rows of a query result held compactly: every cell's raw UTF-8 bytes in
-// one buffer, found through one 32-bit offset per cell. Text is decoded only
-// when a cell is read. A cell may hold no value at all (NULL), which differs
-// from the empty text.
+// The rows of a query result held compactly: every cell's raw UTF-8 bytes,
+// found through one 32-bit offset per cell. Text is decoded only when a cell
+// is read. A cell may hold no value at all (NULL), which differs from the
+// empty text.
+//
+// The store grows in pieces that are never moved or copied: the bytes of each
+// row lie together in one byte chunk (chunks grow from a few kilobytes to a
+// megabyte; a row longer than that gets a chunk of its own), and the offsets
+// of each row form one block in a table of fixed-size pieces. Loading a result
+// therefore never needs room for two copies of it.
 class RowStore {
 public:
     using Cell = std::optional<QString>;
     using Row = std::vector<Cell>;
 
     explicit RowStore(int columns = 0) : m_columns(columns) {}
+    RowStore(RowStore &&) noexcept = default;
+    RowStore &operator=(RowStore &&) noexcept = default;
+    RowStore(const RowStore &) = delete;
+    RowStore &operator=(const RowStore &) = delete;
 
     int columnCount() const { return m_columns; }
-    int rowCount() const { return int(m_order.size()); }
+    int rowCount() const { return m_ordered ? int(m_order.size()) : int(m_blocks); }
 
-    // Reads every row the statement yields (the statement has just been
-    // prepared). The previous result of the same query, if any, tells how
-    // much room to take at once.
-    void load(Statement &statement, const RowStore *previous = nullptr);
+    // Drops every row and the room they took; the columns stay.
+    void clear(int columns);
+
+    // Drops what the store holds, then reads every row the statement yields
+    // (the statement has just been prepared).
+    void load(Statement &statement);
 
     std::string_view bytes(int row, int column) const;
     bool isNull(int row, int column) const;
@@ -44,14 +57,44 @@ public:
 
 private:
     static constexpr uint32_t kNullBit = 0x80000000u;
-    uint32_t appendBlock(const Row &values);
-    void appendCell(std::string_view bytes, bool null);
-    const uint32_t *block(int row) const { return m_offsets.data() + size_t(m_order[size_t(row)]) * size_t(m_columns + 1); }
+    static constexpr int kBlockShift = 8; // blocks per piece of the offset table: 256
+    static constexpr uint32_t kBlocksPerPiece = 1u << kBlockShift;
+    static constexpr size_t kFirstChunk = 4 * 1024;
+    static constexpr size_t kLargestChunk = 1024 * 1024;
+
+    struct Chunk {
+        std::unique_ptr<char[]> bytes;
+        size_t size = 0;
+        size_t used = 0;
+    };
+
+    // One row's cells before they are stored; nullopt for a NULL cell.
+    using Cells = std::vector<std::optional<std::string_view>>;
+    uint32_t appendBlock(const Cells &cells);
+    uint32_t appendRow(const Row &values);
+    uint32_t *newBlock();
+    char *roomFor(size_t size, uint32_t &chunk);
+    Chunk takeChunk(size_t least, size_t wanted);
+    uint32_t blockOf(int row) const { return m_ordered ? m_order[size_t(row)] : uint32_t(row); }
+    const uint32_t *block(uint32_t b) const
+    {
+        return m_offsets[b >> kBlockShift].get() + size_t(b & (kBlocksPerPiece - 1)) * blockWidth();
+    }
+    size_t blockWidth() const { return size_t(m_columns) + 2; } // chunk, start of each cell, end
+    void keepOrder();
 
     int m_columns;
-    std::vector<char> m_bytes;
-    std::vector<uint32_t> m_offsets; // per block: start of each cell (null flag in the top bit), then the end
-    std::vector<uint32_t> m_order;   // row -> block
+    std::vector<Chunk> m_chunks;
+    size_t m_current = 0;                             // the chunk that rows are added to
+    std::vector<std::unique_ptr<uint32_t[]>> m_offsets; // per block: its chunk, the start of each cell in it
+                                                      // (null flag in the top bit), then the end
+    uint32_t m_blocks = 0;
+    bool m_ordered = false;        // false: row n is block n
+    std::vector<uint32_t> m_order; // row -> block, once rows were inserted, replaced or removed
+
+    // While a load runs: the room of the rows it replaces.
+    std::vector<Chunk> m_spareChunks;
+    std::vector<std::unique_ptr<uint32_t[]>> m_spareOffsets;
 };
 
 } // namespace data

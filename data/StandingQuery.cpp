@@ -4,6 +4,9 @@
 #include "DbError.h"
 #include "SqlText.h"
 #include "Statement.h"
+#include "VaryingResult.h"
+
+#include <QMetaMethod>
 
 namespace data {
 
@@ -74,7 +77,9 @@ void StandingQuery::close()
     Quiet quiet(m_quiet);
     discardBuffer();
     beginResetModel();
-    m_rows = RowStore(int(m_columns.size()));
+    m_rows.clear(int(m_columns.size()));
+    m_rowsAsRead = false;
+    m_deferred = false;
     m_open = false;
     endResetModel();
     emit refreshed();
@@ -90,6 +95,30 @@ void StandingQuery::open()
 {
     if (!m_open)
         load();
+}
+
+void StandingQuery::openDeferred()
+{
+    if (m_open)
+        return;
+    // A control already bound has been told the query is closed; it must
+    // hear of the rows as they come. (Every view and list box of an item
+    // model follows its inserted rows; the query's own cursor does not.)
+    static const QMetaMethod boundBy[] = {QMetaMethod::fromSignal(&QAbstractItemModel::rowsInserted),
+                                          QMetaMethod::fromSignal(&StandingQuery::refreshed),
+                                          QMetaMethod::fromSignal(&StandingQuery::currentRowChanged)};
+    for (const QMetaMethod &signal : boundBy) {
+        if (isSignalConnected(signal)) {
+            load();
+            return;
+        }
+    }
+    Statement prepared(m_connection, m_text); // a text the engine refuses throws now
+    m_rows.clear(int(m_columns.size()));
+    m_readText = m_text; // what the rows will be read with, whatever text is set meanwhile
+    m_rowsAsRead = false;
+    m_deferred = true;
+    m_open = true;
 }
 
 void StandingQuery::reset()
@@ -109,29 +138,60 @@ void StandingQuery::filter(const QString &sql)
     load();
 }
 
+bool StandingQuery::rowsStillHold()
+{
+    if (!m_open || m_deferred || !m_rowsAsRead || m_state != State::Browse || m_text != m_readText
+        || resultMayVary(m_text))
+        return false;
+    try {
+        return m_connection.unchangedSince(m_readStamp);
+    } catch (const DbError &) {
+        return false; // the read that follows tells what is wrong
+    }
+}
+
+// Reads the rows of the text in force; the old rows go first, so that the two
+// are never held at once.
+void StandingQuery::readRows(const QString &text)
+{
+    m_rows.clear(int(m_columns.size()));
+    m_rowsAsRead = false;
+    m_deferred = false;
+    ++m_reads;
+    // Stamped before reading: a change made while the rows are read is taken
+    // for one made after, and the next refresh reads them again.
+    const ChangeStamp stamp = m_connection.changeStamp();
+    Statement statement(m_connection, text);
+    m_rows.load(statement);
+    if (m_rows.columnCount() != m_columns.size()) {
+        m_columns.clear();
+        for (int c = 0; c < statement.columnCount(); ++c)
+            m_columns << statement.columnName(c);
+    }
+    m_readText = text;
+    m_readStamp = stamp;
+    m_rowsAsRead = true;
+}
+
 void StandingQuery::load()
 {
+    const bool keep = rowsStillHold();
+    m_deferred = false; // whatever asks from here on waits for this read
     Quiet quiet(m_quiet);
     discardBuffer();
     beginResetModel();
-    bool ok = false;
+    bool ok = true;
     QString error;
     int code = 0;
-    try {
-        Statement statement(m_connection, m_text);
-        RowStore rows;
-        rows.load(statement, &m_rows);
-        if (rows.columnCount() != m_columns.size()) {
-            m_columns.clear();
-            for (int c = 0; c < statement.columnCount(); ++c)
-                m_columns << statement.columnName(c);
+    if (!keep) {
+        try {
+            readRows(m_text);
+        } catch (const DbError &e) {
+            ok = false;
+            error = e.message();
+            code = e.code();
+            m_rows.clear(int(m_columns.size()));
         }
-        m_rows = std::move(rows);
-        ok = true;
-    } catch (const DbError &e) {
-        error = e.message();
-        code = e.code();
-        m_rows = RowStore(int(m_columns.size()));
     }
     m_open = ok;
     endResetModel();
@@ -144,8 +204,41 @@ void StandingQuery::load()
         throw DbError(error, code);
 }
 
+// The rows of a query opened with openDeferred() are read here, the first time
+// anything asks for them. Whoever asks has seen no rows yet, so no reset is
+// announced: the query answers with the rows it now has, its first row current,
+// as if they had been there from the start.
+void StandingQuery::readDeferred()
+{
+    Quiet quiet(m_quiet);
+    try {
+        readRows(QString(m_readText));
+    } catch (const DbError &e) {
+        m_rows.clear(int(m_columns.size()));
+        m_open = false;
+        // Not from inside the caller (a view asking for its row count, say).
+        QMetaObject::invokeMethod(
+            this, [this, message = e.message()] { emit failed(message); }, Qt::QueuedConnection);
+        return;
+    }
+    if (!m_rows.rowCount())
+        return;
+    m_cursor->QItemSelectionModel::setCurrentIndex(index(0, 0),
+                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+const RowStore &StandingQuery::rows() const
+{
+    // Reading the rows late changes nothing anyone has seen: the query is
+    // const to its callers in all that they can tell.
+    if (m_deferred)
+        const_cast<StandingQuery *>(this)->readDeferred();
+    return m_rows;
+}
+
 int StandingQuery::currentRow() const
 {
+    rows();
     const QModelIndex current = m_cursor->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
@@ -184,7 +277,7 @@ bool StandingQuery::isNull(int row, int column) const
 {
     if (m_state != State::Browse && row == currentRow())
         return !m_buffer[size_t(column)].has_value();
-    return m_rows.isNull(row, column);
+    return rows().isNull(row, column);
 }
 
 QString StandingQuery::field(const QString &column) const
@@ -284,6 +377,7 @@ void StandingQuery::writeUpdate()
         update.bind(m_key, keyValue);
         update.run();
     }
+    rowsEdited();
     m_rows.replaceRow(row, readRow(keyValue));
 }
 
@@ -294,6 +388,7 @@ void StandingQuery::writeInsert()
     for (const QString &c : columns)
         insert.bind(c, m_buffer[size_t(fieldIndex(c))].value_or(QString()));
     insert.run();
+    rowsEdited();
     m_rows.replaceRow(currentRow(), readRow(QString::number(m_connection.lastInsertId())));
 }
 
@@ -328,6 +423,7 @@ void StandingQuery::cancel()
     Quiet quiet(m_quiet);
     discardBuffer();
     beginRemoveRows({}, row, row);
+    rowsEdited();
     m_rows.removeRow(row);
     endRemoveRows();
     const int next = std::min(row, count() - 1);
@@ -346,6 +442,7 @@ void StandingQuery::insert()
     Quiet quiet(m_quiet);
     const int row = std::max(currentRow(), 0);
     beginInsertRows({}, row, row);
+    rowsEdited();
     m_rows.insertRow(row, RowStore::Row(size_t(m_columns.size())));
     endInsertRows();
     m_buffer = RowStore::Row(size_t(m_columns.size()));
@@ -380,6 +477,7 @@ void StandingQuery::deleteCurrent(const Dependents &dependents)
     Quiet quiet(m_quiet);
     discardBuffer();
     beginRemoveRows({}, row, row);
+    rowsEdited();
     m_rows.removeRow(row);
     endRemoveRows();
     const int next = std::min(row, count() - 1);

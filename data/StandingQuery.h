@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection.h"
 #include "RowStore.h"
 
 #include <QAbstractTableModel>
@@ -36,6 +37,10 @@ private:
 // Operations that a window calls directly throw DbError. Row moves that come
 // from a control (a click in a grid, the wheel) cannot throw; their failures
 // are reported through failed().
+//
+// A refresh whose statement text is the one the rows were read with, while
+// nothing in the file has changed since, keeps the rows it has and only moves
+// to the first row; to every bound control it looks like any other refresh.
 class StandingQuery : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -56,12 +61,18 @@ public:
     void close();
     void setText(const QString &sql);
     void open();
+    // Opens the query as open() does, but while nothing is bound to it yet
+    // its rows are read only when they are first asked for (the row count,
+    // the current row, a value). The statement is prepared here, so a text the
+    // engine refuses throws here; an error while reading later is reported
+    // through failed() and leaves the query closed.
+    void openDeferred();
     void reset();                      // standing text, whole table, newest first
     void reopen();                     // same text, fresh rows
     void filter(const QString &sql);   // a filtered select over the same table
 
     // Rows and the current row.
-    int count() const { return m_rows.rowCount(); }
+    int count() const { return rows().rowCount(); }
     bool isEmpty() const { return count() == 0; }
     int currentRow() const;
     bool moveTo(int row);
@@ -99,6 +110,9 @@ public:
     // row into which nothing was typed. False (and failed()) when refused.
     bool leaveRow();
 
+    // How many times the rows were read from the file.
+    int reads() const { return m_reads; }
+
     // QAbstractTableModel
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -116,6 +130,11 @@ signals:
 
 private:
     void load();
+    bool rowsStillHold();
+    void readRows(const QString &text);
+    void readDeferred();
+    const RowStore &rows() const;
+    void rowsEdited() { m_rowsAsRead = false; }
     void discardBuffer();
     void setState(State state);
     void emitCurrentChanged();
@@ -134,6 +153,14 @@ private:
     QStringList m_columns;
     RowStore m_rows;
     RowCursor *m_cursor;
+
+    // What the rows were read with: the statement text and where the file
+    // stood just before. Trusted only while the rows are as they were read.
+    QString m_readText;
+    ChangeStamp m_readStamp;
+    bool m_rowsAsRead = false;
+    bool m_deferred = false; // open, the rows not read yet
+    int m_reads = 0;
 
     State m_state = State::Browse;
     RowStore::Row m_buffer;

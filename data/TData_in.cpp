@@ -28,9 +28,11 @@ TData_in::TData_in(const QDir &workDir, QObject *parent)
     }
     add("find_gongsi", m_main, "atc2", QString());
 
+    // Each query reads its rows when a control first shows them; a statement
+    // the engine refuses still stops the start here.
     for (StandingQuery *q : m_order) {
         if (!q->standingText().isEmpty())
-            q->open();
+            q->openDeferred();
     }
 }
 
