@@ -19,12 +19,20 @@ QString engineText(sqlite3 *db, int rc)
     return QString::fromUtf8(sqlite3_errstr(rc));
 }
 
-// The decrypted pages each connection keeps: every page of a table of some
-// ten thousand customers, so that searching it again decrypts nothing. A
-// cache for a hundred thousand customers would take half as much memory
-// again as their rows held by a standing query; a search repeated with the
-// same text over an unchanged file reads nothing at all (see StandingQuery).
-constexpr int kCacheKib = 6 * 1024;
+// The decrypted pages a connection keeps. A file of up to kWholeFileKib is
+// kept whole (a customer table of some ten thousand rows), so that searching
+// it again decrypts nothing; the room is taken only as pages are read. A
+// larger file keeps the engine's default: a cache smaller than a table saves
+// no decrypting when the table is searched again, and one that held a table
+// of a hundred thousand customers would take more memory than their rows in a
+// standing query.
+constexpr int kWholeFileKib = 6 * 1024;
+constexpr int kDefaultCacheKib = 2000;
+
+int cacheKibFor(const QString &path)
+{
+    return QFileInfo(path).size() <= qint64(kWholeFileKib) * 1024 ? kWholeFileKib : kDefaultCacheKib;
+}
 
 QByteArray quotedKey(const QByteArray &key)
 {
@@ -62,7 +70,7 @@ Connection Connection::openWith(const QString &path, const QByteArray &key, int 
     sqlite3_extended_result_codes(c.m_db, 1);
     sqlite3_busy_timeout(c.m_db, kBusyTimeoutMs);
     c.applyKeyAndCheck(key);
-    c.setCacheKib(kCacheKib);
+    c.setCacheKib(cacheKibFor(path));
     return c;
 }
 

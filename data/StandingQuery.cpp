@@ -150,11 +150,11 @@ bool StandingQuery::rowsStillHold()
     }
 }
 
-// Reads the rows of the text in force; the old rows go first, so that the two
-// are never held at once.
+// Reads the rows of a text. The new rows take the room of the old ones as they
+// come (RowStore::load), so that the two are never held at once; on failure
+// the caller empties the store.
 void StandingQuery::readRows(const QString &text)
 {
-    m_rows.clear(int(m_columns.size()));
     m_rowsAsRead = false;
     m_deferred = false;
     ++m_reads;
