@@ -56,7 +56,24 @@ Rows numbered(int n, int length)
     return rows;
 }
 
+void compareWith(const RowStore &store, const Rows &expected)
+{
+    QCOMPARE(store.rowCount(), int(expected.size()));
+    for (int r = 0; r < store.rowCount(); ++r) {
+        for (int c = 0; c < store.columnCount(); ++c) {
+            const RowStore::Cell &cell = expected[size_t(r)][size_t(c)];
+            QCOMPARE(store.isNull(r, c), !cell.has_value());
+            QCOMPARE(store.text(r, c), cell.value_or(QString()));
+            const QByteArray utf8 = cell.value_or(QString()).toUtf8();
+            QCOMPARE(store.bytes(r, c), std::string_view(utf8.constData(), size_t(utf8.size())));
+        }
+        QCOMPARE(store.row(r), expected[size_t(r)]);
+    }
+}
+
 // Writes the rows into a table of a real file and reads them back through a statement.
+// The rows are then read back in the other order into the same store: the
+// second read takes the room of the first.
 RowStore loadThroughFile(const testing::TempInstall &install, const Rows &rows)
 {
     data::Connection c = data::Connection::open(install.path(data::kMainFile.relativePath), data::kMainFile.key);
@@ -75,25 +92,14 @@ RowStore loadThroughFile(const testing::TempInstall &install, const Rows &rows)
         }
         transaction.commit();
     }
-    data::Statement select(c, "select a, b, c from t order by n");
     RowStore store;
+    data::Statement backwards(c, "select a, b, c from t order by n desc");
+    store.load(backwards);
+    const Rows reversed(rows.rbegin(), rows.rend());
+    compareWith(store, reversed);
+    data::Statement select(c, "select a, b, c from t order by n");
     store.load(select);
     return store;
-}
-
-void compareWith(const RowStore &store, const Rows &expected)
-{
-    QCOMPARE(store.rowCount(), int(expected.size()));
-    for (int r = 0; r < store.rowCount(); ++r) {
-        for (int c = 0; c < store.columnCount(); ++c) {
-            const RowStore::Cell &cell = expected[size_t(r)][size_t(c)];
-            QCOMPARE(store.isNull(r, c), !cell.has_value());
-            QCOMPARE(store.text(r, c), cell.value_or(QString()));
-            const QByteArray utf8 = cell.value_or(QString()).toUtf8();
-            QCOMPARE(store.bytes(r, c), std::string_view(utf8.constData(), size_t(utf8.size())));
-        }
-        QCOMPARE(store.row(r), expected[size_t(r)]);
-    }
 }
 
 } // namespace
