@@ -1,5 +1,7 @@
 #include "PopupNotifier.h"
 
+#include "FormParts.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -49,13 +51,6 @@ private:
     QColor m_top;
 };
 
-QLabel *plainLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 } // namespace
 
 Notice::Notice(const NoticeLook &look, const NoticePlace &place, const QString &title, const QString &text)
@@ -71,15 +66,13 @@ Notice::Notice(const NoticeLook &look, const NoticePlace &place, const QString &
 
     m_face = new NoticeFace(look.top, this);
     m_face->setFixedSize(look.size);
-    m_title = plainLabel(m_face);
-    m_title->setText(title);
+    m_title = ui::plainText(title, m_face);
     QFont song(QStringLiteral("宋体"));
     song.setPixelSize(12);
     song.setBold(true);
     m_title->setFont(song);
     m_title->setStyleSheet(QStringLiteral("color: #1f3f75;"));
-    m_text = plainLabel(m_face);
-    m_text->setText(text);
+    m_text = ui::plainText(text, m_face);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
     if (look.handCursor)

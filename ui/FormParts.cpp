@@ -34,6 +34,11 @@ QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
     return label;
 }
 
+QLabel *plainText(const QString &text, QWidget *parent)
+{
+    return plainLabel(text, parent);
+}
+
 QLabel *separator(const QString &text, QWidget *parent)
 {
     QLabel *label = plainLabel(text, parent);

@@ -50,6 +50,9 @@ namespace ui {
 
 // A caption that names the field beside it (its buddy), so the field can be found by it.
 QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent);
+// A label that shows its text as it is and is only read, never selected (the
+// lines of a notice, which a click closes).
+QLabel *plainText(const QString &text, QWidget *parent);
 // A fixed label between the boxes of one line ("-", " 转 ").
 QLabel *separator(const QString &text, QWidget *parent);
 // A label that shows a value (stored or typed text) exactly as it is, and
