@@ -9,6 +9,7 @@
 #include "Ta_main.h"
 #include "WindowNames.h"
 #include "Windows.h"
+#include "activities/Tring.h"
 #include "companies/Tedit_gongsi.h"
 #include "companies/Tfind_gongsi.h"
 #include "companies/Tnew_gongsi.h"
@@ -47,6 +48,7 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tlist_gongsi, new Tlist_gongsi);
     add(ui::names::Tlist_fenxi, new Tlist_fenxi);
     add(ui::names::Tlist_suoshu, new Tlist_suoshu);
+    add(ui::names::Tring, new Tring);
     add(ui::names::Tlist_chanpin, new Tlist_chanpin);
 }
 

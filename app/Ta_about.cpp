@@ -2,7 +2,9 @@
 
 #include "Contact.h"
 #include "FormParts.h"
+#include "TData_in.h"
 #include "WindowNames.h"
+#include "activities/ReminderPoll.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -131,6 +133,13 @@ QGroupBox *Ta_about::createVersionGroup()
 
 void Ta_about::createReminder()
 {
+    // Hidden, and running from here on.
+    m_reminder = new activities::ReminderPoll(this);
+}
+
+void Ta_about::bindData(TData_in &data)
+{
+    m_reminder->setConnection(&data.Con_data());
 }
 
 void Ta_about::showEvent(QShowEvent *event)

@@ -79,8 +79,8 @@ QString insertStatement(const RecordDef &record)
         columns << f->column;
         parameters << f->parameter;
     }
-    return QStringLiteral("insert into %1 (%2%3 values (%4)")
-        .arg(record.table, columns.join(u','), record.columnsEnd, parameters.join(u','));
+    return QStringLiteral("insert into %1 (%2%3%4values (%5)")
+        .arg(record.table, columns.join(u','), record.columnsEnd, record.valuesGap, parameters.join(u','));
 }
 
 std::vector<std::pair<QString, QString>> insertParameters(const RecordDef &record,

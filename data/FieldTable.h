@@ -64,18 +64,21 @@ struct RecordDef {
     // typed in both windows and shown on the details without further code.
     std::vector<std::vector<Shown>> moreLines;
     std::vector<Shown> detailValues;
+    QString valuesGap = QStringLiteral(" "); // what stands between the column list and "values"
 };
 
 const RecordDef &customerRecord(); // atc1
 const RecordDef &companyRecord();  // atc2
 const RecordDef &memoRecord();     // vtv3
+const RecordDef &activityRecord(); // vtv1
 
 // The field of a column; nullptr when the record has none.
 const FieldDef *findField(const RecordDef &record, const QString &column);
 // The columns with a parameter, in the order of their parameters.
 QStringList insertedColumns(const RecordDef &record);
 // "insert into T (c1,c2,...) values (:a,:b,...)": the inserted columns in
-// the order of their parameters.
+// the order of their parameters, the list closed by columnsEnd and followed
+// by valuesGap.
 QString insertStatement(const RecordDef &record);
 // The insert's parameters, each with the text textOf gives for its column.
 std::vector<std::pair<QString, QString>> insertParameters(const RecordDef &record,

@@ -1,5 +1,6 @@
 #include "FreshInstall.h"
 
+#include "Chime.h"
 #include "Connection.h"
 #include "DbError.h"
 #include "Schema.h"
@@ -10,7 +11,9 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace data {
 
@@ -43,7 +46,8 @@ void makePrivateFolder(const QString &path)
     setMode(path, kFolderMode); // whatever the umask
 }
 
-void createFile(const QString &path, const QByteArray &key, const std::vector<TableDef> &tables, bool settingsRow)
+void createFile(const QString &path, const QByteArray &key, const std::vector<TableDef> &tables,
+                const std::vector<IndexDef> &indexes, bool settingsRow)
 {
     Connection c = Connection::create(path, key);
     // Before anything is written, so that the journal, which takes the
@@ -52,6 +56,8 @@ void createFile(const QString &path, const QByteArray &key, const std::vector<Ta
     Transaction t(c);
     for (const TableDef &table : tables)
         c.execute(createTable(table));
+    for (const IndexDef &index : indexes)
+        c.execute(createIndex(index));
     if (settingsRow)
         c.execute(QStringLiteral("insert into ptp1 (watts) values ('0')"));
     t.commit();
@@ -65,11 +71,13 @@ InstallResult createFreshInstallation(const QDir &workDir)
         throw DbError(QStringLiteral("cannot create %1").arg(workDir.absolutePath()));
     makePrivateFolder(workDir.filePath(QStringLiteral("Data")));
     InstallResult result;
+    static const std::vector<IndexDef> noIndexes;
     const struct {
         const DatabaseFile &file;
         const std::vector<TableDef> &tables;
+        const std::vector<IndexDef> &indexes;
         bool settingsRow;
-    } files[] = {{kMainFile, mainTables(), true}, {kLookupFile, lookupTables(), false}};
+    } files[] = {{kMainFile, mainTables(), mainIndexes(), true}, {kLookupFile, lookupTables(), noIndexes, false}};
     for (const auto &f : files) {
         const QString path = workDir.filePath(QString::fromLatin1(f.file.relativePath));
         if (QFileInfo::exists(path)) {
@@ -79,14 +87,66 @@ InstallResult createFreshInstallation(const QDir &workDir)
             continue;
         }
         try {
-            createFile(path, f.file.key, f.tables, f.settingsRow);
+            createFile(path, f.file.key, f.tables, f.indexes, f.settingsRow);
         } catch (...) {
             QFile::remove(path); // never leave a half-made file behind
             throw;
         }
         result.created << path;
     }
+    if (writeSoundIfMissing(workDir))
+        result.soundWritten = workDir.filePath(QString::fromLatin1(kSoundFile));
     return result;
+}
+
+bool writeSoundIfMissing(const QDir &workDir)
+{
+    const QString path = workDir.filePath(QString::fromLatin1(kSoundFile));
+    const QByteArray native = QFile::encodeName(path);
+    // O_EXCL: whatever has that name, even a link to nowhere, stays as it is.
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return false;
+        cannot("create", path);
+    }
+    const QByteArray wave = chimeWave();
+    int error = ::fchmod(fd, kFileMode) == 0 ? 0 : errno; // whatever the umask
+    for (qsizetype done = 0; !error && done < wave.size();) {
+        const ssize_t n = ::write(fd, wave.constData() + done, size_t(wave.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n == 0)
+            error = EIO;
+        else if (errno != EINTR)
+            error = errno;
+    }
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error) {
+        ::unlink(native.constData()); // never leave half a sound behind
+        errno = error;
+        cannot("write", path);
+    }
+    return true;
+}
+
+QStringList addMissingIndexes(Connection &main)
+{
+    QStringList added;
+    for (const IndexDef &index : mainIndexes()) {
+        bool present = false;
+        {
+            Statement known(main, QStringLiteral("select 1 from sqlite_master where type='index' and name=:name"));
+            known.bind(QStringLiteral(":name"), index.name);
+            present = known.step();
+        }
+        if (present)
+            continue;
+        main.execute(createIndex(index));
+        added << index.name;
+    }
+    return added;
 }
 
 } // namespace data

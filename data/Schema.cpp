@@ -31,6 +31,13 @@ const std::vector<TableDef> &mainTables()
     return tables;
 }
 
+const std::vector<IndexDef> &mainIndexes()
+{
+    // The reminder looks up the activities of one minute every minute.
+    static const std::vector<IndexDef> indexes{{"vtv1_e3", "vtv1", "e3", "NOCASE"}};
+    return indexes;
+}
+
 const std::vector<TableDef> &lookupTables()
 {
     static const std::vector<TableDef> tables = [] {

@@ -14,7 +14,17 @@ struct TableDef {
     QStringList wholeNumbers; // columns stored as whole numbers; all others hold text
 };
 
+// An index of one column. With the NOCASE collation, the index also serves
+// "column like 'text'" where the text starts with no wildcard.
+struct IndexDef {
+    QString name;
+    QString table;
+    QString column;
+    QString collation; // empty: the column's own
+};
+
 const std::vector<TableDef> &mainTables();   // Data/Main_data.db
+const std::vector<IndexDef> &mainIndexes();  // of Data/Main_data.db
 const std::vector<TableDef> &lookupTables(); // Data/C_data.db, vx1 to vx19
 const TableDef *findTable(const QString &name);
 

@@ -60,6 +60,14 @@ QString createTable(const TableDef &table)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, defs.join(QStringLiteral(", ")));
 }
 
+QString createIndex(const IndexDef &index)
+{
+    QString column = index.column;
+    if (!index.collation.isEmpty())
+        column += QStringLiteral(" COLLATE ") + index.collation;
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(index.name, index.table, column);
+}
+
 QString insertRow(const QString &table, const QStringList &columns)
 {
     QStringList params;

@@ -7,6 +7,7 @@
 
 namespace data {
 
+struct IndexDef;
 struct TableDef;
 
 // Small pure functions that build the SQL texts of the program. User text
@@ -36,6 +37,7 @@ QString searchStatement(const QString &table, const std::vector<std::pair<QStrin
 inline constexpr qsizetype kLikePatternLimit = 50000;
 
 QString createTable(const TableDef &table);
+QString createIndex(const IndexDef &index); // "CREATE INDEX IF NOT EXISTS name ON table (column COLLATE c)"
 QString insertRow(const QString &table, const QStringList &columns);                        // named parameters :column
 QString updateRow(const QString &table, const QStringList &columns, const QString &key);   // ... where key=:key
 QString selectRow(const QString &table, const QString &key);                                // where key=:key

@@ -1,5 +1,7 @@
 #include "TData_in.h"
 
+#include "DbError.h"
+#include "FreshInstall.h"
 #include "Schema.h"
 
 #include <stdexcept>
@@ -14,6 +16,13 @@ TData_in::TData_in(const QDir &workDir, QObject *parent)
                                 data::kLookupFile.key))
 {
     setObjectName(QStringLiteral("Data_in"));
+    // A file from before the reminder's index gets it now. Where the file
+    // cannot take it (read-only, locked by another program) the program runs
+    // without it, only its lookups are slower, and the next start tries again.
+    try {
+        data::addMissingIndexes(m_main);
+    } catch (const data::DbError &) {
+    }
     add("atc1_all", m_main, "atc1", "select * from atc1 order by aid DESC");
     add("atc2_all", m_main, "atc2", "select * from atc2 order by cid DESC");
     add("vtv1_all", m_main, "vtv1", "select * from vtv1 order by e3 DESC");

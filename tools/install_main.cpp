@@ -1,6 +1,7 @@
 // talvero-install FOLDER: prepares a working folder for the program, creating
-// the two encrypted database files of a fresh installation. Existing database
-// files are never touched.
+// the two encrypted database files of a fresh installation and the reminder's
+// sound ring.wav. Existing database files and an existing ring.wav are never
+// touched.
 #include "DbError.h"
 #include "FreshInstall.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
             std::printf("created %s\n", qPrintable(path));
         for (const QString &path : result.keptExisting)
             std::printf("kept existing %s\n", qPrintable(path));
+        if (!result.soundWritten.isEmpty())
+            std::printf("created %s\n", qPrintable(result.soundWritten));
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

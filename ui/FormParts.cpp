@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -31,6 +32,11 @@ QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
     QLabel *label = plainLabel(text, parent);
     label->setBuddy(buddy);
     return label;
+}
+
+QLabel *plainText(const QString &text, QWidget *parent)
+{
+    return plainLabel(text, parent);
 }
 
 QLabel *separator(const QString &text, QWidget *parent)
@@ -58,8 +64,10 @@ void setUpWindow(QDialog *window, const QString &name, const QString &title, Tit
     if (bar == TitleBar::CloseBox)
         window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint);
-    else
+    else if (bar == TitleBar::TitleOnly)
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    else
+        window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
 }
 
 void centreOnScreen(QWidget *window)
@@ -102,6 +110,35 @@ QPushButton *searchButton(QWidget *window)
     button->setAutoDefault(true);
     button->setMinimumWidth(90);
     return button;
+}
+
+QToolButton *pictureButton(QWidget *parent, const QPixmap &picture, const QString &name)
+{
+    auto *button = new QToolButton(parent);
+    button->setAutoRaise(true);
+    button->setIcon(QIcon(picture));
+    const QSize size = picture.deviceIndependentSize().toSize();
+    button->setIconSize(size);
+    button->setFixedSize(size);
+    button->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(name);
+    button->setToolTip(name);
+    return button;
+}
+
+QPixmap crossPicture(int size, const QColor &colour)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap));
+    const qreal in = 1.5, out = size - 1.5;
+    p.drawLine(QPointF(in, in), QPointF(out, out));
+    p.drawLine(QPointF(in, out), QPointF(out, in));
+    return picture;
 }
 
 // ---- Title strips ----------------------------------------------------------

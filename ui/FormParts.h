@@ -8,6 +8,8 @@
 //   3. ui::FormGrid rows(parent, grid): rows.add("名称:", field) sets the caption beside its field as its
 //      buddy; rows.add("电话:", area, ui::phoneRow(area, number, extension)) for a telephone line.
 //   4. showEvent(): reset() the fields, then ui::centreOnScreen(this).
+//      A window without a title bar (TitleBar::None) offers its own way out: ui::pictureButton(this,
+//      ui::crossPicture(10, colour), "关闭") in a corner.
 //   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}}).
 //
 // A search window derives from ui::SearchWindow (SearchWindow.h), which does 1, 2 and 4 itself. Captions,
@@ -19,6 +21,7 @@
 #include "TextLimit.h"
 
 #include <QBrush>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
@@ -35,6 +38,7 @@ class QHBoxLayout;
 class QLayout;
 class QPushButton;
 class QToolBar;
+class QToolButton;
 
 namespace data {
 class StandingQuery;
@@ -46,6 +50,9 @@ namespace ui {
 
 // A caption that names the field beside it (its buddy), so the field can be found by it.
 QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent);
+// A label that shows its text as it is and is only read, never selected (the
+// lines of a notice, which a click closes).
+QLabel *plainText(const QString &text, QWidget *parent);
 // A fixed label between the boxes of one line ("-", " 转 ").
 QLabel *separator(const QString &text, QWidget *parent);
 // A label that shows a value (stored or typed text) exactly as it is, and
@@ -60,6 +67,7 @@ QLabel *valueLabel(QWidget *parent, const QString &description = {});
 enum class TitleBar {
     CloseBox,  // the title and a close box
     TitleOnly, // the title alone: the window is left through its own buttons
+    None,      // no title bar and no frame: the window draws its own face and its own way out
 };
 
 // Names and titles a window, gives it a fixed-size frame with the title bar
@@ -77,6 +85,13 @@ void centreOnScreen(QWidget *window);
 void layOutWindow(QDialog *window, QWidget *strip, const QList<QWidget *> &parts, const QList<QWidget *> &buttons);
 // The default button of a search window: "搜 索" with the search icon.
 QPushButton *searchButton(QWidget *window);
+
+// A small picture that works as a button (the close cross in the corner of
+// a window without a title bar): flat, exactly the picture's size, the hand
+// cursor over it, and named for assistive technology by what it does.
+QToolButton *pictureButton(QWidget *parent, const QPixmap &picture, const QString &name);
+// A cross of two strokes, size by size pixels: the picture of a close button.
+QPixmap crossPicture(int size, const QColor &colour);
 
 // ---- Title strips ----------------------------------------------------------
 

@@ -21,6 +21,7 @@ private slots:
     void customerStatements();
     void companyStatements();
     void memoStatement();
+    void activityStatement();
     void shownPlaces();
     void everyWindowBindsKnownColumns();
     void aMisspeltColumnIsCaught();
@@ -32,6 +33,7 @@ void TestFieldTable::everyColumnExists_data()
     QTest::newRow("customers") << &data::customerRecord();
     QTest::newRow("companies") << &data::companyRecord();
     QTest::newRow("memos") << &data::memoRecord();
+    QTest::newRow("activities") << &data::activityRecord();
 }
 
 void TestFieldTable::everyColumnExists()
@@ -92,6 +94,19 @@ void TestFieldTable::memoStatement()
 {
     QCOMPARE(data::insertStatement(data::memoRecord()),
              QStringLiteral("insert into vtv3 (j1,j2,j3,j4,j5,j6,j7,j8,j9) values (:a,:b,:c,:d,:e,:f,:g,:h,:i)"));
+}
+
+// The activity's insert closes its column list with a blank before the
+// bracket and has none before "values", as it always has.
+void TestFieldTable::activityStatement()
+{
+    const data::RecordDef &activities = data::activityRecord();
+    QCOMPARE(data::insertStatement(activities),
+             QStringLiteral("insert into vtv1 (e2,e3,e4,e5,e6,e7,e8,e9,e10,e11,e12,e13,e14,e15 )values "
+                            "(:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n)"));
+    QCOMPARE(data::searchedColumns(activities), (QStringList{"e5", "e11", "e12", "e3", "e6", "e8", "e7"}));
+    QCOMPARE(data::field(activities, QStringLiteral("e15")).initial, QStringLiteral("正常"));
+    QCOMPARE(data::field(activities, QStringLiteral("e14")).initial, QStringLiteral("0"));
 }
 
 // The places of the form's supplement and the details take their captions

@@ -81,6 +81,7 @@ private slots:
     void windowTitleBars_data();
     void windowTitleBars();
     void smallWindowsStackStripPartsAndButtons();
+    void pictureButtonsAreFoundByWhatTheyDo();
     void titleStripsShowTheirTitleOnTheirColours_data();
     void titleStripsShowTheirTitleOnTheirColours();
     void textBoxesHoldTheirLimitAndKeys();
@@ -114,20 +115,24 @@ void TestFormKit::windowTitleBars_data()
 {
     QTest::addColumn<ui::TitleBar>("bar");
     QTest::addColumn<bool>("closeBox");
-    QTest::newRow("close box") << ui::TitleBar::CloseBox << true;
-    QTest::newRow("title only") << ui::TitleBar::TitleOnly << false;
+    QTest::addColumn<bool>("titleBar");
+    QTest::newRow("close box") << ui::TitleBar::CloseBox << true << true;
+    QTest::newRow("title only") << ui::TitleBar::TitleOnly << false << true;
+    QTest::newRow("no title bar") << ui::TitleBar::None << false << false;
 }
 
 void TestFormKit::windowTitleBars()
 {
     QFETCH(ui::TitleBar, bar);
     QFETCH(bool, closeBox);
+    QFETCH(bool, titleBar);
     QDialog window;
     ui::setUpWindow(&window, QStringLiteral("find_x"), QStringLiteral("搜索"), bar);
     QCOMPARE(window.objectName(), QStringLiteral("find_x"));
     QCOMPARE(window.windowTitle(), QStringLiteral("搜索"));
     QCOMPARE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint), closeBox);
-    QVERIFY(window.windowFlags().testFlag(Qt::WindowTitleHint));
+    QCOMPARE(window.windowFlags().testFlag(Qt::WindowTitleHint), titleBar);
+    QCOMPARE(window.windowFlags().testFlag(Qt::FramelessWindowHint), !titleBar);
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
@@ -155,6 +160,32 @@ void TestFormKit::smallWindowsStackStripPartsAndButtons()
     QVERIFY(search->isDefault());
     QVERIFY(!search->icon().isNull());
     QCOMPARE(testing::button(&window, QStringLiteral("搜 索")), search);
+}
+
+// The close cross of a window without a title bar: its picture's size, the
+// hand over it, found and read out by what it does; it never takes the focus
+// from the window's fields.
+void TestFormKit::pictureButtonsAreFoundByWhatTheyDo()
+{
+    QDialog window;
+    ui::setUpWindow(&window, QStringLiteral("ring"), QStringLiteral("提醒"), ui::TitleBar::None);
+    QToolButton *cross = ui::pictureButton(&window, ui::crossPicture(10, Qt::darkRed), QStringLiteral("关闭"));
+    QLabel *line = ui::plainText(QStringLiteral("<b>张</b>三"), &window);
+    line->move(0, 20);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(cross->size(), QSize(10, 10));
+    QCOMPARE(cross->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(accessibleName(cross), QStringLiteral("关闭"));
+    QCOMPARE(cross->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(testing::button(&window, QStringLiteral("关闭")), cross);
+    QSignalSpy clicked(cross, &QToolButton::clicked);
+    QTest::mouseClick(cross, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+
+    QCOMPARE(line->textFormat(), Qt::PlainText);
+    QCOMPARE(accessibleName(line), QStringLiteral("<b>张</b>三"));
 }
 
 void TestFormKit::titleStripsShowTheirTitleOnTheirColours_data()
