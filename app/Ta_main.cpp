@@ -1,6 +1,7 @@
 #include "Ta_main.h"
 
 #include "DbControls.h"
+#include "FieldLink.h"
 #include "HandOver.h"
 #include "MessageBox.h"
 #include "NavigationBar.h"
@@ -327,6 +328,9 @@ void Ta_main::report(const QString &query, const QString &message, const QString
 
 void Ta_main::firstRunCheck()
 {
+    // The flag's field is never on screen, so it shows the settings row
+    // only when asked to.
+    m_firstRunFlag->link()->refresh();
     if (m_firstRunFlag->text() != QStringLiteral("0"))
         return;
     const bool written = ui::guarded(this, [&] {

@@ -1,5 +1,6 @@
 #include "CompanyViewDetails.h"
 
+#include "FirstShow.h"
 #include "FormParts.h"
 #include "StandingQuery.h"
 #include "StarRating.h"
@@ -16,12 +17,12 @@ constexpr int kHeadingPixels = 18;
 
 // Keeps a widget's texts and pictures following the current row of a query:
 // on a move, a refresh, and a change of the row's values.
-template <typename Show> void follow(QObject *owner, data::StandingQuery *query, Show show)
+template <typename Show> void follow(QWidget *owner, data::StandingQuery *query, Show show)
 {
     QObject::connect(query, &data::StandingQuery::currentRowChanged, owner, show);
     QObject::connect(query, &data::StandingQuery::stateChanged, owner, show);
     QObject::connect(query, &QAbstractItemModel::dataChanged, owner, show);
-    show();
+    ui::showWhenSeen(owner, *query, show);
 }
 
 } // namespace

@@ -221,7 +221,8 @@ void TFrame_fenzu::bindData(TData_in &data)
     // what it lists.
     connect(&companies, &data::StandingQuery::currentRowChanged, this, &TFrame_fenzu::showCurrentCompany);
     connect(&companies, &QAbstractItemModel::dataChanged, this, &TFrame_fenzu::showCurrentCompany);
-    showCurrentCompany();
+    if (isVisible())
+        showCurrentCompany(); // otherwise when it is shown
 
     if (ui::Shell *shell = ui::Shell::instance())
         shell->registerListGrid(m_companyGrid);

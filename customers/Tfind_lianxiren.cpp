@@ -1,6 +1,7 @@
 #include "Tfind_lianxiren.h"
 
 #include "FieldTable.h"
+#include "FirstShow.h"
 #include "FormParts.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
@@ -146,7 +147,7 @@ void Tfind_lianxiren::bindData(TData_in &data)
                 if (from.column() <= names && names <= to.column())
                     fillCompanies();
             });
-    fillCompanies();
+    ui::showWhenSeen(DBBox1, *companies, [this] { fillCompanies(); });
 }
 
 void Tfind_lianxiren::fillCompanies()

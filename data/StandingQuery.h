@@ -67,6 +67,8 @@ public:
     // engine refuses throws here; an error while reading later is reported
     // through failed() and leaves the query closed.
     void openDeferred();
+    // Open, with the rows not read yet: nothing has asked for them.
+    bool rowsPending() const { return m_deferred; }
     void reset();                      // standing text, whole table, newest first
     void reopen();                     // same text, fresh rows
     void filter(const QString &sql);   // a filtered select over the same table

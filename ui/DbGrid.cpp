@@ -155,7 +155,31 @@ void DbGrid::bind(data::StandingQuery *query, std::vector<GridColumn> columns, G
     m_query = query;
     m_columns = std::move(columns);
     m_options = options;
+    // A grid not on screen, over a query whose rows nothing has asked for
+    // yet, leaves them unread until it is first shown or the query reads
+    // them anyway: a view the user has not opened costs no reading.
+    if (isVisible() || !query->rowsPending()) {
+        attach();
+        return;
+    }
+    connect(query, &data::StandingQuery::refreshed, this, [this] {
+        if (!m_attached)
+            attach();
+    });
+}
 
+void DbGrid::showEvent(QShowEvent *event)
+{
+    if (m_query && !m_attached)
+        attach();
+    QTableView::showEvent(event);
+}
+
+void DbGrid::attach()
+{
+    m_attached = true;
+    data::StandingQuery *query = m_query;
+    const GridOptions &options = m_options;
     setModel(query);                  // set once; refreshes reset the model, never replace it
     QItemSelectionModel *own = selectionModel();
     setSelectionModel(query->cursor()); // one current row for every control on this query

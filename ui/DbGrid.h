@@ -63,9 +63,11 @@ protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     friend class GridDelegate;
+    void attach();
     void applyLayout();
     int logicalIndexOf(int visual) const;
     void followCurrentRow(int row);
@@ -75,6 +77,7 @@ private:
     std::vector<GridColumn> m_columns;
     std::vector<int> m_columnOfField; // model column -> index into m_columns, -1 when hidden
     GridOptions m_options;
+    bool m_attached = false; // the query is its model
     QPointer<QWidget> m_editor;
 };
 

@@ -1,5 +1,6 @@
 #include "DbNavigator.h"
 
+#include "FirstShow.h"
 #include "MessageBox.h"
 #include "StandingQuery.h"
 
@@ -55,7 +56,7 @@ void DbNavigator::bind(data::StandingQuery *query, Buttons visible, const QMap<B
     connect(query, &data::StandingQuery::currentRowChanged, this, &DbNavigator::updateEnabled);
     connect(query, &data::StandingQuery::stateChanged, this, &DbNavigator::updateEnabled);
     connect(query, &data::StandingQuery::refreshed, this, &DbNavigator::updateEnabled);
-    updateEnabled();
+    showWhenSeen(this, *query, [this] { updateEnabled(); });
 }
 
 void DbNavigator::setFlat(bool flat)

@@ -1,6 +1,7 @@
 #include "FieldLink.h"
 
 #include "ColumnCheck.h"
+#include "FirstShow.h"
 #include "MessageBox.h"
 #include "StandingQuery.h"
 
@@ -21,7 +22,7 @@ FieldLink::FieldLink(QWidget *owner, data::StandingQuery *query, const QString &
                     refresh();
             });
     connect(query, &data::StandingQuery::stateChanged, this, &FieldLink::refresh);
-    refresh();
+    showWhenSeen(owner, *query, [this] { refresh(); });
 }
 
 QString FieldLink::value() const

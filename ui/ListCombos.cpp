@@ -2,6 +2,7 @@
 
 #include "ColumnCheck.h"
 #include "FieldLink.h"
+#include "FirstShow.h"
 #include "StandingQuery.h"
 
 #include <QKeyEvent>
@@ -68,9 +69,11 @@ void QueryCombo::setQuery(data::StandingQuery *query, const QString &field)
 {
     data::checkColumn(*query, field);
     m_query = query;
-    setModel(query);
-    setModelColumn(query->fieldIndex(field));
-    setCurrentIndex(-1);
+    showWhenSeen(this, *query, [this, column = query->fieldIndex(field)] {
+        setModel(m_query);
+        setModelColumn(column);
+        setCurrentIndex(-1);
+    });
     connect(this, &QComboBox::activated, this, &QueryCombo::choose);
 }
 

@@ -3,6 +3,8 @@
 #include "MessageBox.h"
 #include "NavigationBar.h"
 #include "Program.h"
+#include "StandingQuery.h"
+#include "StarRating.h"
 #include "Startup.h"
 #include "TData_in.h"
 #include "Ta_main.h"
@@ -47,6 +49,7 @@ private slots:
     void cleanup();
 
     void createsEveryWindowOnceInOrder();
+    void startUpReadsOnlyWhatItShows();
     void commandsOnANewDatabase_data();
     void commandsOnANewDatabase();
     void commandsSwitchViewsAndResetQueries_data();
@@ -156,6 +159,46 @@ void TestMainWindow::createsEveryWindowOnceInOrder()
     QVERIFY(flag);
     QCOMPARE(flag->text(), QStringLiteral("1"));
     QVERIFY(!flag->isVisible());
+}
+
+// Start-up reads the rows of the list it shows and of nothing the user has
+// not opened yet; a view shown later reads its rows then and shows them as if
+// they had been read at the start.
+void TestMainWindow::startUpReadsOnlyWhatItShows()
+{
+    m_program = std::make_unique<testing::Program>([](testing::TempInstall &install) {
+        install.execMain("insert into atc2 (c1, c17) values ('东方公司', '3')");
+        install.execMain("insert into atc2 (c1, c17) values ('西方公司', '5')");
+        install.execMain("insert into atc1 (a1, a14) values ('张三', '1')");
+        install.execMain("insert into vtv1 (e2, e3, e15) values ('1', '2026-01-05 09:30', '正常')");
+        install.execMain("insert into vtv3 (j1, j4) values ('1', '备忘')");
+    });
+    QVERIFY(QTest::qWaitForWindowExposed(&main()));
+    QTest::qWait(50); // idle after the first paint
+    TData_in &d = data();
+    QCOMPARE(d.atc1_all().reads(), 1);
+    for (const data::StandingQuery *q : {&d.atc2_all(), &d.vtv1_all(), &d.vtv2_all(), &d.vtv3_all(), &d.vtv4_all(),
+                                         &d.utm1_all()})
+        QVERIFY2(q->reads() == 0, qPrintable(q->name()));
+
+    QWidget *companies = frame(QStringLiteral("Frame_fenzu1"));
+    main().showView(companies);
+    QCOMPARE(d.atc2_all().reads(), 1);
+    ui::DbGrid *grid = nullptr;
+    for (ui::DbGrid *g : companies->findChildren<ui::DbGrid *>())
+        grid = g->query() == &d.atc2_all() ? g : grid;
+    QVERIFY(grid);
+    QCOMPARE(grid->model(), &d.atc2_all());
+    QCOMPARE(grid->model()->rowCount(), 2);
+    QCOMPARE(grid->currentIndex().row(), 0);
+    QCOMPARE(grid->currentIndex().siblingAtColumn(d.atc2_all().fieldIndex("c1")).data().toString(),
+             QStringLiteral("西方公司"));
+    QCOMPARE(companies->findChild<ui::StarRating *>()->stars(), 5);
+    // The next company is one step away, as on any list.
+    d.atc2_all().next();
+    QCOMPARE(grid->currentIndex().row(), 1);
+    QCOMPARE(companies->findChild<ui::StarRating *>()->stars(), 3);
+    QCOMPARE(d.atc2_all().reads(), 1);
 }
 
 void TestMainWindow::commandsOnANewDatabase_data()

@@ -13,12 +13,15 @@
 
 namespace testing {
 
-Program::Program()
+Program::Program() : Program([](TempInstall &) {}) {}
+
+Program::Program(const std::function<void(TempInstall &)> &prepare)
 {
     ui::MessageBox::setTestMode(true);
     // Programs come and go in one run of the tests.
     QApplication::setQuitOnLastWindowClosed(false);
     m_install = std::make_unique<TempInstall>();
+    prepare(*m_install);
     m_started = app::start(QDir::current());
     if (!m_started)
         qFatal("the program did not start over a fresh installation");

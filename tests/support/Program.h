@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -51,6 +52,9 @@ using Row = std::vector<std::pair<QString, QVariant>>;
 class Program {
 public:
     Program();
+    // Runs `prepare` on the fresh installation before the program starts:
+    // rows the program finds on file, as a user's start-up does.
+    explicit Program(const std::function<void(TempInstall &)> &prepare);
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;

@@ -342,6 +342,7 @@ void TestFormKit::joinedLabelsFollowTheCurrentRow()
     ui::caption(QStringLiteral("总    机:"), phone, &window);
     phone->bind(&companies);
     name->bind(&companies);
+    window.show(); // labels off screen show nothing yet
 
     // Texts between the columns show even when the columns are empty; a
     // value shows as it is stored, in the label and in its hint.
