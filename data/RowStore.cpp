@@ -13,7 +13,7 @@ void RowStore::clear(int columns)
     m_columns = columns;
     m_chunks = std::vector<Chunk>();
     m_current = 0;
-    m_offsets = std::vector<std::unique_ptr<uint32_t[]>>();
+    m_offsets = std::vector<ChunkBytes>();
     m_blocks = 0;
     m_ordered = false;
     m_order = std::vector<uint32_t>();
@@ -34,7 +34,7 @@ void RowStore::load(Statement &statement)
         ~DropSpares()
         {
             store.m_spareChunks = std::vector<Chunk>();
-            store.m_spareOffsets = std::vector<std::unique_ptr<uint32_t[]>>();
+            store.m_spareOffsets = std::vector<ChunkBytes>();
         }
     } dropSpares{*this};
 
@@ -58,7 +58,7 @@ RowStore::Chunk RowStore::takeChunk(size_t least, size_t wanted)
     }
     Chunk added;
     added.size = wanted;
-    added.bytes.reset(new char[wanted]);
+    added.bytes = ChunkBytes(wanted);
     return added;
 }
 
@@ -91,16 +91,23 @@ uint32_t *RowStore::newBlock()
 {
     if (m_blocks == UINT32_MAX)
         throw DbError(QStringLiteral("query result too large"));
-    const size_t piece = m_blocks >> kBlockShift;
-    if (piece == m_offsets.size()) {
-        if (!m_spareOffsets.empty()) {
-            m_offsets.push_back(std::move(m_spareOffsets.back()));
-            m_spareOffsets.pop_back();
-        } else {
-            m_offsets.emplace_back(new uint32_t[kBlocksPerPiece * blockWidth()]);
-        }
+    const int piece = pieceOf(m_blocks);
+    if (size_t(piece) == m_offsets.size()) {
+        // The old rows' piece of the same place has the same size.
+        if (size_t(piece) < m_spareOffsets.size() && m_spareOffsets[size_t(piece)].get())
+            m_offsets.push_back(std::move(m_spareOffsets[size_t(piece)]));
+        else
+            m_offsets.emplace_back(pieceBytes(piece));
     }
-    return m_offsets[piece].get() + size_t(m_blocks & (kBlocksPerPiece - 1)) * blockWidth();
+    return offsetsOf(piece) + size_t(m_blocks - firstBlockOf(piece)) * blockWidth();
+}
+
+size_t RowStore::pieceBytes(int piece) const
+{
+    const size_t bytes = (size_t(1) << (kBlockShift + piece)) * blockWidth() * sizeof(uint32_t);
+    // A piece of a huge page or more is made a whole number of them.
+    constexpr size_t huge = ChunkBytes::kHugePage;
+    return bytes < huge ? bytes : (bytes + huge - 1) / huge * huge;
 }
 
 uint32_t RowStore::appendBlock(const Cells &cells)
@@ -206,7 +213,8 @@ size_t RowStore::memoryUsed() const
     for (const Chunk &chunk : m_chunks)
         bytes += chunk.size;
     bytes += m_offsets.capacity() * sizeof(m_offsets[0]);
-    bytes += m_offsets.size() * kBlocksPerPiece * blockWidth() * sizeof(uint32_t);
+    // The offsets of rows not there are never written, so take no memory.
+    bytes += size_t(m_blocks) * blockWidth() * sizeof(uint32_t);
     return bytes + m_order.capacity() * sizeof(uint32_t);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ChunkBytes.h"
+
 #include <QString>
+#include <bit>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
@@ -19,7 +22,7 @@ class Statement;
 //
 // The store grows in pieces that are never moved or copied: the bytes of each
 // row lie together in one byte chunk (chunks grow from a few kilobytes to a
-// megabyte; a row longer than that gets a chunk of its own), and the offsets
+// huge page of 2 MiB; a row longer than that gets a chunk of its own), and the offsets
 // of each row form one block in a table of fixed-size pieces. Loading a result
 // therefore never needs room for two copies of it.
 class RowStore {
@@ -57,13 +60,12 @@ public:
 
 private:
     static constexpr uint32_t kNullBit = 0x80000000u;
-    static constexpr int kBlockShift = 8; // blocks per piece of the offset table: 256
-    static constexpr uint32_t kBlocksPerPiece = 1u << kBlockShift;
+    static constexpr int kBlockShift = 8; // blocks in the first piece of the offset table: 256
     static constexpr size_t kFirstChunk = 4 * 1024;
-    static constexpr size_t kLargestChunk = 1024 * 1024;
+    static constexpr size_t kLargestChunk = ChunkBytes::kHugePage;
 
     struct Chunk {
-        std::unique_ptr<char[]> bytes;
+        ChunkBytes bytes;
         size_t size = 0;
         size_t used = 0;
     };
@@ -78,15 +80,22 @@ private:
     uint32_t blockOf(int row) const { return m_ordered ? m_order[size_t(row)] : uint32_t(row); }
     const uint32_t *block(uint32_t b) const
     {
-        return m_offsets[b >> kBlockShift].get() + size_t(b & (kBlocksPerPiece - 1)) * blockWidth();
+        const int piece = pieceOf(b);
+        return offsetsOf(piece) + size_t(b - firstBlockOf(piece)) * blockWidth();
     }
+    // Piece n of the offset table holds 256 << n blocks: the first hold few,
+    // so that a short result takes little room, and a long one needs few.
+    static int pieceOf(uint32_t b) { return std::bit_width((b >> kBlockShift) + 1) - 1; }
+    static uint32_t firstBlockOf(int piece) { return uint32_t(((uint64_t(1) << piece) - 1) << kBlockShift); }
+    uint32_t *offsetsOf(int piece) const { return reinterpret_cast<uint32_t *>(m_offsets[size_t(piece)].get()); }
+    size_t pieceBytes(int piece) const;
     size_t blockWidth() const { return size_t(m_columns) + 2; } // chunk, start of each cell, end
     void keepOrder();
 
     int m_columns;
     std::vector<Chunk> m_chunks;
     size_t m_current = 0;                             // the chunk that rows are added to
-    std::vector<std::unique_ptr<uint32_t[]>> m_offsets; // per block: its chunk, the start of each cell in it
+    std::vector<ChunkBytes> m_offsets; // per block: its chunk, the start of each cell in it
                                                       // (null flag in the top bit), then the end
     uint32_t m_blocks = 0;
     bool m_ordered = false;        // false: row n is block n
@@ -94,7 +103,7 @@ private:
 
     // While a load runs: the room of the rows it replaces.
     std::vector<Chunk> m_spareChunks;
-    std::vector<std::unique_ptr<uint32_t[]>> m_spareOffsets;
+    std::vector<ChunkBytes> m_spareOffsets;
 };
 
 } // namespace data
