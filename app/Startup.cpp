@@ -9,6 +9,9 @@
 #include "Ta_main.h"
 #include "WindowNames.h"
 #include "Windows.h"
+#include "activities/Tfind_jihua.h"
+#include "activities/Tnew_sell.h"
+#include "activities/Tover_sell.h"
 #include "activities/Tring.h"
 #include "companies/Tedit_gongsi.h"
 #include "companies/Tfind_gongsi.h"
@@ -35,11 +38,14 @@ Startup::Startup(const QDir &workDir)
     m_data = new TData_in(workDir);
     add(ui::names::Data_in, m_data);
     add(ui::names::Tnew_beiwang, new Tnew_beiwang);
+    add(ui::names::Tnew_sell, new Tnew_sell);
+    add(ui::names::Tover_sell, new Tover_sell);
     add(ui::names::Ta_gour, new Ta_gour);
     add(ui::names::Tedit_beiwang, new Tedit_beiwang);
     add(ui::names::Tlist_user, new Tlist_user);
     add(ui::names::Tedit_lianxiren, new Tedit_lianxiren);
     add(ui::names::Tedit_gongsi, new Tedit_gongsi);
+    add(ui::names::Tfind_jihua, new Tfind_jihua);
     add(ui::names::Tfind_lianxiren, new Tfind_lianxiren);
     add(ui::names::Tfind_gongsi, new Tfind_gongsi);
     add(ui::names::Tlist_goutong, new Tlist_goutong);

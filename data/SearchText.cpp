@@ -29,4 +29,9 @@ QString companySearch(const SearchTexts &typed)
     return searchOf(companyRecord(), typed);
 }
 
+QString activitySearch(const SearchTexts &typed)
+{
+    return searchOf(activityRecord(), typed);
+}
+
 } // namespace data

@@ -5,7 +5,7 @@
 
 namespace data {
 
-// The search statements of the customer and company search windows. Every
+// The search statements of the customer, company and activity search windows. Every
 // condition is present whatever was typed (an empty text matches every stored
 // text, never a missing value), each one a substring match in which the typed
 // text is literal, in a fixed order, newest row first.
@@ -20,5 +20,8 @@ QString customerSearch(const SearchTexts &typed);
 // "select * from atc2 where c1 like ... order by cid desc": every searched
 // column of the company record, in the order of its conditions.
 QString companySearch(const SearchTexts &typed);
+// "select * from vtv1 where e5 like ... order by eid desc": every searched
+// column of the activity record, in the order of its conditions.
+QString activitySearch(const SearchTexts &typed);
 
 } // namespace data

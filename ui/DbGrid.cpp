@@ -85,7 +85,7 @@ protected:
         option.section = logicalIndex;
         const GridColumn *look = m_grid->columnFor(logicalIndex);
         option.text = look ? look->title : QString();
-        option.textAlignment = Qt::AlignCenter;
+        option.textAlignment = look ? look->titleAlignment : Qt::AlignCenter;
         style()->drawControl(QStyle::CE_Header, &option, painter, this);
     }
 

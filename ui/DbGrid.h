@@ -25,6 +25,7 @@ struct GridColumn {
     QColor background;
     bool bold = false;
     int pixelSize = 0; // 0: the grid's own type size
+    Qt::Alignment titleAlignment = Qt::AlignCenter; // the title in the title row
 };
 
 // How a grid behaves; the defaults are those of a read-only list.

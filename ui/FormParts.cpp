@@ -1,5 +1,6 @@
 #include "FormParts.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -52,6 +53,21 @@ QLabel *valueLabel(QWidget *parent, const QString &description)
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (!description.isEmpty())
         label->setAccessibleDescription(description);
+    return label;
+}
+
+QLabel *captionBox(const QString &text, QWidget *parent)
+{
+    QLabel *label = plainLabel(text, parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setStyleSheet(QStringLiteral("font-weight: bold; padding: 2px 12px;"));
+    return label;
+}
+
+QLabel *banner(const QString &text, QWidget *parent)
+{
+    QLabel *label = plainLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("background: #ffffe1; border: 1px solid #e0d890; padding: 2px 8px;"));
     return label;
 }
 
@@ -200,6 +216,24 @@ void setUpTextBox(QLineEdit *box, int characters, int width, std::optional<KeyFi
         box->setFixedWidth(width);
     if (keys)
         KeyFilter::install(box, *keys, extraKeys);
+}
+
+QComboBox *choiceBox(QWidget *parent, const QString &name, const QStringList &items, int current,
+                     const QString &accessibleName)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    limitText(box->lineEdit(), kNoLimit);
+    box->addItems(items);
+    box->setCurrentIndex(current);
+    if (current < 0)
+        box->clearEditText();
+    if (!accessibleName.isEmpty())
+        box->setAccessibleName(accessibleName);
+    return box;
 }
 
 // ---- Captioned rows --------------------------------------------------------

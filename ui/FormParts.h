@@ -10,7 +10,8 @@
 //   4. showEvent(): reset() the fields, then ui::centreOnScreen(this).
 //      A window without a title bar (TitleBar::None) offers its own way out: ui::pictureButton(this,
 //      ui::crossPicture(10, colour), "关闭") in a corner.
-//   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}}).
+//   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}});
+//      below it a strip with ui::captionBox(), the navigator, maybe a ui::choiceBox() filter, and ui::banner().
 //
 // A search window derives from ui::SearchWindow (SearchWindow.h), which does 1, 2 and 4 itself. Captions,
 // limits and key filters come from the record's field table in data/ (FieldTable.h).
@@ -32,6 +33,7 @@
 #include <optional>
 #include <vector>
 
+class QComboBox;
 class QDialog;
 class QGridLayout;
 class QHBoxLayout;
@@ -60,6 +62,11 @@ QLabel *separator(const QString &text, QWidget *parent);
 // caption beside it (caption() with this label as buddy), or to the group
 // box it sits in; a value without either may say it in its description.
 QLabel *valueLabel(QWidget *parent, const QString &description = {});
+
+// The sunken bold caption at the left of a view's navigation strip ("客户列表").
+QLabel *captionBox(const QString &text, QWidget *parent);
+// A line of advice on a pale yellow ground beside it ("双击选中客户,可查看详细内容").
+QLabel *banner(const QString &text, QWidget *parent);
 
 // ---- Windows ---------------------------------------------------------------
 
@@ -146,6 +153,13 @@ Box *textBox(QWidget *parent, const QString &name, int characters, int width = 0
     setUpTextBox(box, characters, width, keys, extraKeys);
     return box;
 }
+
+// A drop-down of fixed items that also takes typing, of any length: what it
+// shows is exactly what was chosen or typed (no completion from the items: a
+// typed "拜" stays "拜"). It starts on `current` (-1: no text); accessibleName
+// names it where no caption does.
+QComboBox *choiceBox(QWidget *parent, const QString &name, const QStringList &items, int current = -1,
+                     const QString &accessibleName = {});
 
 // ---- Captioned rows --------------------------------------------------------
 

@@ -24,14 +24,22 @@ void SearchWindow::layOut(const QList<QWidget *> &groups)
 void SearchWindow::reset()
 {
     m_fields.clear();
+    resetMore();
     m_fields.focusFirst();
+}
+
+bool SearchWindow::closeOnFound(const std::function<void()> &load)
+{
+    if (!guarded(this, load))
+        return false; // the error was shown; the window stays open
+    accept();
+    return true;
 }
 
 void SearchWindow::showFound(data::StandingQuery &query, const std::function<void()> &load)
 {
-    if (!guarded(this, load))
-        return; // the error was shown; the window stays open
-    accept();
+    if (!closeOnFound(load))
+        return;
     if (query.isEmpty()) {
         MessageBox::information(this, QStringLiteral("没有找到记录"));
         reset();

@@ -30,8 +30,9 @@ namespace ui {
 class SearchWindow : public QDialog, public DataBound {
     Q_OBJECT
 public:
-    // Empties every field, leaves the drop-downs without a choice and puts
-    // the cursor into the first field.
+    // Empties every field, leaves the drop-downs without a choice, puts back
+    // what the window holds beyond its fields (resetMore()) and puts the
+    // cursor into the first field.
     void reset();
 
 protected:
@@ -44,10 +45,16 @@ protected:
 
     // What 搜 索 does.
     virtual void search() = 0;
+    // What a window holds beyond its fields (buttons without a choice, hidden
+    // texts, a picker back on today), put back on every reset.
+    virtual void resetMore() {}
     // Runs load, which puts the found rows into query. When it fails, the
     // error is shown and the window stays open; otherwise it closes, and when
     // nothing was found it says so and is emptied.
     void showFound(data::StandingQuery &query, const std::function<void()> &load);
+    // The same for a window that says nothing when nothing was found: the
+    // list it fills is simply empty. True when it closed.
+    bool closeOnFound(const std::function<void()> &load);
 
     void showEvent(QShowEvent *event) override;
 
