@@ -22,7 +22,6 @@
 namespace {
 
 const QString kNoActivities = QStringLiteral("请先创建销售活动");
-const QString kEnded = QStringLiteral("已结束");
 
 } // namespace
 
@@ -136,7 +135,7 @@ void TFrame_jihua::endClick()
     if (!m_data)
         return;
     const data::StandingQuery &activities = m_data->vtv1_all();
-    if (activities.isEmpty() || activities.currentRow() < 0 || activities.field(QStringLiteral("e15")) == kEnded)
+    if (activities.isEmpty() || activities.currentRow() < 0 || activities.field(QStringLiteral("e15")) == data::kActivityEnded)
         return;
     ui::openForRow(ui::names::Tover_sell, activities);
 }

@@ -36,10 +36,6 @@ QString activityTypeFilter(const QString &item)
            + QStringLiteral(" order by e3 desc");
 }
 
-} // namespace data
-
-namespace data {
-
 QString endActivityStatement()
 {
     return QStringLiteral("update vtv1 set e15=:b where eid=:a ");

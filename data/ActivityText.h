@@ -5,7 +5,8 @@
 
 namespace data {
 
-// The statements of the activity list over vtv1_all.
+// The texts of the activity record: its types, priorities, durations and
+// statuses, and the statements of the activity windows over vtv1.
 
 // The three activity types, as e5 holds them.
 const QStringList &activityTypes();
@@ -21,12 +22,9 @@ inline const QString kAllActivities = QStringLiteral("全部");
 // the empty text.
 QString activityTypeFilter(const QString &item);
 
-} // namespace data
-
-namespace data {
-
 // What ending an activity writes: its status, by its key (:a the eid, :b the status).
 QString endActivityStatement();
+// The status of an activity that has been carried out.
 inline const QString kActivityEnded = QStringLiteral("已结束");
 // The code of an activity type (e10): "1" for 沟通, "2" for 拜访, "3" for 计划.
 QString activityTypeCode(const QString &type);

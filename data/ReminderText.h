@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ActivityText.h"
+
 #include <QString>
 
 namespace data {
@@ -15,8 +17,5 @@ QString reminderPoll(const QString &minute);
 // The minutes after `after`, up to and with `upTo`, for which any activity is
 // scheduled, each once, in time order.
 QString scheduledMinutes(const QString &after, const QString &upTo);
-
-// The status of an activity that has been carried out.
-inline const QString kActivityEnded = QStringLiteral("已结束");
 
 } // namespace data

@@ -1,5 +1,6 @@
 // The field tables of the records: every column they name exists, and the
 // statements derived from them are the ones the program has always run.
+#include "ActivityText.h"
 #include "ColumnCheck.h"
 #include "DbGrid.h"
 #include "FieldTable.h"
@@ -107,6 +108,16 @@ void TestFieldTable::activityStatement()
     QCOMPARE(data::searchedColumns(activities), (QStringList{"e5", "e11", "e12", "e3", "e6", "e8", "e7"}));
     QCOMPARE(data::field(activities, QStringLiteral("e15")).initial, QStringLiteral("正常"));
     QCOMPARE(data::field(activities, QStringLiteral("e14")).initial, QStringLiteral("0"));
+    // The search, the type filter and the end keep their statements' shapes.
+    QCOMPARE(data::activitySearch({{"e5", "拜访"}, {"e11", "王"}}),
+             QStringLiteral("select * from vtv1 where e5 like '%拜访%' escape '\\' and e11 like '%王%' escape '\\' and "
+                            "e12 like '%%' escape '\\' and e3 like '%%' escape '\\' and e6 like '%%' escape '\\' and "
+                            "e8 like '%%' escape '\\' and e7 like '%%' escape '\\' order by eid desc"));
+    QCOMPARE(data::activityTypeFilter("计划"), QStringLiteral("select * from vtv1 where e5 like '%计划%' order by e3 desc"));
+    QCOMPARE(data::activityTypeFilter("全部"), QStringLiteral("select * from vtv1 order by e3 desc"));
+    QCOMPARE(data::activityTypeFilter("拜"), QString());
+    QCOMPARE(data::endActivityStatement(), QStringLiteral("update vtv1 set e15=:b where eid=:a "));
+    QCOMPARE(data::activityTypeCode("计划"), QStringLiteral("3"));
 }
 
 // The places of the form's supplement and the details take their captions
