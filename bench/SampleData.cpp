@@ -53,4 +53,10 @@ void generateSampleData(data::Connection &connection, int customers, int compani
     insertRows(connection, QStringLiteral("atc1"), customers, [&](int) { return makeCustomer(random, names); });
 }
 
+void generateActivities(data::Connection &connection, int activities, int customers, uint64_t startValue)
+{
+    Random random(startValue);
+    insertRows(connection, QStringLiteral("vtv1"), activities, [&](int) { return makeActivity(random, customers); });
+}
+
 } // namespace bench

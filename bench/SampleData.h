@@ -12,5 +12,7 @@ namespace bench {
 // each table in one transaction through one prepared insert. The rows depend
 // only on the start value.
 void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue);
+// Fills vtv1 with `activities` activities of customers 1 to `customers`, in one transaction.
+void generateActivities(data::Connection &connection, int activities, int customers, uint64_t startValue);
 
 } // namespace bench

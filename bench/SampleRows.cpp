@@ -77,6 +77,34 @@ RowValues makeCompany(Random &r, const std::string &name)
     };
 }
 
+RowValues makeActivity(Random &r, int customers)
+{
+    static const std::vector<std::string> types{"沟通", "拜访", "计划"};
+    static const std::vector<std::string> priorities{"高", "中", "低"};
+    static const std::vector<std::string> durations{"0分", "5分", "10分", "15分", "30分", "45分", "1小时",
+                                                    "2小时", "3小时", "8小时", "1天", "5天", "30天"};
+    static const std::vector<std::string> goals{"", "电话回访", "产品介绍", "上门演示", "签约洽谈", "售后跟进"};
+    const int type = r.below(3);
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d:%02d", r.between(0, 23), r.between(0, 59));
+    return {
+        std::to_string(r.between(1, customers)),            // e2  customer
+        date(r, 2020, 2027) + " " + time,                   // e3  minute
+        time,                                               // e4  time
+        types[size_t(type)],                                // e5  type
+        r.pick(priorities),                                 // e6  priority
+        r.pick(goals),                                      // e7  goal
+        r.pick(durations),                                  // e8  duration
+        r.below(10) ? "对此销售活动的一些描述......" : description(r), // e9 details
+        std::to_string(type + 1),                           // e10 type code
+        personName(r),                                      // e11 name
+        "KH" + r.digits(6),                                 // e12 English name
+        r.below(2) ? "先生" : "女士",                        // e13 salutation
+        "0",                                                // e14 flag
+        r.below(5) ? "正常" : "已结束",                      // e15 status
+    };
+}
+
 RowValues makeCustomer(Random &r, const std::vector<std::string> &companyNames)
 {
     const int city = r.below(int(words().cities.size()));

@@ -20,5 +20,8 @@ std::string companyName(int i);
 RowValues makeCompany(Random &random, const std::string &name);
 // A customer of one of the companies named.
 RowValues makeCustomer(Random &random, const std::vector<std::string> &companyNames);
+// An activity (e2..e15) of one of `customers` customers, at a minute of the
+// years 2020 to 2027, most of them with the default details and not ended.
+RowValues makeActivity(Random &random, int customers);
 
 } // namespace bench

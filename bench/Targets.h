@@ -21,5 +21,11 @@ inline constexpr double kSearchTarget = 1.3;
 // many times the list's row store.
 inline constexpr double kRowStoreAllowance = 1.3;
 inline constexpr double kMemoryTarget = 1.0;
+// The activity list's reset, type filter and search, against their bare loops.
+inline constexpr double kActivityTarget = 1.3;
+// The loaded activity list, megabytes per 100,000 activities.
+inline constexpr double kActivityStoreMbPer100k = 100.0;
+// One reminder poll at 1,000,000 activities, in milliseconds.
+inline constexpr double kReminderPollMs = 2.0;
 
 } // namespace bench

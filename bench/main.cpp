@@ -1,20 +1,29 @@
-// talvero-bench [N ...]: for each N (default 10,000, 100,000 and 300,000)
-// makes an installation with N sample customers in a temporary folder and
+// talvero-bench [N ...] [activities]: for each N (default 10,000, 100,000
+// and 300,000) makes an installation with N sample customers in a temporary
+// folder and
 // reports what a user of it waits for, each figure against a reference taken
 // in the same run, with its target: the data module against a bare engine
 // loop, start-up timed from outside the process, the main window's commands
 // and the program's memory, measured in child processes of this program
 // (talvero-bench --child ..., Child.h). Reports; does not gate: the exit code
-// is 0 unless something could not be measured at all.
+// is 0 unless something could not be measured at all. With "activities", or
+// by default, also the activity list's figures (100,000 customers, 300,000
+// activities) and the reminder's poll over 1,000,000 activities.
 
+#include "ActivityFigures.h"
 #include "Child.h"
 #include "Figures.h"
 #include "Installation.h"
+#include "Measure.h"
 #include "ProcessFigures.h"
 #include "Protocol.h"
 #include "Report.h"
+#include "SampleData.h"
+#include "Targets.h"
 
+#include "Connection.h"
 #include "DbError.h"
+#include "Schema.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
 
@@ -52,6 +61,43 @@ void runFor(int customers, const bench::ProcessFigures &processes)
         bench::printMemory(customers, f);
 }
 
+// The activities: the list's data with 100,000 customers and 300,000
+// activities, and the reminder's poll over 1,000,000 activities.
+void runActivities(int customers, int activities, int pollActivities)
+{
+    const auto fillActivities = [](const bench::Installation &at, int count, int of) {
+        data::Connection main = data::Connection::open(at.mainFile(), data::kMainFile.key);
+        bench::generateActivities(main, count, of, 20240602);
+    };
+    bench::Installation full;
+    full.fill(customers);
+    bench::printInfo(customers, QStringLiteral("generate %1 activities").arg(activities),
+                     bench::timeMs([&] { fillActivities(full, activities, customers); }));
+    {
+        TData_in dataIn(full.dir());
+        for (const bench::TimedFigure &f : bench::activityFigures(dataIn, kRuns))
+            bench::printTimed(customers, f);
+    }
+    const double storeMb = bench::activityStoreMb(full);
+    const double per100k = storeMb * 100000.0 / activities;
+    bench::printLine(QStringLiteral("N=%1 vtv1_all loaded: %2 MB for %3 activities, %4 MB per 100,000 (target <= %5) %6")
+                         .arg(customers)
+                         .arg(QString::number(storeMb, 'f', 1))
+                         .arg(activities)
+                         .arg(QString::number(per100k, 'f', 1), QString::number(bench::kActivityStoreMbPer100k, 'f', 1),
+                              per100k <= bench::kActivityStoreMbPer100k ? QStringLiteral("ok") : QStringLiteral("MISS")));
+
+    bench::Installation many;
+    bench::printInfo(customers, QStringLiteral("generate %1 activities for the poll").arg(pollActivities),
+                     bench::timeMs([&] { fillActivities(many, pollActivities, customers); }));
+    const double pollMs = bench::reminderPollMs(many, 200);
+    bench::printLine(QStringLiteral("N=%1 one reminder poll over %2 activities: %3 ms (target < %4 ms) %5")
+                         .arg(customers)
+                         .arg(pollActivities)
+                         .arg(QString::number(pollMs, 'f', 3), QString::number(bench::kReminderPollMs, 'f', 2),
+                              pollMs < bench::kReminderPollMs ? QStringLiteral("ok") : QStringLiteral("MISS")));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,16 +111,22 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     std::vector<int> sizes;
     const QStringList args = app.arguments().mid(1);
+    bool withActivities = args.isEmpty();
     for (const QString &arg : args) {
+        if (arg == QLatin1String("activities")) {
+            withActivities = true;
+            continue;
+        }
         bool ok = false;
         const int n = arg.toInt(&ok);
         if (!ok || n <= 0) {
-            std::fprintf(stderr, "usage: talvero-bench [N ...]   (N customers, default 10000 100000 300000)\n");
+            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities]   (N customers, default 10000 100000 300000 "
+                                 "and the activities)\n");
             return 2;
         }
         sizes.push_back(n);
     }
-    if (sizes.empty())
+    if (args.isEmpty())
         sizes = {10000, 100000, 300000};
 
     try {
@@ -85,6 +137,9 @@ int main(int argc, char *argv[])
         const bench::ProcessFigures processes(empty, runtime.path(), kRuns);
         for (int n : sizes)
             runFor(n, processes);
+        // With the default sizes, or when asked for alone ("activities").
+        if (withActivities)
+            runActivities(100000, 300000, 1000000);
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "talvero-bench: %s\n", e.message().toUtf8().constData());
         return 1;
