@@ -296,6 +296,7 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries_data()
     QTest::newRow("refresh products") << "产品/刷新" << "vtv4_all" << "Frame_chanpin1" << false;
     QTest::newRow("refresh employees") << "员工/刷新" << "utm1_all" << "Frame_worker1" << false;
     QTest::newRow("search customers") << "搜索/客户信息" << "atc1_all" << "Frame_liebiao1" << true;
+    QTest::newRow("search activities") << "搜索/销售活动" << "vtv1_all" << "Frame_jihua1" << false;
 }
 
 // With a customer on file the commands pass the customer test, whatever table
@@ -310,6 +311,7 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries()
 
     addCustomers({"张三"});
     m_program->insert("atc2", {{"c1", "东方公司"}});
+    m_program->insert("vtv1", {{"e2", "1"}, {"e3", "2026-01-05 09:30"}, {"e5", "拜访"}});
     data::StandingQuery &q = data().query(query);
     // Filtered, but still holding the customer: the customer test passes.
     q.filter(QStringLiteral("select * from %1 where 1 = 1").arg(q.table()));
@@ -317,14 +319,16 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries()
 
     QStringList viewAtReset;
     connect(&q, &data::StandingQuery::refreshed, this, [&] { viewAtReset << currentView(); });
-    run(command);
+    const QString opened = run(command);
+    if (command.startsWith(QStringLiteral("搜索/")))
+        QCOMPARE(opened, query == QStringLiteral("vtv1_all") ? QStringLiteral("Tfind_jihua") : QStringLiteral("Tfind_lianxiren"));
 
     QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
     QCOMPARE(currentView(), view);
     QCOMPARE(q.text(), q.standingText());
     QVERIFY(!viewAtReset.isEmpty());
     QCOMPARE(viewAtReset.first(), showsBeforeReset ? view : QStringLiteral("Frame_lianxiren1"));
-    if (query == QStringLiteral("atc1_all") || query == QStringLiteral("atc2_all"))
+    if (query == QStringLiteral("atc1_all") || query == QStringLiteral("atc2_all") || query == QStringLiteral("vtv1_all"))
         QCOMPARE(q.count(), 1);
 }
 
