@@ -3,6 +3,7 @@
 #include "ActivityText.h"
 #include "FieldTable.h"
 #include "FormParts.h"
+#include "GoalChoices.h"
 #include "ListCombos.h"
 #include "SearchText.h"
 #include "StandingQuery.h"
@@ -20,8 +21,6 @@
 
 namespace {
 
-// The goal lists of the three types, in the order of the type buttons.
-constexpr int kGoalLists[] = {3, 4, 5};
 const char *const kTypeCodes[] = {"1", "2", "3"};
 
 QLineEdit *keptText(QWidget *parent, const QString &name)
@@ -73,7 +72,9 @@ QGroupBox *Tfind_jihua::createSearchGroup()
         typeRow->addWidget(m_typeButtons[size_t(type)]);
     }
     typeRow->addStretch();
-    QWidget *goalPlace = createGoalPlace(box);
+    m_goals = new GoalChoices(box);
+    // The goal searched is the one of the type chosen; until a type is chosen, none is searched.
+    fields().add(QStringLiteral("e7"), m_goals->of(0));
 
     auto *grid = new QGridLayout(box);
     grid->setHorizontalSpacing(8);
@@ -90,31 +91,10 @@ QGroupBox *Tfind_jihua::createSearchGroup()
     rows.nextLine();
     rows.add(QStringLiteral("持续时间:"), ComboBox2);
     rows.nextLine();
-    m_goalCaption = rows.add(QStringLiteral("目 标:"), goalPlace);
-    m_goalCaption->setBuddy(m_goals[0]);
+    m_goalCaption = rows.add(QStringLiteral("目 标:"), m_goals);
+    m_goalCaption->setBuddy(m_goals->of(0));
     grid->setColumnStretch(1, 1);
     return box;
-}
-
-// The three goal drop-downs share one place; at most the one of the chosen
-// type is shown.
-QWidget *Tfind_jihua::createGoalPlace(QWidget *parent)
-{
-    auto *place = new QWidget(parent);
-    auto *stack = new QGridLayout(place);
-    stack->setContentsMargins(0, 0, 0, 0);
-    for (size_t type = 0; type < m_goals.size(); ++type) {
-        m_goals[type] = new ui::PickListCombo(place);
-        m_goals[type]->setObjectName(QStringLiteral("DBBox%1").arg(type + 1));
-        m_goals[type]->setFixedWidth(220);
-        m_goals[type]->setMaxVisibleItems(12);
-        m_goals[type]->hide();
-        stack->addWidget(m_goals[type], 0, 0);
-    }
-    place->setFixedSize(220, m_goals[0]->sizeHint().height());
-    // The goal searched is the one of the type chosen; until a type is chosen, none is searched.
-    fields().add(QStringLiteral("e7"), m_goals[0]);
-    return place;
 }
 
 void Tfind_jihua::connectActions()
@@ -126,15 +106,13 @@ void Tfind_jihua::connectActions()
 void Tfind_jihua::bindData(TData_in &data)
 {
     m_data = &data;
-    for (size_t type = 0; type < m_goals.size(); ++type)
-        m_goals[type]->setList(&data.pickList(kGoalLists[type]));
+    m_goals->bindData(data);
 }
 
 void Tfind_jihua::typeClick(int type)
 {
-    for (size_t other = 0; other < m_goals.size(); ++other)
-        m_goals[other]->setVisible(int(other) == type);
-    ui::PickListCombo *goal = m_goals[size_t(type)];
+    m_goals->showType(type);
+    ui::PickListCombo *goal = m_goals->current();
     fields().add(QStringLiteral("e7"), goal);
     m_goalCaption->setBuddy(goal);
     m_typeCode->setText(QString::fromLatin1(kTypeCodes[type]));
@@ -154,10 +132,9 @@ void Tfind_jihua::resetMore()
         button->setChecked(false);
     m_types->setExclusive(true);
     m_typeCode->clear();
-    for (ui::PickListCombo *goal : m_goals) {
-        goal->clearChoice();
-        goal->hide();
-    }
+    for (int type = 0; type < GoalChoices::kTypes; ++type)
+        m_goals->of(type)->clearChoice();
+    m_goals->showType(-1);
     const QSignalBlocker quiet(DateP1);
     DateP1->setDate(QDate::currentDate());
 }

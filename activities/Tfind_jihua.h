@@ -12,9 +12,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace ui {
-class PickListCombo;
-}
+class GoalChoices;
 
 // The activity search: narrows vtv1_all to the activities of one type that
 // match the other conditions, newest first, so that the activity list shows
@@ -27,7 +25,6 @@ public:
 
 private:
     QGroupBox *createSearchGroup();
-    QWidget *createGoalPlace(QWidget *parent);
     void connectActions();
     void resetMore() override;
     void search() override;
@@ -45,7 +42,7 @@ private:
     QDateEdit *DateP1 = nullptr;     // 日 期
     QComboBox *ComboBox1 = nullptr;  // 优 先 级
     QComboBox *ComboBox2 = nullptr;  // 持续时间
-    std::array<ui::PickListCombo *, 3> m_goals{}; // 目 标 of each type: vx3, vx4, vx5
+    GoalChoices *m_goals = nullptr; // 目 标 of each type
     QLabel *m_goalCaption = nullptr;
 
     // Kept beside the controls: what the type buttons and the picker set.

@@ -4,6 +4,7 @@
 #include "DateText.h"
 #include "FieldTable.h"
 #include "FormParts.h"
+#include "GoalChoices.h"
 #include "KeyFilter.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
@@ -33,10 +34,8 @@
 
 namespace {
 
-// The goal lists of the three types, and their editors, in button order.
-constexpr int kGoalLists[] = {3, 4, 5};
+// The editors of the goal lists, in the order of the types.
 const QString *const kGoalEditors[] = {&ui::names::Tlist_goutong, &ui::names::Tlist_baifang, &ui::names::Tlist_jihua};
-const char *const kGoalTables[] = {"vx3", "vx4", "vx5"};
 
 QString initialOf(const QString &column)
 {
@@ -127,7 +126,7 @@ QWidget *Tnew_sell::createGeneralPage()
     rows.add(QStringLiteral("时 间:"), TimeP1, timeRow);
     rows.nextLine();
     m_goalCaption = rows.add(QStringLiteral("目 标:"), createGoalPlace(page));
-    m_goalCaption->setBuddy(m_goals[0]);
+    m_goalCaption->setBuddy(m_goals->of(0));
     grid->setColumnStretch(1, 1);
 
     auto *layout = new QVBoxLayout(page);
@@ -136,23 +135,16 @@ QWidget *Tnew_sell::createGeneralPage()
     return page;
 }
 
-// The three goal drop-downs share one place, the one of the chosen type on
-// show, with the button that edits its list.
+// The goal drop-downs, the one of the chosen type on show, with the button
+// that edits its list.
 QWidget *Tnew_sell::createGoalPlace(QWidget *parent)
 {
     auto *place = new QWidget(parent);
     auto *row = new QHBoxLayout(place);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    auto *stack = new QGridLayout;
-    for (size_t type = 0; type < m_goals.size(); ++type) {
-        m_goals[type] = new ui::PickListCombo(place);
-        m_goals[type]->setObjectName(QStringLiteral("DBBox%1").arg(type + 1));
-        m_goals[type]->setFixedWidth(220);
-        m_goals[type]->setMaxVisibleItems(12);
-        stack->addWidget(m_goals[type], 0, 0);
-    }
-    row->addLayout(stack);
+    m_goals = new GoalChoices(place);
+    row->addWidget(m_goals);
     auto *edit = new QToolButton(place);
     edit->setObjectName(QStringLiteral("goalEdit"));
     edit->setText(QStringLiteral("..."));
@@ -193,8 +185,7 @@ void Tnew_sell::connectActions()
 void Tnew_sell::bindData(TData_in &data)
 {
     m_data = &data;
-    for (size_t type = 0; type < m_goals.size(); ++type)
-        m_goals[type]->setList(&data.pickList(kGoalLists[type]));
+    m_goals->bindData(data);
 }
 
 void Tnew_sell::setCustomer(const ui::CustomerRef &customer)
@@ -225,7 +216,7 @@ void Tnew_sell::showEvent(QShowEvent *event)
     typeClick(0);
     m_dateText = data::dateText(now.date());
     m_timeText = data::timeText(now.time());
-    m_goals[0]->clearChoice();
+    m_goals->of(0)->clearChoice();
     ComboBox2->setCurrentText(initialOf(QStringLiteral("e8")));
     ComboBox1->setCurrentText(initialOf(QStringLiteral("e6")));
     Memo1->setPlainText(initialOf(QStringLiteral("e9")));
@@ -236,15 +227,14 @@ void Tnew_sell::showEvent(QShowEvent *event)
 void Tnew_sell::typeClick(int type)
 {
     m_type = type;
-    for (size_t other = 0; other < m_goals.size(); ++other)
-        m_goals[other]->setVisible(int(other) == type);
-    m_goalCaption->setBuddy(m_goals[size_t(type)]);
+    m_goals->showType(type);
+    m_goalCaption->setBuddy(m_goals->current());
 }
 
 void Tnew_sell::goalEditClick()
 {
     if (auto *editor = ui::Windows::get<PickListEditor>(*kGoalEditors[m_type]))
-        editor->openOn(QString::fromLatin1(kGoalTables[m_type]));
+        editor->openOn(GoalChoices::listOf(m_type));
 }
 
 QString Tnew_sell::noticeText() const
@@ -261,7 +251,7 @@ void Tnew_sell::Button1Click()
         {QStringLiteral("e4"), m_timeText},
         {QStringLiteral("e5"), type},
         {QStringLiteral("e6"), ComboBox1->currentText()},
-        {QStringLiteral("e7"), m_goals[size_t(m_type)]->text()},
+        {QStringLiteral("e7"), m_goals->current()->text()},
         {QStringLiteral("e8"), ComboBox2->currentText()},
         {QStringLiteral("e9"), Memo1->toPlainText()},
         {QStringLiteral("e10"), data::activityTypeCode(type)},

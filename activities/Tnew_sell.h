@@ -17,9 +17,7 @@ class QRadioButton;
 class QTextEdit;
 class QTimeEdit;
 
-namespace ui {
-class PickListCombo;
-}
+class GoalChoices;
 
 namespace activities {
 class PopupNotifier;
@@ -75,7 +73,7 @@ private:
     QComboBox *ComboBox2 = nullptr; // 持续时间
     QDateEdit *DateP1 = nullptr;
     QTimeEdit *TimeP1 = nullptr;
-    std::array<ui::PickListCombo *, 3> m_goals{}; // vx3, vx4, vx5
+    GoalChoices *m_goals = nullptr;
     QLabel *m_goalCaption = nullptr;
     QTextEdit *Memo1 = nullptr; // 详细
     QPushButton *Button1 = nullptr;

@@ -21,43 +21,20 @@
 
 namespace bench {
 
-namespace {
-
-TimedFigure timed(const QString &name, data::StandingQuery &query, const QString &sql, int runs, double target,
-                  Touch &touch, const std::function<void()> &operation)
-{
-    const QByteArray utf8 = sql.toUtf8();
-    BareResult bare;
-    const PairedTimes t =
-        timeAlternately(runs, operation, [&] { bare = bareLoop(query.connection().handle(), utf8); }, [&] { touch(); });
-    if (bare.rows != query.count())
-        throw data::DbError(QStringLiteral("%1: the query holds %2 rows, the bare loop read %3")
-                                .arg(name).arg(query.count()).arg(bare.rows));
-    TimedFigure f;
-    f.name = name;
-    f.modelMs = t.firstMs;
-    f.bareMs = t.secondMs;
-    f.rows = bare.rows;
-    f.target = target;
-    return f;
-}
-
-} // namespace
-
 std::vector<TimedFigure> activityFigures(TData_in &dataIn, int runs)
 {
     data::StandingQuery &query = dataIn.vtv1_all();
     Touch touch(dataIn.Con_data());
     std::vector<TimedFigure> figures;
-    figures.push_back(timed(QStringLiteral("reset vtv1_all after a write"), query, query.standingText(), runs,
+    figures.push_back(compare(QStringLiteral("reset vtv1_all after a write"), query, query.standingText(), runs,
                             kActivityTarget, touch, [&] { query.reset(); }));
     const QString visits = data::activityTypeFilter(QStringLiteral("拜访"));
-    figures.push_back(timed(QStringLiteral("activity type filter 拜访"), query, visits, runs, kActivityTarget, touch,
+    figures.push_back(compare(QStringLiteral("activity type filter 拜访"), query, visits, runs, kActivityTarget, touch,
                             [&] { query.filter(visits); }));
     // What the search window sends for 拜访 and a name's character.
     const QString search = data::activitySearch({{QStringLiteral("e5"), QStringLiteral("拜访")},
                                                  {QStringLiteral("e11"), QStringLiteral("王")}});
-    figures.push_back(timed(QStringLiteral("activity search"), query, search, runs, kActivityTarget, touch, [&] {
+    figures.push_back(compare(QStringLiteral("activity search"), query, search, runs, kActivityTarget, touch, [&] {
         query.close();
         query.filter(search);
     }));

@@ -12,10 +12,6 @@
 
 namespace bench {
 
-namespace {
-
-// Times `operation` (which leaves `query` holding the rows of `sql`) against
-// the bare loop over `sql` on the query's connection.
 TimedFigure compare(const QString &name, data::StandingQuery &query, const QString &sql, int runs, double target,
                     Touch &touch, const std::function<void()> &operation)
 {
@@ -36,6 +32,8 @@ TimedFigure compare(const QString &name, data::StandingQuery &query, const QStri
     f.target = target;
     return f;
 }
+
+namespace {
 
 // What the search windows do with their statement.
 void search(data::StandingQuery &query, const QString &sql)

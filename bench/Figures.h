@@ -2,8 +2,13 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class TData_in;
+
+namespace data {
+class StandingQuery;
+}
 
 namespace bench {
 
@@ -23,6 +28,14 @@ struct TimedFigure {
 // customer search window (中文名 "华", 手机 "13") and into the company one.
 QString customerSearchText();
 QString companySearchText();
+
+class Touch;
+
+// Times `operation` (which leaves `query` holding the rows of `sql`) against
+// the bare loop over `sql` on the query's connection, a touch of the file
+// before each, so that every run reads.
+TimedFigure compare(const QString &name, data::StandingQuery &query, const QString &sql, int runs, double target,
+                    Touch &touch, const std::function<void()> &operation);
 
 // The data module alone, no window: each operation against the bare loop over
 // the same statement on the same connection. A write comes before each reset
