@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -115,6 +116,14 @@ void TestActivityList::listShowsEveryActivityLatestFirst()
     QCOMPARE(fields, (QStringList{"eid", "e15", "e5", "e3", "e11", "e13", "e12", "e7", "e8", "e6"}));
     QCOMPARE(titles, (QStringList{"编号", "状态", "活动类型", "日期时间", "", " 客户", "", "目标", "持续时间", "优先级"}));
     QCOMPARE(view().typeFilter()->currentText(), QStringLiteral("全部"));
+    // A notch of the wheel steps one activity down, the other way one up.
+    data::StandingQuery &activities = m_program->data().vtv1_all();
+    QCOMPARE(activities.currentRow(), 0);
+    testing::turnWheel(grid->viewport(), QPoint(0, -120));
+    QCOMPARE(activities.currentRow(), 1);
+    testing::turnWheel(grid->viewport(), QPoint(0, 120));
+    QCOMPARE(activities.currentRow(), 0);
+    QCOMPARE(grid->verticalScrollBar()->value(), 0);
 }
 
 void TestActivityList::typeFilter_data()
