@@ -71,6 +71,8 @@ const RecordDef &customerRecord(); // atc1
 const RecordDef &companyRecord();  // atc2
 const RecordDef &memoRecord();     // vtv3
 const RecordDef &activityRecord(); // vtv1
+const RecordDef &analysisRecord(); // vtv2
+const RecordDef &productRecord();  // vtv4
 
 // The field of a column; nullptr when the record has none.
 const FieldDef *findField(const RecordDef &record, const QString &column);

@@ -23,6 +23,7 @@ private slots:
     void companyStatements();
     void memoStatement();
     void activityStatement();
+    void analysisAndProductStatements();
     void shownPlaces();
     void everyWindowBindsKnownColumns();
     void aMisspeltColumnIsCaught();
@@ -35,6 +36,8 @@ void TestFieldTable::everyColumnExists_data()
     QTest::newRow("companies") << &data::companyRecord();
     QTest::newRow("memos") << &data::memoRecord();
     QTest::newRow("activities") << &data::activityRecord();
+    QTest::newRow("analyses") << &data::analysisRecord();
+    QTest::newRow("products") << &data::productRecord();
 }
 
 void TestFieldTable::everyColumnExists()
@@ -118,6 +121,24 @@ void TestFieldTable::activityStatement()
     QCOMPARE(data::activityTypeFilter("拜"), QString());
     QCOMPARE(data::endActivityStatement(), QStringLiteral("update vtv1 set e15=:b where eid=:a "));
     QCOMPARE(data::activityTypeCode("计划"), QStringLiteral("3"));
+}
+
+// The analysis and product inserts as they have always been written, and
+// their searches' conditions in the order the search windows build them.
+void TestFieldTable::analysisAndProductStatements()
+{
+    const data::RecordDef &analyses = data::analysisRecord();
+    QCOMPARE(data::insertStatement(analyses),
+             QStringLiteral("insert into vtv2 (h1,h2,h3,h4,h5,h6,h7,h8,h9,h10,h11,h12,h13,h14 )values "
+                            "(:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k,:l,:m,:n)"));
+    QCOMPARE(data::searchedColumns(analyses),
+             (QStringList{"h12", "h13", "h2", "h4", "h5", "h6", "h7", "h3", "h10", "h9", "h8"}));
+    const data::RecordDef &products = data::productRecord();
+    QCOMPARE(data::insertStatement(products),
+             QStringLiteral("insert into vtv4 (o1,o2,o3,o4,o5,o6,o7,o8,o9,o10,o11) values "
+                            "(:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k)"));
+    QCOMPARE(data::searchedColumns(products),
+             (QStringList{"o1", "o8", "o11", "o2", "o3", "o4", "o10", "o5", "o6", "o7"}));
 }
 
 // The places of the form's supplement and the details take their captions
