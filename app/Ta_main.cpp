@@ -330,7 +330,8 @@ void Ta_main::firstRunCheck()
 {
     // The flag's field is never on screen, so it shows the settings row
     // only when asked to.
-    m_firstRunFlag->link()->refresh();
+    if (ui::FieldLink *link = m_firstRunFlag->link())
+        link->refresh();
     if (m_firstRunFlag->text() != QStringLiteral("0"))
         return;
     const bool written = ui::guarded(this, [&] {
