@@ -10,8 +10,9 @@
 //   4. showEvent(): reset() the fields, then ui::centreOnScreen(this).
 //      A window without a title bar (TitleBar::None) offers its own way out: ui::pictureButton(this,
 //      ui::crossPicture(10, colour), "关闭") in a corner.
-//   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}});
-//      below it a strip with ui::captionBox(), the navigator, maybe a ui::choiceBox() filter, and ui::banner().
+//   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}}).
+//      A list view derives from ui::ListView (ListView.h): toolbar, the strip with ui::captionBox(), the
+//      navigator, maybe a ui::choiceBox() filter and ui::banner(), the grid and its delete panel.
 //
 // A search window derives from ui::SearchWindow (SearchWindow.h), which does 1, 2 and 4 itself. Captions,
 // limits and key filters come from the record's field table in data/ (FieldTable.h).

@@ -130,7 +130,8 @@ void TestMainWindow::createsEveryWindowOnceInOrder()
                             "Tedit_chanpin", "Tnew_user", "Tover_user", "Tover_chanpin", "Tedit_worker",
                             "Tfind_chanpin", "Tfind_worker"};
     // What the program is made of today.
-    const QStringList present{"Ta_main", "Ta_about", "Data_in", "Ta_gour", "Tlist_user", "Tlist_goutong",
+    const QStringList present{"Ta_main", "Ta_about", "Data_in", "Tnew_sell", "Tover_sell", "Ta_gour", "Tlist_user",
+                              "Tfind_jihua", "Tring", "Tlist_goutong",
                               "Tlist_jihua", "Tlist_baifang", "Tlist_gongsi", "Tlist_fenxi", "Tlist_suoshu",
                               "Tlist_chanpin"};
 
