@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimeEdit>
@@ -201,9 +202,20 @@ void Tnew_sell::setClock(std::shared_ptr<const activities::Clock> clock)
     m_clock = std::move(clock);
 }
 
-// Every showing: the minute it is shown, 沟通 with its goal list emptied (the
-// other two keep their choice), and the defaults of the activity record.
+// Each time the window is opened; not when the window system shows it again
+// (the program restored from the taskbar), which keeps what was chosen.
 void Tnew_sell::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        reset();
+        ui::centreOnScreen(this);
+    }
+    QDialog::showEvent(event);
+}
+
+// The minute it is opened, 沟通 with its goal list emptied (the other two
+// keep their choice), and the defaults of the activity record.
+void Tnew_sell::reset()
 {
     const QDateTime now = m_clock->now();
     {
@@ -220,8 +232,6 @@ void Tnew_sell::showEvent(QShowEvent *event)
     ComboBox2->setCurrentText(initialOf(QStringLiteral("e8")));
     ComboBox1->setCurrentText(initialOf(QStringLiteral("e6")));
     Memo1->setPlainText(initialOf(QStringLiteral("e9")));
-    QDialog::showEvent(event);
-    ui::centreOnScreen(this);
 }
 
 void Tnew_sell::typeClick(int type)

@@ -47,6 +47,7 @@ private:
     QWidget *createDetailsPage();
     QWidget *createGoalPlace(QWidget *parent);
     void connectActions();
+    void reset();
 
     void typeClick(int type);
     void goalEditClick();

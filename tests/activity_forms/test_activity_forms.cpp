@@ -1,6 +1,7 @@
 // The new- and end-activity windows, opened as the customer views open them,
 // over a fresh installation; the new window reads its minute from a clock the
 // tests set.
+#include "DbGrid.h"
 #include "Driving.h"
 #include "MessageBox.h"
 #include "Program.h"
@@ -13,13 +14,20 @@
 #include "activities/PopupNotifier.h"
 #include "activities/Tnew_sell.h"
 #include "customers/TFrame_lianxiren.h"
+#include "customers/TFrame_liebiao.h"
 
+#include <QApplication>
 #include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimeEdit>
+#include <QToolBar>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
@@ -43,6 +51,12 @@ private slots:
     void savedAtOnceKeepsTheDefaults();
     void everyFieldAsChosen_data();
     void everyFieldAsChosen();
+    void pickerChangesOnlyItsPart_data();
+    void pickerChangesOnlyItsPart();
+    void goalsOfTheOtherTypesKeptForTheNextShowing();
+    void shownAgainByTheWindowSystemKeepsWhatWasChosen();
+    void opensForTheCurrentCustomer_data();
+    void opensForTheCurrentCustomer();
     void priorityAndDurationRefuseTyping();
     void goalButtonOpensTheEditorOfTheType_data();
     void goalButtonOpensTheEditorOfTheType();
@@ -54,6 +68,8 @@ private:
     // Opens the new-activity window through the customer list's 新活动.
     testing::Opened newActivity(const std::function<void(QDialog *)> &steps);
     QRadioButton *type(QDialog *w, const QString &name) const;
+    // What one column of the activities holds, in key order.
+    QStringList stored(const QString &column) const;
 
     std::unique_ptr<testing::Program> m_program;
     std::shared_ptr<SetClock> m_clock;
@@ -91,6 +107,11 @@ QRadioButton *TestActivityForms::type(QDialog *w, const QString &name) const
     return nullptr;
 }
 
+QStringList TestActivityForms::stored(const QString &column) const
+{
+    return m_program->install().columnMain(QStringLiteral("select ") + column + QStringLiteral(" from vtv1 order by eid"));
+}
+
 // Saved without touching a field: the minute the window was shown and the
 // record's defaults, the notice, and the customer's activities in front.
 void TestActivityForms::savedAtOnceKeepsTheDefaults()
@@ -118,35 +139,35 @@ void TestActivityForms::savedAtOnceKeepsTheDefaults()
 
 void TestActivityForms::everyFieldAsChosen_data()
 {
-    QTest::addColumn<QString>("typeName");
-    QTest::addColumn<QString>("goal");     // chosen in the drop-down of that type
-    QTest::addColumn<QString>("backTo");   // a type chosen afterwards, or none
-    QTest::addColumn<QStringList>("stored"); // e3 e4 e5 e6 e7 e8 e9 e10
+    QTest::addColumn<QStringList>("types"); // chosen in turn, each "type" or "type:goal of its drop-down"
+    QTest::addColumn<QStringList>("columns"); // e3 e4 e5 e6 e7 e8 e9 e10 as stored
 
-    QTest::newRow("visit, every field") << "拜访" << "上门演示" << ""
-                                        << QStringList{"2026-04-01 14:05", "14:05", "拜访", "高", "上门演示", "30天",
-                                                       "第一行\n第二行", "2"};
+    QTest::newRow("visit") << QStringList{"拜访:上门演示"}
+                           << QStringList{"2026-04-01 14:05", "14:05", "拜访", "高", "上门演示", "30天",
+                                          "第一行\n第二行", "2"};
     // The goal is the one of the type chosen last: the 沟通 list was emptied on show.
-    QTest::newRow("visit, then communication again") << "拜访" << "上门演示" << "沟通"
-                                                     << QStringList{"2026-04-01 14:05", "14:05", "沟通", "高", "",
-                                                                    "30天", "第一行\n第二行", "1"};
-    QTest::newRow("plan") << "计划" << "" << ""
+    QTest::newRow("visit, then communication again")
+        << QStringList{"拜访:上门演示", "沟通"}
+        << QStringList{"2026-04-01 14:05", "14:05", "沟通", "高", "", "30天", "第一行\n第二行", "1"};
+    QTest::newRow("communication goal kept over a visit")
+        << QStringList{"沟通:电话回访", "拜访:上门演示", "沟通"}
+        << QStringList{"2026-04-01 14:05", "14:05", "沟通", "高", "电话回访", "30天", "第一行\n第二行", "1"};
+    QTest::newRow("plan") << QStringList{"计划"}
                           << QStringList{"2026-04-01 14:05", "14:05", "计划", "高", "", "30天", "第一行\n第二行", "3"};
 }
 
 void TestActivityForms::everyFieldAsChosen()
 {
-    QFETCH(QString, typeName);
-    QFETCH(QString, goal);
-    QFETCH(QString, backTo);
-    QFETCH(QStringList, stored);
+    QFETCH(QStringList, types);
+    QFETCH(QStringList, columns);
 
     QVERIFY(newActivity([&](QDialog *w) {
-        QTest::mouseClick(type(w, typeName), Qt::LeftButton);
-        if (!goal.isEmpty())
-            QVERIFY(testing::choose(testing::field<QComboBox>(w, "目 标:"), goal));
-        if (!backTo.isEmpty())
-            QTest::mouseClick(type(w, backTo), Qt::LeftButton);
+        for (const QString &step : types) {
+            const QStringList typeAndGoal = step.split(u':');
+            QTest::mouseClick(type(w, typeAndGoal.first()), Qt::LeftButton);
+            if (typeAndGoal.size() > 1)
+                QVERIFY(testing::choose(testing::field<QComboBox>(w, "目 标:"), typeAndGoal.last()));
+        }
         QVERIFY(testing::choose(testing::field<QComboBox>(w, "优 先 级:"), "高"));
         QVERIFY(testing::choose(testing::field<QComboBox>(w, "持续时间:"), "30天"));
         auto *date = testing::field<QDateEdit>(w, "日 期:");
@@ -158,10 +179,124 @@ void TestActivityForms::everyFieldAsChosen()
         testing::typeInto(details, "第一行\n第二行");
         testing::click(w, "确定");
     }));
-    QStringList row = m_program->install().columnMain(
-        "select e3 || '|' || e4 || '|' || e5 || '|' || e6 || '|' || e7 || '|' || e8 || '|' || e9 || '|' || e10 from vtv1");
+    QStringList row = stored(QStringLiteral("e3||'|'||e4||'|'||e5||'|'||e6||'|'||e7||'|'||e8||'|'||e9||'|'||e10"));
     QCOMPARE(row.size(), 1);
-    QCOMPARE(row.first().split(u'|'), stored);
+    QCOMPARE(row.first().split(u'|'), columns);
+}
+
+void TestActivityForms::pickerChangesOnlyItsPart_data()
+{
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("e3");
+    QTest::addColumn<QString>("e4");
+    QTest::newRow("time only") << "时 间:" << "14:05" << "2026-03-05 14:05" << "14:05";
+    QTest::newRow("date only") << "日 期:" << "2026-04-01" << "2026-04-01 09:30" << "09:30";
+}
+
+// The part of the other picker stays the one of the minute the window was shown.
+void TestActivityForms::pickerChangesOnlyItsPart()
+{
+    QFETCH(QString, picker);
+    QFETCH(QString, typed);
+    QFETCH(QString, e3);
+    QFETCH(QString, e4);
+    QVERIFY(newActivity([&](QDialog *w) {
+        auto *edit = testing::field<QDateTimeEdit>(w, picker);
+        edit->setFocus();
+        const QStringList parts = typed.split(QRegularExpression(QStringLiteral("[-:]")));
+        for (int section = 0; section < parts.size(); ++section) { // each part selected, then typed over
+            edit->setSelectedSection(edit->sectionAt(section));
+            QTest::keyClicks(edit, parts.at(section));
+        }
+        QCOMPARE(edit->text(), typed);
+        m_clock->at = m_clock->at.addDays(3);
+        testing::click(w, "确定");
+    }));
+    QCOMPARE(stored("e3||'|'||e4"), QStringList{e3 + u'|' + e4});
+}
+
+// Every showing empties the goal of 沟通; the goals of 拜访 and 计划 stay as
+// they were last chosen. Nothing is written on 取消.
+void TestActivityForms::goalsOfTheOtherTypesKeptForTheNextShowing()
+{
+    QVERIFY(newActivity([&](QDialog *w) {
+        QVERIFY(testing::choose(testing::field<QComboBox>(w, "目 标:"), "电话回访"));
+        QTest::mouseClick(type(w, "拜访"), Qt::LeftButton);
+        QVERIFY(testing::choose(testing::field<QComboBox>(w, "目 标:"), "上门演示"));
+        testing::click(w, "取消");
+    }));
+    QVERIFY(stored("eid").isEmpty());
+    QVERIFY(newActivity([&](QDialog *w) {
+        QVERIFY(type(w, "沟通")->isChecked());
+        QCOMPARE(testing::shownText(testing::field(w, "目 标:")), QString());
+        QTest::mouseClick(type(w, "拜访"), Qt::LeftButton);
+        QCOMPARE(testing::shownText(testing::field(w, "目 标:")), QStringLiteral("上门演示"));
+        testing::click(w, "确定");
+    }));
+    QCOMPARE(stored("e5||e7"), QStringList{"拜访上门演示"});
+}
+
+// Shown again by the window system (the program minimized and restored while
+// the window is open): what was chosen stays, the minute too.
+void TestActivityForms::shownAgainByTheWindowSystemKeepsWhatWasChosen()
+{
+    QVERIFY(newActivity([&](QDialog *w) {
+        QTest::mouseClick(type(w, "拜访"), Qt::LeftButton);
+        QVERIFY(testing::choose(testing::field<QComboBox>(w, "目 标:"), "上门演示"));
+        QVERIFY(testing::choose(testing::field<QComboBox>(w, "优 先 级:"), "高"));
+        auto *details = w->findChild<QTextEdit *>("Memo1");
+        details->clear();
+        testing::typeInto(details, "带样品");
+        m_clock->at = m_clock->at.addSecs(3600);
+        QShowEvent restored;
+        QSpontaneKeyEvent::setSpontaneous(&restored);
+        QApplication::instance()->notify(w, &restored);
+        testing::click(w, "确定");
+    }));
+    QCOMPARE(stored("e3||'|'||e5||'|'||e6||'|'||e7||'|'||e9||'|'||e10"),
+             QStringList{"2026-03-05 09:30|拜访|高|上门演示|带样品|2"});
+}
+
+void TestActivityForms::opensForTheCurrentCustomer_data()
+{
+    QTest::addColumn<bool>("fromDetail"); // the detail view's toolbar, else the customer list
+    QTest::newRow("customer list 新活动") << false;
+    QTest::newRow("detail view 新活动") << true;
+}
+
+// The window is for the customer chosen in the list, not the first one, and
+// shows the names as they are stored.
+void TestActivityForms::opensForTheCurrentCustomer()
+{
+    QFETCH(bool, fromDetail);
+    m_program->insert("atc1", {{"a1", "<b>李</b>四"}, {"a2", "<i>Li</i>"}, {"a12", "女士"}, {"a14", "1"}});
+    m_program->insert("atc1", {{"a1", "王五"}, {"a2", "Wang"}, {"a12", "先生"}, {"a14", "1"}});
+    m_program->reload(); // newest first: 王五, 李四, 张三
+    TFrame_liebiao *list = m_program->main().Frame_liebiao1;
+    testing::clickRow(list->grid(), 1);
+    QCOMPARE(m_program->data().atc1_all().field("a1"), QStringLiteral("<b>李</b>四"));
+    const auto command = [&] {
+        if (!fromDetail) {
+            testing::click(list, "新活动");
+            return;
+        }
+        testing::doubleClickRow(list->grid(), 1);
+        TFrame_lianxiren *detail = m_program->main().Frame_lianxiren1;
+        QCOMPARE(m_program->main().currentView(), detail);
+        testing::click(detail->findChild<QToolBar *>(), "新活动");
+    };
+
+    QStringList shown;
+    QVERIFY(testing::runModal(command, [&](QDialog *w) {
+        for (const QLabel *label : w->findChild<QGroupBox *>()->findChildren<QLabel *>()) {
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            shown << label->text();
+        }
+        testing::click(w, "确定");
+    }));
+    QCOMPARE(shown, (QStringList{"<b>李</b>四", "女士", "<i>Li</i>"}));
+    QCOMPARE(stored("e2||'|'||e11||'|'||e12||'|'||e13"), QStringList{"2|<b>李</b>四|<i>Li</i>|女士"});
 }
 
 // Typing into the priority and duration beeps and changes nothing; Backspace
@@ -240,14 +375,22 @@ void TestActivityForms::endingChangesOnlyTheStatusOfThatActivity()
     const QStringList before = m_program->install().columnMain(kColumns);
     data::StandingQuery &activities = m_program->data().vtv1_all();
     QVERIFY(activities.moveTo(1)); // eid 1
+    QStringList shown;
 
     QVERIFY(testing::runModal([&] { ui::openForRow(ui::names::Tover_sell, activities); }, [&](QDialog *w) {
         QCOMPARE(testing::shownText(testing::field(w, "销售活动")),
                  QStringLiteral("与张三先生于2026-01-05 09:30 进行的销售活动."));
-        QCOMPARE(testing::shownText(testing::field(w, "目    标:")), QStringLiteral("上门演示"));
+        QCOMPARE(testing::field<QLabel>(w, "销售活动")->textFormat(), Qt::PlainText);
+        for (const char *caption : {"活动类型:", "目    标:", "持续时间:", "优 先 级:"})
+            shown << testing::shownText(testing::field(w, caption));
+        auto *details = w->findChild<QTextEdit *>("Memo1");
+        QVERIFY(details->isReadOnly());
+        QCOMPARE(details->toPlainText(), QStringLiteral("带<b>样品</b>"));
         testing::click(w, "取消");
     }));
+    QCOMPARE(shown, (QStringList{"拜访", "上门演示", "1小时", "高"}));
     QCOMPARE(m_program->install().columnMain(kColumns), before);
+    QVERIFY(m_program->messages().isEmpty());
 
     QVERIFY(testing::runModal([&] { ui::openForRow(ui::names::Tover_sell, activities); }, [&](QDialog *w) {
         activities.moveTo(0); // the list moved meanwhile: the window still ends its own activity
