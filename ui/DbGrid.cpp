@@ -162,10 +162,13 @@ void DbGrid::bind(data::StandingQuery *query, std::vector<GridColumn> columns, G
         attach();
         return;
     }
-    connect(query, &data::StandingQuery::refreshed, this, [this] {
-        if (!m_attached)
-            attach();
-    });
+    connect(
+        query, &data::StandingQuery::refreshed, this,
+        [this] {
+            if (!m_attached)
+                attach();
+        },
+        Qt::SingleShotConnection);
 }
 
 void DbGrid::showEvent(QShowEvent *event)
