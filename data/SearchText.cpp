@@ -34,4 +34,14 @@ QString activitySearch(const SearchTexts &typed)
     return searchOf(activityRecord(), typed);
 }
 
+QString analysisSearch(const SearchTexts &typed)
+{
+    return searchOf(analysisRecord(), typed);
+}
+
+QString productSearch(const SearchTexts &typed)
+{
+    return searchOf(productRecord(), typed);
+}
+
 } // namespace data

@@ -5,7 +5,7 @@
 
 namespace data {
 
-// The search statements of the customer, company and activity search windows. Every
+// The search statements of the customer, company, activity, analysis and product search windows. Every
 // condition is present whatever was typed (an empty text matches every stored
 // text, never a missing value), each one a substring match in which the typed
 // text is literal, in a fixed order, newest row first.
@@ -23,5 +23,11 @@ QString companySearch(const SearchTexts &typed);
 // "select * from vtv1 where e5 like ... order by eid desc": every searched
 // column of the activity record, in the order of its conditions.
 QString activitySearch(const SearchTexts &typed);
+// "select * from vtv2 where h12 like ... order by hid desc": every searched
+// column of the analysis record, in the order of its conditions.
+QString analysisSearch(const SearchTexts &typed);
+// "select * from vtv4 where o1 like ... order by oid desc": every searched
+// column of the product record, in the order of its conditions.
+QString productSearch(const SearchTexts &typed);
 
 } // namespace data

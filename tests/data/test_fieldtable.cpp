@@ -139,6 +139,15 @@ void TestFieldTable::analysisAndProductStatements()
                             "(:a,:b,:c,:d,:e,:f,:g,:h,:i,:j,:k)"));
     QCOMPARE(data::searchedColumns(products),
              (QStringList{"o1", "o8", "o11", "o2", "o3", "o4", "o10", "o5", "o6", "o7"}));
+    // Numbers are matched as text; a typed quote or wildcard is literal.
+    QCOMPARE(data::productSearch({{"o1", "50%"}, {"o5", "5"}}),
+             QStringLiteral("select * from vtv4 where o1 like '%50\\%%' escape '\\' and o8 like '%%' escape '\\' and "
+                            "o11 like '%%' escape '\\' and o2 like '%%' escape '\\' and o3 like '%%' escape '\\' and "
+                            "o4 like '%%' escape '\\' and o10 like '%%' escape '\\' and o5 like '%5%' escape '\\' and "
+                            "o6 like '%%' escape '\\' and o7 like '%%' escape '\\' order by oid desc"));
+    QVERIFY(data::analysisSearch({{"h12", "O'Neil"}})
+                .startsWith(QStringLiteral("select * from vtv2 where h12 like '%O''Neil%' escape '\\' and h13 like")));
+    QVERIFY(data::analysisSearch({}).endsWith(QStringLiteral("h8 like '%%' escape '\\' order by hid desc")));
 }
 
 // The places of the form's supplement and the details take their captions
