@@ -146,14 +146,8 @@ QWidget *Tnew_sell::createGoalPlace(QWidget *parent)
     row->setSpacing(2);
     m_goals = new GoalChoices(place);
     row->addWidget(m_goals);
-    auto *edit = new QToolButton(place);
+    QToolButton *edit = ui::editListButton(place, QStringLiteral("编辑目标"), [this] { goalEditClick(); });
     edit->setObjectName(QStringLiteral("goalEdit"));
-    edit->setText(QStringLiteral("..."));
-    edit->setToolTip(QStringLiteral("编辑目标"));
-    edit->setAccessibleName(QStringLiteral("编辑目标"));
-    edit->setFixedSize(22, 22);
-    edit->setFocusPolicy(Qt::NoFocus);
-    connect(edit, &QToolButton::clicked, this, &Tnew_sell::goalEditClick);
     row->addWidget(edit);
     row->addStretch();
     return place;
@@ -279,10 +273,5 @@ void Tnew_sell::Button1Click()
         return; // not written: the error was shown and the window stays open
     accept();
     m_notifier->show(QStringLiteral("新销售活动"), noticeText());
-    auto *detail = ui::Windows::get<TFrame_lianxiren>(ui::names::Frame_lianxiren1);
-    if (!detail)
-        return;
-    if (ui::Shell *shell = ui::Shell::instance())
-        shell->showView(detail);
-    detail->showTab(TFrame_lianxiren::Tab::Activities);
+    TFrame_lianxiren::showInFront(TFrame_lianxiren::Tab::Activities);
 }

@@ -13,6 +13,9 @@
 #include "activities/Tnew_sell.h"
 #include "activities/Tover_sell.h"
 #include "activities/Tring.h"
+#include "analyses/Tfind_fenxi.h"
+#include "analyses/Tnew_fenxi.h"
+#include "analyses/Tover_fenxi.h"
 #include "companies/Tedit_gongsi.h"
 #include "companies/Tfind_gongsi.h"
 #include "companies/Tnew_gongsi.h"
@@ -39,7 +42,9 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Data_in, m_data);
     add(ui::names::Tnew_beiwang, new Tnew_beiwang);
     add(ui::names::Tnew_sell, new Tnew_sell);
+    add(ui::names::Tnew_fenxi, new Tnew_fenxi);
     add(ui::names::Tover_sell, new Tover_sell);
+    add(ui::names::Tover_fenxi, new Tover_fenxi);
     add(ui::names::Ta_gour, new Ta_gour);
     add(ui::names::Tedit_beiwang, new Tedit_beiwang);
     add(ui::names::Tlist_user, new Tlist_user);
@@ -56,6 +61,7 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tlist_suoshu, new Tlist_suoshu);
     add(ui::names::Tring, new Tring);
     add(ui::names::Tlist_chanpin, new Tlist_chanpin);
+    add(ui::names::Tfind_fenxi, new Tfind_fenxi);
 }
 
 Startup::~Startup()

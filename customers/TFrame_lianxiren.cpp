@@ -100,6 +100,16 @@ void TFrame_lianxiren::showTab(Tab tab)
     m_pages->setCurrentIndex(int(tab));
 }
 
+void TFrame_lianxiren::showInFront(Tab tab)
+{
+    auto *detail = ui::Windows::get<TFrame_lianxiren>(ui::names::Frame_lianxiren1);
+    if (!detail)
+        return;
+    if (ui::Shell *shell = ui::Shell::instance())
+        shell->showView(detail);
+    detail->showTab(tab);
+}
+
 TFrame_lianxiren::Tab TFrame_lianxiren::currentTab() const
 {
     return Tab(m_pages->currentIndex());

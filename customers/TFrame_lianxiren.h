@@ -28,6 +28,9 @@ public:
     void bindData(TData_in &data) override;
 
     void showTab(Tab tab);
+    // The main window shows the detail view alone, with that tab in front:
+    // where a window that wrote a customer's row shows it.
+    static void showInFront(Tab tab);
     Tab currentTab() const;
 
     // Opens the view on the current customer of the query: the header, and

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShowEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -50,11 +51,14 @@ void Tedit_beiwang::bindData(TData_in &data)
 
 void Tedit_beiwang::showEvent(QShowEvent *event)
 {
+    QDialog::showEvent(event);
+    // Shown again by the window system (the program restored): kept as it was.
+    if (event->spontaneous())
+        return;
     if (m_data) {
         const data::StandingQuery &memos = m_data->vtv3_all();
         Label_date->setText(memos.field(QStringLiteral("j2")) + u' ' + memos.field(QStringLiteral("j3")));
         Memo1->setPlainText(memos.field(QStringLiteral("j4")));
     }
-    QDialog::showEvent(event);
     ui::centreOnScreen(this);
 }

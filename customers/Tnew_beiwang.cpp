@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <map>
 
@@ -135,13 +136,16 @@ void Tnew_beiwang::setCompanyMode(const QString &name, const QString &key)
 
 void Tnew_beiwang::showEvent(QShowEvent *event)
 {
+    QDialog::showEvent(event);
+    // Shown again by the window system (the program restored): kept as it was.
+    if (event->spontaneous())
+        return;
     // One reading of the clock, so that date and time belong to the same minute.
     const QDateTime now = QDateTime::currentDateTime();
     Label_date->setText(data::dateText(now.date()));
     Label_time->setText(data::timeText(now.time()));
     Memo1->clear();
     Memo1->setFocus();
-    QDialog::showEvent(event);
     ui::centreOnScreen(this);
 }
 

@@ -144,6 +144,29 @@ QToolButton *pictureButton(QWidget *parent, const QPixmap &picture, const QStrin
     return button;
 }
 
+QToolButton *editListButton(QWidget *parent, const QString &hint, const std::function<void()> &open)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(QStringLiteral("..."));
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setFixedSize(22, 22);
+    button->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button, &QToolButton::clicked, button, [open] { open(); });
+    return button;
+}
+
+QHBoxLayout *fieldWithButton(QWidget *field, QWidget *button)
+{
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    row->addWidget(field);
+    row->addWidget(button);
+    row->addStretch();
+    return row;
+}
+
 QPixmap crossPicture(int size, const QColor &colour)
 {
     QPixmap picture(size, size);

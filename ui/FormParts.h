@@ -7,7 +7,8 @@
 //      ui::layOutWindow(this, ui::titleStrip(title, this), {groups...}, {buttons...}).
 //   3. ui::FormGrid rows(parent, grid): rows.add("名称:", field) sets the caption beside its field as its
 //      buddy; rows.add("电话:", area, ui::phoneRow(area, number, extension)) for a telephone line.
-//   4. showEvent(): reset() the fields, then ui::centreOnScreen(this).
+//   4. showEvent(): unless event->spontaneous() (the window system showing it again after the program
+//      was restored), reset() the fields, then ui::centreOnScreen(this).
 //      A window without a title bar (TitleBar::None) offers its own way out: ui::pictureButton(this,
 //      ui::crossPicture(10, colour), "关闭") in a corner.
 //   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}}).
@@ -161,6 +162,13 @@ Box *textBox(QWidget *parent, const QString &name, int characters, int width = 0
 // names it where no caption does.
 QComboBox *choiceBox(QWidget *parent, const QString &name, const QStringList &items, int current = -1,
                      const QString &accessibleName = {});
+
+// The small "..." button beside a pick-list drop-down that opens the editor
+// of its list; the hint names it for the eye and for assistive technology.
+// It takes no focus, so that Tab goes from field to field.
+QToolButton *editListButton(QWidget *parent, const QString &hint, const std::function<void()> &open);
+// A field and the small button that belongs to it, side by side, left-aligned.
+QHBoxLayout *fieldWithButton(QWidget *field, QWidget *button);
 
 // ---- Captioned rows --------------------------------------------------------
 

@@ -5,6 +5,7 @@
 #include "StandingQuery.h"
 
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace ui {
 
@@ -46,10 +47,14 @@ void SearchWindow::showFound(data::StandingQuery &query, const std::function<voi
     }
 }
 
+// Each time the window is opened; not when the window system shows it again
+// (the program restored from the taskbar), which keeps what was typed.
 void SearchWindow::showEvent(QShowEvent *event)
 {
-    reset();
     QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    reset();
     centreOnScreen(this);
 }
 

@@ -17,7 +17,7 @@ namespace ui {
 
 // A search window: a title strip, groups of fields (each known by the column
 // it searches) and 搜 索 at the bottom right. It is empty and in the middle
-// of the desktop whenever it is shown; a search that finds nothing says so
+// of the desktop whenever it is opened; a search that finds nothing says so
 // and empties it again. A new search window:
 //
 //     class Tfind_x : public ui::SearchWindow {

@@ -130,10 +130,10 @@ void TestMainWindow::createsEveryWindowOnceInOrder()
                             "Tedit_chanpin", "Tnew_user", "Tover_user", "Tover_chanpin", "Tedit_worker",
                             "Tfind_chanpin", "Tfind_worker"};
     // What the program is made of today.
-    const QStringList present{"Ta_main", "Ta_about", "Data_in", "Tnew_sell", "Tover_sell", "Ta_gour", "Tlist_user",
+    const QStringList present{"Ta_main", "Ta_about", "Data_in", "Tnew_sell", "Tnew_fenxi", "Tover_sell", "Tover_fenxi", "Ta_gour", "Tlist_user",
                               "Tfind_jihua", "Tring", "Tlist_goutong",
                               "Tlist_jihua", "Tlist_baifang", "Tlist_gongsi", "Tlist_fenxi", "Tlist_suoshu",
-                              "Tlist_chanpin"};
+                              "Tlist_chanpin", "Tfind_fenxi"};
 
     const QStringList made(m_program->startup().creationOrder().begin(), m_program->startup().creationOrder().end());
     QCOMPARE(made.first(), QStringLiteral("Ta_main"));

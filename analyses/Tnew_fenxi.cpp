@@ -1,0 +1,322 @@
+#include "Tnew_fenxi.h"
+
+#include "AnalysisLists.h"
+#include "AnalysisText.h"
+#include "DateText.h"
+#include "DbControls.h"
+#include "FieldTable.h"
+#include "FormParts.h"
+#include "KeyFilter.h"
+#include "ListCombos.h"
+#include "MessageBox.h"
+#include "StandingQuery.h"
+#include "TData_in.h"
+#include "WindowNames.h"
+#include "customers/TFrame_lianxiren.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <map>
+
+namespace {
+
+// The product values beside the drop-down: caption and column, in the order
+// they are laid out, two to a line.
+struct ProductValue {
+    const char *caption;
+    const char *column;
+};
+const ProductValue kProductValues[] = {
+    {"大 类:", "o2"}, {"成 本 价:", "o5"}, {"细类1:", "o3"}, {"销售底价:", "o6"}, {"细类2:", "o4"}, {"销售标准价:", "o7"},
+};
+
+int limitOf(const QString &column)
+{
+    const int limit = data::field(data::analysisRecord(), column).newLimit;
+    return limit > 0 ? limit : ui::kNoLimit;
+}
+
+// A number box of the sales data: only digits reach it, typed or pasted.
+QLineEdit *numberBox(QWidget *parent, const QString &name, const QString &column)
+{
+    QLineEdit *box = ui::textBox(parent, name, limitOf(column), 90, ui::KeyFilter::Mode::Digits);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    return box;
+}
+
+} // namespace
+
+Tnew_fenxi::Tnew_fenxi(QWidget *parent) : QDialog(parent)
+{
+    ui::setUpWindow(this, ui::names::Tnew_fenxi, QStringLiteral("创建新销售分析"));
+    auto *tabs = new QTabWidget(this);
+    tabs->addTab(createGeneralPage(), QStringLiteral("常规"));
+    tabs->addTab(createMorePage(), QStringLiteral("附加信息"));
+    Button1 = new QPushButton(QStringLiteral("确定"), this);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("取消"), this);
+    Button2->setAutoDefault(false);
+    ui::layOutWindow(this, ui::titleStrip(QStringLiteral("  创建新销售分析"), this), {tabs}, {Button1, Button2});
+    connectActions();
+}
+
+QWidget *Tnew_fenxi::createGeneralPage()
+{
+    auto *page = new QWidget;
+    auto *stage = new QGroupBox(QStringLiteral("销售进程"), page);
+    m_stage = new ui::PickListCombo(stage);
+    m_stage->setObjectName(QStringLiteral("stage"));
+    m_stage->setAccessibleName(QStringLiteral("销售进程"));
+    m_stage->setFixedWidth(200);
+    auto *stageRow = ui::fieldWithButton(m_stage, analyses::listEditButton(stage, analyses::kStages));
+    stage->setLayout(stageRow);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(createCustomerGroup(page));
+    layout->addWidget(createProductGroup(page));
+    layout->addWidget(createSalesGroup(page));
+    layout->addWidget(stage);
+    layout->addStretch();
+    return page;
+}
+
+// The customer, as the caller named it: the Chinese name large and bold,
+// the salutation, then the English name.
+QWidget *Tnew_fenxi::createCustomerGroup(QWidget *page)
+{
+    auto *customer = new QGroupBox(QStringLiteral("您选中的客户"), page);
+    Label14 = ui::valueLabel(customer, QStringLiteral("中文名"));
+    Label14->setObjectName(QStringLiteral("Label14"));
+    QFont large = Label14->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    Label14->setFont(large);
+    Label15 = ui::valueLabel(customer, QStringLiteral("称呼"));
+    Label15->setObjectName(QStringLiteral("Label15"));
+    Label17 = ui::valueLabel(customer, QStringLiteral("英文名"));
+    Label17->setObjectName(QStringLiteral("Label17"));
+    auto *names = new QHBoxLayout(customer);
+    names->setSpacing(0);
+    names->addWidget(Label14);
+    names->addSpacing(6);
+    names->addWidget(Label15);
+    names->addWidget(ui::separator(QStringLiteral(" , "), customer));
+    names->addWidget(Label17);
+    names->addStretch();
+    return customer;
+}
+
+// The product drop-down over the product list, the button for a new product,
+// and the chosen product's categories and prices.
+QWidget *Tnew_fenxi::createProductGroup(QWidget *page)
+{
+    auto *product = new QGroupBox(QStringLiteral("目标产品"), page);
+    m_product = new ui::QueryCombo(product);
+    m_product->setObjectName(QStringLiteral("product"));
+    m_product->setAccessibleName(QStringLiteral("目标产品"));
+    m_product->setFixedWidth(200);
+    QToolButton *newProduct = ui::editListButton(product, QStringLiteral("新建产品"),
+                                                 [] { ui::openWindow(ui::names::Tnew_chanpin); });
+    newProduct->setObjectName(QStringLiteral("newProduct"));
+
+    auto *grid = new QGridLayout(product);
+    grid->addLayout(ui::fieldWithButton(m_product, newProduct), 0, 0, 1, 4);
+    ui::FormGrid rows(product, grid);
+    rows.nextLine();
+    for (const ProductValue &value : kProductValues) {
+        auto *label = new ui::DbLabel(product);
+        label->setObjectName(QString::fromLatin1(value.column));
+        label->setMinimumWidth(90);
+        m_productValues << label;
+        rows.add(QString::fromUtf8(value.caption), label);
+        if (rows.grid()->itemAtPosition(rows.line(), 2))
+            rows.nextLine();
+    }
+    m_productValues.last()->setStyleSheet(QStringLiteral("color: red;"));
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return product;
+}
+
+QWidget *Tnew_fenxi::createSalesGroup(QWidget *page)
+{
+    auto *sales = new QGroupBox(QStringLiteral("销售信息"), page);
+    m_quantity = numberBox(sales, QStringLiteral("quantity"), QStringLiteral("h4"));
+    m_unitPrice = numberBox(sales, QStringLiteral("unitPrice"), QStringLiteral("h5"));
+    m_total = numberBox(sales, QStringLiteral("total"), QStringLiteral("h6"));
+    m_total->setReadOnly(true);
+    m_total->setStyleSheet(QStringLiteral("background: #c0f0c0;"));
+    // The total takes no typing at all; a key that is no digit says so.
+    m_total->findChild<ui::KeyFilter *>()->setBeepOnRefusal(true);
+    DateP1 = new QDateEdit(sales);
+    DateP1->setObjectName(QStringLiteral("DateP1"));
+    DateP1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DateP1->setCalendarPopup(true);
+    DateP1->setFixedWidth(110);
+    m_probability = ui::textBox(sales, QStringLiteral("probability"), limitOf(QStringLiteral("h8")), 40);
+    auto *percent = new QHBoxLayout;
+    percent->setSpacing(2);
+    percent->addWidget(m_probability);
+    percent->addWidget(ui::separator(QStringLiteral("%"), sales));
+    percent->addStretch();
+    m_salesType = new ui::PickListCombo(sales);
+    m_salesType->setObjectName(QStringLiteral("salesType"));
+    m_salesType->setFixedWidth(110);
+
+    auto *grid = new QGridLayout(sales);
+    ui::FormGrid rows(sales, grid);
+    rows.add(QStringLiteral("数量"), m_quantity);
+    rows.add(QStringLiteral("预计签单日期"), DateP1);
+    rows.nextLine();
+    rows.add(QStringLiteral("单价"), m_unitPrice);
+    rows.add(QStringLiteral("概率"), m_probability, percent);
+    rows.nextLine();
+    rows.add(QStringLiteral("总计"), m_total);
+    rows.add(QStringLiteral("销售类型"), m_salesType,
+             ui::fieldWithButton(m_salesType, analyses::listEditButton(sales, analyses::kSalesTypes)));
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return sales;
+}
+
+QWidget *Tnew_fenxi::createMorePage()
+{
+    auto *page = new QWidget;
+    auto *more = new QGroupBox(QStringLiteral("附加信息"), page);
+    m_competitor = new ui::PickListCombo(more);
+    m_competitor->setObjectName(QStringLiteral("competitor"));
+    m_competitor->setFixedWidth(200);
+    auto *grid = new QGridLayout(more);
+    ui::FormGrid rows(more, grid);
+    rows.add(QStringLiteral("主要竞争对手:"), m_competitor,
+             ui::fieldWithButton(m_competitor, analyses::listEditButton(more, analyses::kCompetitors)));
+    grid->setColumnStretch(1, 1);
+
+    auto *details = new QGroupBox(QStringLiteral("详细"), page);
+    Memo1 = new QTextEdit(details);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setAccessibleName(QStringLiteral("详细"));
+    Memo1->setAcceptRichText(false); // what is stored is the text, as typed
+    ui::KeyFilter::install(Memo1, ui::KeyFilter::Mode::NoSpace);
+    auto *detailsLayout = new QVBoxLayout(details);
+    detailsLayout->addWidget(Memo1);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(more);
+    layout->addWidget(details, 1);
+    return page;
+}
+
+void Tnew_fenxi::connectActions()
+{
+    connect(m_quantity, &QLineEdit::textChanged, this, [this] { factorChange(m_quantity); });
+    connect(m_unitPrice, &QLineEdit::textChanged, this, [this] { factorChange(m_unitPrice); });
+    connect(m_total, &QLineEdit::textChanged, this, [this] {
+        if (m_total->text().isEmpty())
+            m_total->setText(QStringLiteral("0"));
+    });
+    connect(DateP1, &QDateEdit::dateChanged, this, [this] { m_dateText = DateP1->text(); });
+    connect(Button1, &QPushButton::clicked, this, &Tnew_fenxi::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tnew_fenxi::bindData(TData_in &data)
+{
+    m_data = &data;
+    m_product->setQuery(&data.vtv4_all(), QStringLiteral("o1"));
+    for (int i = 0; i < m_productValues.size(); ++i)
+        static_cast<ui::DbLabel *>(m_productValues[i])->bind(&data.vtv4_all(), QString::fromLatin1(kProductValues[i].column));
+    m_salesType->setList(&data.query(QString::fromLatin1(analyses::kSalesTypes.table)));
+    m_stage->setList(&data.query(QString::fromLatin1(analyses::kStages.table)));
+    m_competitor->setList(&data.query(QString::fromLatin1(analyses::kCompetitors.table)));
+}
+
+void Tnew_fenxi::setCustomer(const ui::CustomerRef &customer)
+{
+    m_customer = customer;
+    Label14->setText(customer.a1);
+    Label15->setText(customer.a12);
+    Label17->setText(customer.a2);
+}
+
+// Each time the window is opened; not when the window system shows it again
+// (the program restored from the taskbar), which keeps what was typed.
+void Tnew_fenxi::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        reset();
+        ui::centreOnScreen(this);
+    }
+    QDialog::showEvent(event);
+}
+
+void Tnew_fenxi::reset()
+{
+    m_dateText = data::dateText(QDate::currentDate());
+    {
+        const QSignalBlocker quiet(DateP1);
+        DateP1->setDate(QDate::currentDate());
+    }
+    m_quantity->setText(QStringLiteral("0"));
+    m_unitPrice->setText(QStringLiteral("0"));
+    m_total->setText(QStringLiteral("0"));
+    m_probability->setText(data::field(data::analysisRecord(), QStringLiteral("h8")).initial);
+    m_product->clearChoice();
+    m_salesType->clearChoice();
+    m_stage->clearChoice();
+    m_competitor->clearChoice();
+    Memo1->clear();
+}
+
+// An emptied factor is 0 again (which comes back here); otherwise the total follows.
+void Tnew_fenxi::factorChange(QLineEdit *factor)
+{
+    if (factor->text().isEmpty()) {
+        factor->setText(QStringLiteral("0"));
+        return;
+    }
+    m_total->setText(data::analysisTotal(m_quantity->text(), m_unitPrice->text()));
+}
+
+void Tnew_fenxi::Button1Click()
+{
+    if (m_product->text().isEmpty() || m_stage->text().isEmpty()) {
+        ui::MessageBox::warning(this, QStringLiteral("请选定目标产品,并设定销售进程"));
+        return;
+    }
+    const auto number = [](const QLineEdit *box) { return QString::number(box->text().toLongLong()); };
+    const std::map<QString, QString> values{
+        {QStringLiteral("h1"), m_customer.aid},
+        {QStringLiteral("h2"), m_product->text()},
+        {QStringLiteral("h3"), m_salesType->text()},
+        {QStringLiteral("h4"), number(m_quantity)},
+        {QStringLiteral("h5"), number(m_unitPrice)},
+        {QStringLiteral("h6"), data::analysisTotal(m_quantity->text(), m_unitPrice->text())},
+        {QStringLiteral("h7"), m_dateText},
+        {QStringLiteral("h8"), m_probability->text() + u'%'},
+        {QStringLiteral("h9"), m_stage->text()},
+        {QStringLiteral("h10"), m_competitor->text()},
+        {QStringLiteral("h11"), Memo1->toPlainText()},
+        {QStringLiteral("h12"), m_customer.a1},
+        {QStringLiteral("h13"), m_customer.a2},
+        {QStringLiteral("h14"), m_customer.a12}};
+    const data::RecordDef &analysis = data::analysisRecord();
+    const auto valueOf = [&values](const QString &column) { return values.at(column); };
+    const auto write = [&] {
+        m_data->Con_data().execute(data::insertStatement(analysis), data::insertParameters(analysis, valueOf));
+    };
+    if (!ui::writeThenRefresh(this, write, [&] { m_data->vtv2_all().reopen(); }))
+        return; // not written: the error was shown and the window stays open
+    accept();
+    TFrame_lianxiren::showInFront(TFrame_lianxiren::Tab::Analyses);
+}
