@@ -36,9 +36,9 @@ void TFrame_renwu::bindData(TData_in &data)
     const QColor grey(243, 243, 243);
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment centred = Qt::AlignCenter;
-    // field, title, width, cells, text, ground, bold, type size, title
+    // field, title, width, cells, text, ground, bold, type size, title, bold title
     bindList(&data.vtv2_all(), {{"hid", "编号", 40, left, {}, Qt::white, false, 0, left},
-                                {"h9", "当前进度", 130, left, {}, grey, false, 0, centred},
+                                {"h9", "当前进度", 130, left, {}, grey, false, 0, centred, true},
                                 {"h12", "客户姓名", 70, left, {}, Qt::white, false, 0, centred},
                                 {"h13", " ", 50, left, {}, Qt::white, false, 0, centred},
                                 {"h2", "有意向的产品", 140, left, {}, grey, false, 0, centred},

@@ -20,7 +20,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -46,12 +45,10 @@ int limitOf(const QString &column)
     return limit > 0 ? limit : ui::kNoLimit;
 }
 
-// A number box of the sales data: only digits reach it, typed or pasted.
+// A number box of the sales data: only typed digits reach it.
 QLineEdit *numberBox(QWidget *parent, const QString &name, const QString &column)
 {
-    QLineEdit *box = ui::textBox(parent, name, limitOf(column), 90, ui::KeyFilter::Mode::Digits);
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
-    return box;
+    return ui::textBox(parent, name, limitOf(column), 90, ui::KeyFilter::Mode::Digits);
 }
 
 } // namespace
@@ -278,11 +275,13 @@ void Tnew_fenxi::reset()
     Memo1->clear();
 }
 
-// An emptied factor is 0 again (which comes back here); otherwise the total follows.
+// An emptied factor is 0 again (which comes back here), selected, so that
+// the next digit typed replaces it; otherwise the total follows.
 void Tnew_fenxi::factorChange(QLineEdit *factor)
 {
     if (factor->text().isEmpty()) {
         factor->setText(QStringLiteral("0"));
+        factor->selectAll();
         return;
     }
     m_total->setText(data::analysisTotal(m_quantity->text(), m_unitPrice->text()));

@@ -86,7 +86,14 @@ protected:
         const GridColumn *look = m_grid->columnFor(logicalIndex);
         option.text = look ? look->title : QString();
         option.textAlignment = look ? look->titleAlignment : Qt::AlignCenter;
+        const QFont font = painter->font();
+        if (look && look->titleBold) {
+            QFont bold = font;
+            bold.setBold(true);
+            painter->setFont(bold);
+        }
         style()->drawControl(QStyle::CE_Header, &option, painter, this);
+        painter->setFont(font);
     }
 
 private:

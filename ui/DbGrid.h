@@ -26,6 +26,7 @@ struct GridColumn {
     bool bold = false;
     int pixelSize = 0; // 0: the grid's own type size
     Qt::Alignment titleAlignment = Qt::AlignCenter; // the title in the title row
+    bool titleBold = false;
 };
 
 // How a grid behaves; the defaults are those of a read-only list.
