@@ -42,15 +42,6 @@ std::vector<TimedFigure> activityFigures(TData_in &dataIn, int runs)
     return figures;
 }
 
-double activityStoreMb(const Installation &installation)
-{
-    data::Connection connection = data::Connection::open(installation.mainFile(), data::kMainFile.key);
-    data::Statement statement(connection, QStringLiteral("select * from vtv1 order by e3 DESC"));
-    data::RowStore store;
-    store.load(statement);
-    return double(store.memoryUsed()) / (1024.0 * 1024.0);
-}
-
 double reminderPollMs(const Installation &installation, int polls)
 {
     data::Connection connection = data::Connection::open(installation.mainFile(), data::kMainFile.key);

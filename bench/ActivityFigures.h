@@ -15,9 +15,6 @@ class Installation;
 // the bare loop over its statement, a write before each.
 std::vector<TimedFigure> activityFigures(TData_in &dataIn, int runs);
 
-// The loaded result of vtv1_all, in megabytes.
-double activityStoreMb(const Installation &installation);
-
 // One reminder poll as the program runs it (its statement prepared and read
 // to the end) for a minute with an activity, in milliseconds: the median of
 // many.

@@ -59,4 +59,15 @@ void generateActivities(data::Connection &connection, int activities, int custom
     insertRows(connection, QStringLiteral("vtv1"), activities, [&](int) { return makeActivity(random, customers); });
 }
 
+void generateAnalyses(data::Connection &connection, int analyses, int products, int customers, uint64_t startValue)
+{
+    std::vector<std::string> names;
+    names.reserve(size_t(products));
+    for (int i = 0; i < products; ++i)
+        names.push_back(productName(i));
+    Random random(startValue);
+    insertRows(connection, QStringLiteral("vtv4"), products, [&](int i) { return makeProduct(random, names[size_t(i)]); });
+    insertRows(connection, QStringLiteral("vtv2"), analyses, [&](int) { return makeAnalysis(random, customers, names); });
+}
+
 } // namespace bench

@@ -14,5 +14,8 @@ namespace bench {
 void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue);
 // Fills vtv1 with `activities` activities of customers 1 to `customers`, in one transaction.
 void generateActivities(data::Connection &connection, int activities, int customers, uint64_t startValue);
+// Fills vtv4 with `products` products and vtv2 with `analyses` analyses of
+// customers 1 to `customers` for those products, each table in one transaction.
+void generateAnalyses(data::Connection &connection, int analyses, int products, int customers, uint64_t startValue);
 
 } // namespace bench

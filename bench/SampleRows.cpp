@@ -140,4 +140,58 @@ RowValues makeCustomer(Random &r, const std::vector<std::string> &companyNames)
     };
 }
 
+std::string productName(int i)
+{
+    Random r(0xBEEFull + uint64_t(i));
+    static const std::vector<std::string> kinds{"打印机", "扫描仪", "复印机", "投影仪", "碎纸机", "服务器", "交换机",
+                                                "显示器", "笔记本", "考勤机"};
+    return r.pick(words().brandChars) + r.pick(words().brandChars) + r.pick(kinds) + "-" + r.digits(3);
+}
+
+RowValues makeProduct(Random &r, const std::string &name)
+{
+    static const std::vector<std::string> statuses{"在售", "停售", "预售"};
+    static const std::vector<std::string> majors{"办公设备", "网络设备", "电脑", "耗材"};
+    static const std::vector<std::string> minors{"", "激光", "喷墨", "台式", "便携"};
+    const int cost = r.between(10, 50000);
+    return {
+        name,                                             // o1  name
+        r.pick(majors),                                   // o2  major category
+        r.pick(minors),                                   // o3  sub-category 1
+        r.pick(minors),                                   // o4  sub-category 2
+        std::to_string(cost),                             // o5  cost price
+        std::to_string(cost + cost / 5),                  // o6  lowest price
+        std::to_string(cost + cost / 2),                  // o7  standard price
+        date(r, 2015, 2026),                              // o8  created
+        r.below(4) ? "" : description(r),                 // o9  description
+        std::to_string(r.between(0, 5000)),               // o10 stock
+        r.pick(statuses),                                 // o11 status
+    };
+}
+
+RowValues makeAnalysis(Random &r, int customers, const std::vector<std::string> &productNames)
+{
+    static const std::vector<std::string> kinds{"", "直销", "代理", "招标"};
+    static const std::vector<std::string> stages{"初步接触", "需求确认", "方案报价", "商务谈判", "签约", "丢单"};
+    static const std::vector<std::string> competitors{"", "华星", "远图", "科达"};
+    const int quantity = r.between(1, 500);
+    const int price = r.between(10, 60000);
+    return {
+        std::to_string(r.between(1, customers)),          // h1  customer
+        r.pick(productNames),                             // h2  product
+        r.pick(kinds),                                    // h3  kind of sale
+        std::to_string(quantity),                         // h4  quantity
+        std::to_string(price),                            // h5  unit price
+        std::to_string(int64_t(quantity) * price),        // h6  total
+        date(r, 2020, 2027),                              // h7  expected signing
+        std::to_string(r.between(1, 9) * 10) + "%",       // h8  probability
+        r.pick(stages),                                   // h9  stage
+        r.pick(competitors),                              // h10 competitor
+        r.below(5) ? "" : description(r),                 // h11 details
+        personName(r),                                    // h12 name
+        "KH" + r.digits(6),                               // h13 English name
+        r.below(2) ? "先生" : "女士",                      // h14 salutation
+    };
+}
+
 } // namespace bench

@@ -23,5 +23,11 @@ RowValues makeCustomer(Random &random, const std::vector<std::string> &companyNa
 // An activity (e2..e15) of one of `customers` customers, at a minute of the
 // years 2020 to 2027, most of them with the default details and not ended.
 RowValues makeActivity(Random &random, int customers);
+// The name of product number i (names may repeat, as products' names may).
+std::string productName(int i);
+// A product (o1..o11) of that name.
+RowValues makeProduct(Random &random, const std::string &name);
+// An analysis (h1..h14) of one of `customers` customers for one of the products named.
+RowValues makeAnalysis(Random &random, int customers, const std::vector<std::string> &productNames);
 
 } // namespace bench

@@ -25,6 +25,10 @@ inline constexpr double kMemoryTarget = 1.0;
 inline constexpr double kActivityTarget = 1.3;
 // The loaded activity list, megabytes per 100,000 activities.
 inline constexpr double kActivityStoreMbPer100k = 100.0;
+// The analysis and product lists' resets and searches, against their bare loops.
+inline constexpr double kAnalysisTarget = 1.3;
+// A loaded analysis or product list, megabytes per 100,000 rows.
+inline constexpr double kListStoreMbPer100k = 100.0;
 // One reminder poll at 1,000,000 activities, in milliseconds.
 inline constexpr double kReminderPollMs = 2.0;
 

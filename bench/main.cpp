@@ -1,4 +1,4 @@
-// talvero-bench [N ...] [activities]: for each N (default 10,000, 100,000
+// talvero-bench [N ...] [activities] [analyses]: for each N (default 10,000, 100,000
 // and 300,000) makes an installation with N sample customers in a temporary
 // folder and
 // reports what a user of it waits for, each figure against a reference taken
@@ -8,9 +8,12 @@
 // (talvero-bench --child ..., Child.h). Reports; does not gate: the exit code
 // is 0 unless something could not be measured at all. With "activities", or
 // by default, also the activity list's figures (100,000 customers, 300,000
-// activities) and the reminder's poll over 1,000,000 activities.
+// activities) and the reminder's poll over 1,000,000 activities; with
+// "analyses", or by default, the analysis and product lists' figures
+// (100,000 analyses, 10,000 products).
 
 #include "ActivityFigures.h"
+#include "AnalysisFigures.h"
 #include "Child.h"
 #include "Figures.h"
 #include "Installation.h"
@@ -61,6 +64,42 @@ void runFor(int customers, const bench::ProcessFigures &processes)
         bench::printMemory(customers, f);
 }
 
+// The megabytes a list holds loaded, and per 100,000 of its rows.
+void printLoaded(int customers, const bench::Installation &at, const QString &query, const QString &sql, int rows,
+                 const QString &what, double target)
+{
+    const double storeMb = bench::loadedMb(at, sql);
+    const double per100k = storeMb * 100000.0 / rows;
+    bench::printLine(QStringLiteral("N=%1 %2 loaded: %3 MB for %4 %5, %6 MB per 100,000 (target <= %7) %8")
+                         .arg(customers)
+                         .arg(query, QString::number(storeMb, 'f', 1))
+                         .arg(rows)
+                         .arg(what, QString::number(per100k, 'f', 1), QString::number(target, 'f', 1),
+                              per100k <= target ? QStringLiteral("ok") : QStringLiteral("MISS")));
+}
+
+// The analyses and products: both lists' data with 100,000 customers,
+// 100,000 analyses and 10,000 products.
+void runAnalyses(int customers, int analyses, int products)
+{
+    bench::Installation full;
+    full.fill(customers);
+    bench::printInfo(customers, QStringLiteral("generate %1 analyses and %2 products").arg(analyses).arg(products),
+                     bench::timeMs([&] {
+                         data::Connection main = data::Connection::open(full.mainFile(), data::kMainFile.key);
+                         bench::generateAnalyses(main, analyses, products, customers, 20261211);
+                     }));
+    {
+        TData_in dataIn(full.dir());
+        for (const bench::TimedFigure &f : bench::analysisFigures(dataIn, kRuns))
+            bench::printTimed(customers, f);
+    }
+    printLoaded(customers, full, QStringLiteral("vtv2_all"), QStringLiteral("select * from vtv2 order by hid DESC"),
+                analyses, QStringLiteral("analyses"), bench::kListStoreMbPer100k);
+    printLoaded(customers, full, QStringLiteral("vtv4_all"), QStringLiteral("select * from vtv4 order by oid DESC"),
+                products, QStringLiteral("products"), bench::kListStoreMbPer100k);
+}
+
 // The activities: the list's data with 100,000 customers and 300,000
 // activities, and the reminder's poll over 1,000,000 activities.
 void runActivities(int customers, int activities, int pollActivities)
@@ -78,14 +117,8 @@ void runActivities(int customers, int activities, int pollActivities)
         for (const bench::TimedFigure &f : bench::activityFigures(dataIn, kRuns))
             bench::printTimed(customers, f);
     }
-    const double storeMb = bench::activityStoreMb(full);
-    const double per100k = storeMb * 100000.0 / activities;
-    bench::printLine(QStringLiteral("N=%1 vtv1_all loaded: %2 MB for %3 activities, %4 MB per 100,000 (target <= %5) %6")
-                         .arg(customers)
-                         .arg(QString::number(storeMb, 'f', 1))
-                         .arg(activities)
-                         .arg(QString::number(per100k, 'f', 1), QString::number(bench::kActivityStoreMbPer100k, 'f', 1),
-                              per100k <= bench::kActivityStoreMbPer100k ? QStringLiteral("ok") : QStringLiteral("MISS")));
+    printLoaded(customers, full, QStringLiteral("vtv1_all"), QStringLiteral("select * from vtv1 order by e3 DESC"),
+                activities, QStringLiteral("activities"), bench::kActivityStoreMbPer100k);
 
     bench::Installation many;
     bench::printInfo(customers, QStringLiteral("generate %1 activities for the poll").arg(pollActivities),
@@ -112,16 +145,21 @@ int main(int argc, char *argv[])
     std::vector<int> sizes;
     const QStringList args = app.arguments().mid(1);
     bool withActivities = args.isEmpty();
+    bool withAnalyses = args.isEmpty();
     for (const QString &arg : args) {
         if (arg == QLatin1String("activities")) {
             withActivities = true;
             continue;
         }
+        if (arg == QLatin1String("analyses")) {
+            withAnalyses = true;
+            continue;
+        }
         bool ok = false;
         const int n = arg.toInt(&ok);
         if (!ok || n <= 0) {
-            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities]   (N customers, default 10000 100000 300000 "
-                                 "and the activities)\n");
+            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses]   (N customers, default 10000 100000 "
+                                 "300000, the activities, the analyses and products)\n");
             return 2;
         }
         sizes.push_back(n);
@@ -140,6 +178,8 @@ int main(int argc, char *argv[])
         // With the default sizes, or when asked for alone ("activities").
         if (withActivities)
             runActivities(100000, 300000, 1000000);
+        if (withAnalyses)
+            runAnalyses(100000, 100000, 10000);
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "talvero-bench: %s\n", e.message().toUtf8().constData());
         return 1;
