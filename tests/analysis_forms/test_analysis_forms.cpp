@@ -12,7 +12,9 @@
 #include "Tone.h"
 #include "WindowNames.h"
 #include "Windows.h"
+#include "customers/CustomerDetailPages.h"
 #include "customers/TFrame_lianxiren.h"
+#include "customers/TFrame_liebiao.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -20,6 +22,8 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
+#include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -48,6 +52,8 @@ private slots:
     void cleanup();
     void savedWithTheDefaults();
     void everyFieldAsChosen();
+    void opensForTheCurrentCustomer_data();
+    void opensForTheCurrentCustomer();
     void productAndStageAreRequired_data();
     void productAndStageAreRequired();
     void totalFollowsWhileTyping_data();
@@ -201,6 +207,49 @@ void TestAnalysisForms::everyFieldAsChosen()
              QStringList{"1|扫描仪|直销|12|5|60|2027-01-15|5%|签约|华星|首批十台\n再议|张三|Zhang|先生"});
     // Whole numbers, as the list sorts and sums them.
     QCOMPARE(stored("typeof(h4)||typeof(h5)||typeof(h6)"), QStringList{"integerintegerinteger"});
+}
+
+void TestAnalysisForms::opensForTheCurrentCustomer_data()
+{
+    QTest::addColumn<int>("from"); // 0 the customer list, 1 the detail view's toolbar, 2 its 分析 page
+    QTest::newRow("customer list") << 0;
+    QTest::newRow("detail toolbar") << 1;
+    QTest::newRow("detail analysis page") << 2;
+}
+
+// For the customer chosen in the list, not the first one; its names shown as stored.
+void TestAnalysisForms::opensForTheCurrentCustomer()
+{
+    QFETCH(int, from);
+    m_program->insert("atc1", {{"a1", "<b>李</b>四"}, {"a2", "<i>Li</i>"}, {"a12", "女士"}, {"a14", "1"}});
+    m_program->insert("atc1", {{"a1", "王五"}, {"a2", "Wang"}, {"a12", "先生"}, {"a14", "1"}});
+    m_program->reload(); // newest first: 王五, 李四, 张三
+    TFrame_liebiao *list = m_program->main().Frame_liebiao1;
+    testing::clickRow(list->grid(), 1);
+    const auto command = [&] {
+        if (from == 0) {
+            testing::click(list, "新分析");
+            return;
+        }
+        testing::doubleClickRow(list->grid(), 1);
+        TFrame_lianxiren *detail = m_program->main().Frame_lianxiren1;
+        if (from == 1) {
+            testing::click(detail->findChild<QToolBar *>(), "新分析");
+            return;
+        }
+        detail->showTab(TFrame_lianxiren::Tab::Analyses);
+        detail->pages()->newAnalysisButton()->click();
+    };
+    QVERIFY(testing::runModal(command, [&](QDialog *w) {
+        QCOMPARE(named<QLabel>(w, "Label14")->text(), QStringLiteral("<b>李</b>四"));
+        QCOMPARE(named<QLabel>(w, "Label14")->textFormat(), Qt::PlainText);
+        QCOMPARE(named<QLabel>(w, "Label17")->text(), QStringLiteral("<i>Li</i>"));
+        QVERIFY(testing::choose(named<QComboBox>(w, "product"), "打印机"));
+        QVERIFY(testing::choose(named<QComboBox>(w, "stage"), "签约"));
+        testing::click(w, "确定");
+    }));
+    QCOMPARE(stored("h1||'|'||h12||'|'||h13||'|'||h14"), QStringList{"2|<b>李</b>四|<i>Li</i>|女士"});
+    QCOMPARE(shownKeys(), QStringList{"1"});
 }
 
 void TestAnalysisForms::productAndStageAreRequired_data()
