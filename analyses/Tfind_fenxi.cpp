@@ -41,7 +41,7 @@ ui::PickListCombo *listChoice(QWidget *parent, const QString &name, int width)
 // A group holding one captioned drop-down.
 QGroupBox *choiceGroup(QWidget *parent, const QString &title, const QString &caption, QWidget *choice)
 {
-    auto *group = new QGroupBox(title, parent);
+    auto *group = ui::groupBox(title, parent);
     choice->setParent(group);
     auto *grid = new QGridLayout(group);
     ui::FormGrid rows(group, grid, {.fields = Qt::AlignLeft});
@@ -66,7 +66,7 @@ Tfind_fenxi::Tfind_fenxi(QWidget *parent)
 
 QGroupBox *Tfind_fenxi::createSearchGroup()
 {
-    auto *box = new QGroupBox(QStringLiteral("自定义条件搜索"), this);
+    auto *box = ui::groupBox(QStringLiteral("自定义条件搜索"), this);
     // The names first: the cursor starts in the Chinese name.
     Edit1 = fields().add(QStringLiteral("h12"), ui::textBox(box, QStringLiteral("Edit1"), ui::kNoLimit, 150));
     Edit2 = fields().add(QStringLiteral("h13"), ui::textBox(box, QStringLiteral("Edit2"), ui::kNoLimit, 150));
@@ -94,7 +94,7 @@ QGroupBox *Tfind_fenxi::createSearchGroup()
 
 QGroupBox *Tfind_fenxi::createSalesGroup(QWidget *parent)
 {
-    auto *sales = new QGroupBox(QStringLiteral("销售信息"), parent);
+    auto *sales = ui::groupBox(QStringLiteral("销售信息"), parent);
     m_quantity = fields().add(QStringLiteral("h4"), numberBox(sales, QStringLiteral("quantity"), QStringLiteral("h4")));
     m_unitPrice = fields().add(QStringLiteral("h5"), numberBox(sales, QStringLiteral("unitPrice"), QStringLiteral("h5")));
     m_total = fields().add(QStringLiteral("h6"), numberBox(sales, QStringLiteral("total"), QStringLiteral("h6")));

@@ -70,7 +70,7 @@ Tnew_fenxi::Tnew_fenxi(QWidget *parent) : QDialog(parent)
 QWidget *Tnew_fenxi::createGeneralPage()
 {
     auto *page = new QWidget;
-    auto *stage = new QGroupBox(QStringLiteral("销售进程"), page);
+    auto *stage = ui::groupBox(QStringLiteral("销售进程"), page);
     m_stage = new ui::PickListCombo(stage);
     m_stage->setObjectName(QStringLiteral("stage"));
     m_stage->setAccessibleName(QStringLiteral("销售进程"));
@@ -91,7 +91,7 @@ QWidget *Tnew_fenxi::createGeneralPage()
 // the salutation, then the English name.
 QWidget *Tnew_fenxi::createCustomerGroup(QWidget *page)
 {
-    auto *customer = new QGroupBox(QStringLiteral("您选中的客户"), page);
+    auto *customer = ui::groupBox(QStringLiteral("您选中的客户"), page);
     Label14 = ui::valueLabel(customer, QStringLiteral("中文名"));
     Label14->setObjectName(QStringLiteral("Label14"));
     QFont large = Label14->font();
@@ -117,7 +117,7 @@ QWidget *Tnew_fenxi::createCustomerGroup(QWidget *page)
 // and the chosen product's categories and prices.
 QWidget *Tnew_fenxi::createProductGroup(QWidget *page)
 {
-    auto *product = new QGroupBox(QStringLiteral("目标产品"), page);
+    auto *product = ui::groupBox(QStringLiteral("目标产品"), page);
     m_product = new ui::QueryCombo(product);
     m_product->setObjectName(QStringLiteral("product"));
     m_product->setAccessibleName(QStringLiteral("目标产品"));
@@ -147,7 +147,7 @@ QWidget *Tnew_fenxi::createProductGroup(QWidget *page)
 
 QWidget *Tnew_fenxi::createSalesGroup(QWidget *page)
 {
-    auto *sales = new QGroupBox(QStringLiteral("销售信息"), page);
+    auto *sales = ui::groupBox(QStringLiteral("销售信息"), page);
     m_quantity = numberBox(sales, QStringLiteral("quantity"), QStringLiteral("h4"));
     m_unitPrice = numberBox(sales, QStringLiteral("unitPrice"), QStringLiteral("h5"));
     m_total = numberBox(sales, QStringLiteral("total"), QStringLiteral("h6"));
@@ -189,7 +189,7 @@ QWidget *Tnew_fenxi::createSalesGroup(QWidget *page)
 QWidget *Tnew_fenxi::createMorePage()
 {
     auto *page = new QWidget;
-    auto *more = new QGroupBox(QStringLiteral("附加信息"), page);
+    auto *more = ui::groupBox(QStringLiteral("附加信息"), page);
     m_competitor = new ui::PickListCombo(more);
     m_competitor->setObjectName(QStringLiteral("competitor"));
     m_competitor->setFixedWidth(200);
@@ -199,7 +199,7 @@ QWidget *Tnew_fenxi::createMorePage()
              ui::fieldWithButton(m_competitor, analyses::listEditButton(more, analyses::kCompetitors)));
     grid->setColumnStretch(1, 1);
 
-    auto *details = new QGroupBox(QStringLiteral("详细"), page);
+    auto *details = ui::groupBox(QStringLiteral("详细"), page);
     Memo1 = new QTextEdit(details);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(QStringLiteral("详细"));

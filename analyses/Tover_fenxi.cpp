@@ -96,8 +96,8 @@ QWidget *Tover_fenxi::createGeneralPage()
 // 分析概要: the customer, the product, the kind of sale and the sales data.
 QWidget *Tover_fenxi::createSummary(QWidget *page)
 {
-    auto *summary = new QGroupBox(QStringLiteral("分析概要"), page);
-    auto *sales = new QGroupBox(QStringLiteral("销售信息"), summary);
+    auto *summary = ui::groupBox(QStringLiteral("分析概要"), page);
+    auto *sales = ui::groupBox(QStringLiteral("销售信息"), summary);
     auto *salesLayout = new QVBoxLayout(sales);
     salesLayout->addLayout(line(sales, {{QStringLiteral("数量:"), value("h4", sales)},
                                         {QStringLiteral(","), nullptr},
@@ -123,7 +123,7 @@ QWidget *Tover_fenxi::createSummary(QWidget *page)
 QWidget *Tover_fenxi::createMorePage()
 {
     auto *page = new QWidget;
-    auto *details = new QGroupBox(QStringLiteral("详细"), page);
+    auto *details = ui::groupBox(QStringLiteral("详细"), page);
     Memo1 = new QTextEdit(details);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(QStringLiteral("详细"));

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLinearGradient>
@@ -154,6 +155,13 @@ QToolButton *editListButton(QWidget *parent, const QString &hint, const std::fun
     button->setFocusPolicy(Qt::NoFocus);
     QObject::connect(button, &QToolButton::clicked, button, [open] { open(); });
     return button;
+}
+
+QGroupBox *groupBox(const QString &title, QWidget *parent)
+{
+    auto *group = new QGroupBox(title, parent);
+    group->setAccessibleName(title);
+    return group;
 }
 
 QHBoxLayout *fieldWithButton(QWidget *field, QWidget *button)

@@ -38,6 +38,7 @@
 class QComboBox;
 class QDialog;
 class QGridLayout;
+class QGroupBox;
 class QHBoxLayout;
 class QLayout;
 class QPushButton;
@@ -169,6 +170,10 @@ QComboBox *choiceBox(QWidget *parent, const QString &name, const QStringList &it
 QToolButton *editListButton(QWidget *parent, const QString &hint, const std::function<void()> &open);
 // A field and the small button that belongs to it, side by side, left-aligned.
 QHBoxLayout *fieldWithButton(QWidget *field, QWidget *button);
+
+// A group box with its title, read by assistive technology as that title
+// also when it sits inside another group (which would otherwise lend it its own).
+QGroupBox *groupBox(const QString &title, QWidget *parent);
 
 // ---- Captioned rows --------------------------------------------------------
 
