@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "PickListEditor.h"
 #include "Program.h"
+#include "SearchText.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "Ta_main.h"
@@ -88,9 +89,9 @@ void TestAnalysisForms::init()
     m_program = std::make_unique<testing::Program>();
     m_program->insert("atc1", {{"a1", "张三"}, {"a2", "Zhang"}, {"a12", "先生"}, {"a14", "1"}});
     m_program->insert("vtv4", {{"o1", "打印机"}, {"o2", "办公"}, {"o3", "激光"}, {"o4", "A4"}, {"o5", "800"},
-                               {"o6", "1000"}, {"o7", "1200"}, {"o11", "在售"}});
+                               {"o6", "1000"}, {"o7", "1200"}, {"o8", "2026-01-01"}, {"o10", "5"}, {"o11", "在售"}});
     m_program->insert("vtv4", {{"o1", "扫描仪"}, {"o2", "外设"}, {"o3", "平板"}, {"o4", "A3"}, {"o5", "300"},
-                               {"o6", "400"}, {"o7", "500"}, {"o11", "在售"}});
+                               {"o6", "400"}, {"o7", "500"}, {"o8", "2026-01-02"}, {"o10", "0"}, {"o11", "在售"}});
     m_program->insert("vx10", {{"mc1", "直销"}});
     m_program->insert("vx11", {{"mc1", "初步接触"}});
     m_program->insert("vx11", {{"mc1", "签约"}});
@@ -359,6 +360,14 @@ void TestAnalysisForms::productChoiceShowsThatProduct()
         QCOMPARE(m_program->data().vtv4_all().field(QStringLiteral("o1")), QStringLiteral("扫描仪"));
         // The unit price is the user's, never the product's.
         QCOMPARE(testing::shownText(testing::field(w, "单价")), QStringLiteral("0"));
+        testing::click(w, "取消");
+    }));
+    // After a product search only the products found are offered.
+    m_program->data().vtv4_all().filter(data::productSearch({{QStringLiteral("o1"), QStringLiteral("打印")}}));
+    QVERIFY(newAnalysis([&](QDialog *w) {
+        auto *product = named<QComboBox>(w, "product");
+        QCOMPARE(product->count(), 1);
+        QCOMPARE(product->itemText(0), QStringLiteral("打印机"));
         testing::click(w, "取消");
     }));
 }
