@@ -45,12 +45,15 @@ void Tnew_chanpin::createLayout()
 
 void Tnew_chanpin::connectActions()
 {
-    // A number field is never empty: emptied, it shows "0" again.
+    // A number field is never empty: emptied, it shows "0" again, selected,
+    // so that the next digit typed takes its place.
     for (const QString &column : ProductForm::numberColumns()) {
         QLineEdit *number = m_form->line(column);
         connect(number, &QLineEdit::textChanged, number, [number](const QString &text) {
-            if (text.isEmpty())
-                number->setText(QStringLiteral("0"));
+            if (!text.isEmpty())
+                return;
+            number->setText(QStringLiteral("0"));
+            number->selectAll();
         });
     }
     connect(m_ok, &QPushButton::clicked, this, &Tnew_chanpin::Button1Click);
