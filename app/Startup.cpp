@@ -24,6 +24,10 @@
 #include "customers/Tfind_lianxiren.h"
 #include "customers/Tnew_beiwang.h"
 #include "customers/Tnew_lianxiren.h"
+#include "products/Tedit_chanpin.h"
+#include "products/Tfind_chanpin.h"
+#include "products/Tnew_chanpin.h"
+#include "products/Tover_chanpin.h"
 
 #include <QScreen>
 
@@ -60,8 +64,12 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tlist_fenxi, new Tlist_fenxi);
     add(ui::names::Tlist_suoshu, new Tlist_suoshu);
     add(ui::names::Tring, new Tring);
+    add(ui::names::Tnew_chanpin, new Tnew_chanpin);
     add(ui::names::Tlist_chanpin, new Tlist_chanpin);
     add(ui::names::Tfind_fenxi, new Tfind_fenxi);
+    add(ui::names::Tedit_chanpin, new Tedit_chanpin);
+    add(ui::names::Tover_chanpin, new Tover_chanpin);
+    add(ui::names::Tfind_chanpin, new Tfind_chanpin);
 }
 
 Startup::~Startup()

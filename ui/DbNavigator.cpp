@@ -80,7 +80,11 @@ void DbNavigator::run(Button which)
             m_query->deleteCurrent();
             break;
         case Edit: m_query->edit(); break;
-        case Post: m_query->post(); break;
+        case Post:
+            if (m_postCheck && !m_postCheck())
+                return;
+            m_query->post();
+            break;
         case Cancel: m_query->cancel(); break;
         case Refresh: m_query->reopen(); break;
         }

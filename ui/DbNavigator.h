@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QToolButton>
 #include <QWidget>
+#include <functional>
 
 namespace data {
 class StandingQuery;
@@ -37,6 +38,9 @@ public:
     // the button's accessible name, so that it can be found by it.
     void bind(data::StandingQuery *query, Buttons visible, const QMap<Button, QString> &hints = {});
     void setConfirmDelete(bool on) { m_confirmDelete = on; }
+    // A test the Post button runs first: when it is false (it has said why),
+    // nothing is posted and the row stays as it is, changes pending.
+    void setPostCheck(std::function<bool()> check) { m_postCheck = std::move(check); }
     void setFlat(bool flat);
     QToolButton *button(Button which) const { return m_buttons.value(which); }
 
@@ -51,6 +55,7 @@ private:
     data::StandingQuery *m_query = nullptr;
     QMap<Button, QToolButton *> m_buttons;
     bool m_confirmDelete = true;
+    std::function<bool()> m_postCheck;
 };
 
 } // namespace ui
