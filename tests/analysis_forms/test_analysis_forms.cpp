@@ -62,6 +62,7 @@ private slots:
     void keysAndLimits_data();
     void keysAndLimits();
     void productChoiceShowsThatProduct();
+    void productButtonAddsAProductToChoose();
     void listButtonsOpenTheirLists_data();
     void listButtonsOpenTheirLists();
     void followUpChangesTheStageOnly();
@@ -370,6 +371,31 @@ void TestAnalysisForms::productChoiceShowsThatProduct()
         QCOMPARE(product->itemText(0), QStringLiteral("打印机"));
         testing::click(w, "取消");
     }));
+}
+
+// The button beside the products makes a new one, offered at once.
+void TestAnalysisForms::productButtonAddsAProductToChoose()
+{
+    m_program->insert("vx16", {{"mc1", "在售"}});
+    m_program->insert("vx13", {{"mc1", "办公"}});
+    m_program->data().pickList(16).reopen();
+    m_program->data().pickList(13).reopen();
+    QVERIFY(newAnalysis([&](QDialog *w) {
+        const testing::Opened product = testing::runModal([&] { named<QToolButton>(w, "newProduct")->click(); },
+                                                          [&](QDialog *p) {
+                                                              testing::typeInto(testing::field(p, "名 称:"), "碎纸机");
+                                                              QVERIFY(testing::choose(testing::field<QComboBox>(p, "状 态:"), "在售"));
+                                                              QVERIFY(testing::choose(testing::field<QComboBox>(p, "大 类:"), "办公"));
+                                                              testing::click(p, "确 定");
+                                                          });
+        QVERIFY(product);
+        QCOMPARE(product.className(), QStringLiteral("Tnew_chanpin"));
+        QVERIFY(testing::choose(named<QComboBox>(w, "product"), "碎纸机"));
+        QCOMPARE(named<QLabel>(w, "o2")->text(), QStringLiteral("办公"));
+        QVERIFY(testing::choose(named<QComboBox>(w, "stage"), "签约"));
+        testing::click(w, "确定");
+    }));
+    QCOMPARE(stored("h2"), QStringList{"碎纸机"});
 }
 
 void TestAnalysisForms::listButtonsOpenTheirLists_data()

@@ -303,6 +303,7 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries_data()
     QTest::newRow("search customers") << "搜索/客户信息" << "atc1_all" << "Frame_liebiao1" << true;
     QTest::newRow("search activities") << "搜索/销售活动" << "vtv1_all" << "Frame_jihua1" << false;
     QTest::newRow("search analyses") << "搜索/销售分析" << "vtv2_all" << "Frame_renwu1" << false;
+    QTest::newRow("search products") << "搜索/产品信息" << "vtv4_all" << "Frame_chanpin1" << false;
 }
 
 // With a customer on file the commands pass the customer test, whatever table
@@ -319,6 +320,7 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries()
     m_program->insert("atc2", {{"c1", "东方公司"}});
     m_program->insert("vtv1", {{"e2", "1"}, {"e3", "2026-01-05 09:30"}, {"e5", "拜访"}});
     m_program->insert("vtv2", {{"h1", "1"}, {"h2", "打印机"}, {"h9", "初步接触"}});
+    m_program->insert("vtv4", {{"o1", "打印机"}, {"o11", "在售"}});
     data::StandingQuery &q = data().query(query);
     // Filtered, but still holding the customer: the customer test passes.
     q.filter(QStringLiteral("select * from %1 where 1 = 1").arg(q.table()));
@@ -328,7 +330,8 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries()
     connect(&q, &data::StandingQuery::refreshed, this, [&] { viewAtReset << currentView(); });
     const QString opened = run(command);
     const std::map<QString, QString> searches{
-        {"atc1_all", "Tfind_lianxiren"}, {"vtv1_all", "Tfind_jihua"}, {"vtv2_all", "Tfind_fenxi"}};
+        {"atc1_all", "Tfind_lianxiren"}, {"vtv1_all", "Tfind_jihua"}, {"vtv2_all", "Tfind_fenxi"},
+        {"vtv4_all", "Tfind_chanpin"}};
     if (command.startsWith(QStringLiteral("搜索/")))
         QCOMPARE(opened, searches.at(query));
 
@@ -337,7 +340,7 @@ void TestMainWindow::commandsSwitchViewsAndResetQueries()
     QCOMPARE(q.text(), q.standingText());
     QVERIFY(!viewAtReset.isEmpty());
     QCOMPARE(viewAtReset.first(), showsBeforeReset ? view : QStringLiteral("Frame_lianxiren1"));
-    if (query != QStringLiteral("vtv4_all") && query != QStringLiteral("utm1_all"))
+    if (query != QStringLiteral("utm1_all"))
         QCOMPARE(q.count(), 1);
 }
 
