@@ -259,18 +259,12 @@ QHBoxLayout *ProductForm::withListButton(const QString &c)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
     row->addWidget(field(c), 1);
-    auto *button = new QToolButton(this);
-    button->setText(QStringLiteral("..."));
-    button->setAccessibleName(editorCaption);
-    if (*list->hint)
-        button->setToolTip(QString::fromUtf8(list->hint));
-    button->setFixedSize(22, 22);
-    button->setFocusPolicy(Qt::NoFocus);
-    row->addWidget(button);
-    connect(button, &QToolButton::clicked, this, [table, editorCaption] {
+    QToolButton *button = ui::editListButton(this, editorCaption, [table, editorCaption] {
         if (auto *editor = ui::Windows::get<PickListEditor>(ui::names::Tlist_chanpin))
             editor->openOn(table, editorCaption);
     });
+    button->setToolTip(QString::fromUtf8(list->hint)); // only the status button has a hint
+    row->addWidget(button);
     return row;
 }
 
