@@ -275,10 +275,16 @@ void Tnew_fenxi::reset()
     Memo1->clear();
 }
 
-// An emptied factor is 0 again (which comes back here), selected, so that
-// the next digit typed replaces it; otherwise the total follows.
+// A factor holds digits only, pasted text too, and an emptied one is 0 again,
+// selected, so that the next digit typed replaces it (each change comes back
+// here); otherwise the total follows.
 void Tnew_fenxi::factorChange(QLineEdit *factor)
 {
+    const QString digits = ui::KeyFilter::filtered(ui::KeyFilter::Mode::Digits, factor->text());
+    if (digits != factor->text()) {
+        factor->setText(digits);
+        return;
+    }
     if (factor->text().isEmpty()) {
         factor->setText(QStringLiteral("0"));
         factor->selectAll();

@@ -18,6 +18,7 @@
 #include "customers/TFrame_liebiao.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -321,6 +322,7 @@ void TestAnalysisForms::keysAndLimits_data()
     QTest::newRow("quantity: digits only") << "数量" << "1a2 -3" << "123";
     QTest::newRow("quantity: eight at most") << "数量" << "123456789" << "12345678";
     QTest::newRow("unit price: digits only") << "单价" << "4x5" << "45";
+    QTest::newRow("quantity: pasted text keeps its digits") << "数量" << "paste:约 12 台" << "12";
     QTest::newRow("probability: two at most") << "概率" << "100" << "10";
     QTest::newRow("probability: any key") << "概率" << "a%" << "a%";
     QTest::newRow("total: typing changes nothing") << "总计" << "77x" << "0";
@@ -337,7 +339,11 @@ void TestAnalysisForms::keysAndLimits()
         QVERIFY(field);
         if (auto *line = qobject_cast<QLineEdit *>(field); line && !line->isReadOnly())
             line->clear();
-        testing::typeInto(field, typed);
+        if (typed.startsWith(QStringLiteral("paste:"))) { // through the field's own menu
+            QGuiApplication::clipboard()->setText(typed.mid(6));
+            qobject_cast<QLineEdit *>(field)->paste();
+        } else
+            testing::typeInto(field, typed);
         QCOMPARE(testing::shownText(field), shown);
         testing::click(w, "取消");
     }));
