@@ -2,49 +2,19 @@
 
 #include "Chime.h"
 #include "Connection.h"
+#include "DefaultReports.h"
 #include "DbError.h"
+#include "PrivateFile.h"
 #include "Schema.h"
 #include "SqlText.h"
 #include "Statement.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace data {
 
 namespace {
-
-constexpr mode_t kFolderMode = 0700;
-constexpr mode_t kFileMode = 0600;
-
-[[noreturn]] void cannot(const char *what, const QString &path)
-{
-    throw DbError(QStringLiteral("cannot %1 %2: %3")
-                      .arg(QLatin1String(what), path, QString::fromLocal8Bit(std::strerror(errno))));
-}
-
-void setMode(const QString &path, mode_t mode)
-{
-    if (::chmod(QFile::encodeName(path).constData(), mode) != 0)
-        cannot("set the mode of", path);
-}
-
-void makePrivateFolder(const QString &path)
-{
-    if (QFileInfo(path).isDir()) {
-        if (!keepPrivate(path))
-            cannot("make private", path);
-        return;
-    }
-    if (::mkdir(QFile::encodeName(path).constData(), kFolderMode) != 0)
-        cannot("create", path);
-    setMode(path, kFolderMode); // whatever the umask
-}
 
 void createFile(const QString &path, const QByteArray &key, const std::vector<TableDef> &tables,
                 const std::vector<IndexDef> &indexes, bool settingsRow)
@@ -52,7 +22,7 @@ void createFile(const QString &path, const QByteArray &key, const std::vector<Ta
     Connection c = Connection::create(path, key);
     // Before anything is written, so that the journal, which takes the
     // file's mode, is private as well.
-    setMode(path, kFileMode);
+    setMode(path, kPrivateFileMode);
     Transaction t(c);
     for (const TableDef &table : tables)
         c.execute(createTable(table));
@@ -82,7 +52,7 @@ InstallResult createFreshInstallation(const QDir &workDir)
         const QString path = workDir.filePath(QString::fromLatin1(f.file.relativePath));
         if (QFileInfo::exists(path)) {
             if (!keepPrivate(path))
-                cannot("make private", path);
+                fileError("make private", path);
             result.keptExisting << path;
             continue;
         }
@@ -96,39 +66,13 @@ InstallResult createFreshInstallation(const QDir &workDir)
     }
     if (writeSoundIfMissing(workDir))
         result.soundWritten = workDir.filePath(QString::fromLatin1(kSoundFile));
+    result.reportsWritten = writeReportsIfMissing(workDir);
     return result;
 }
 
 bool writeSoundIfMissing(const QDir &workDir)
 {
-    const QString path = workDir.filePath(QString::fromLatin1(kSoundFile));
-    const QByteArray native = QFile::encodeName(path);
-    // O_EXCL: whatever has that name, even a link to nowhere, stays as it is.
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
-    if (fd < 0) {
-        if (errno == EEXIST)
-            return false;
-        cannot("create", path);
-    }
-    const QByteArray wave = chimeWave();
-    int error = ::fchmod(fd, kFileMode) == 0 ? 0 : errno; // whatever the umask
-    for (qsizetype done = 0; !error && done < wave.size();) {
-        const ssize_t n = ::write(fd, wave.constData() + done, size_t(wave.size() - done));
-        if (n > 0)
-            done += n;
-        else if (n == 0)
-            error = EIO;
-        else if (errno != EINTR)
-            error = errno;
-    }
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (error) {
-        ::unlink(native.constData()); // never leave half a sound behind
-        errno = error;
-        cannot("write", path);
-    }
-    return true;
+    return writePrivateFileIfMissing(workDir.filePath(QString::fromLatin1(kSoundFile)), chimeWave());
 }
 
 QStringList addMissingIndexes(Connection &main)

@@ -15,11 +15,13 @@ namespace data {
 // left as it is and reported in the result. Throws DbError when a file cannot
 // be created or made private.
 // Beside the databases it writes the reminder's sound, ring.wav, when the
-// folder has none: a file of that name the user put there is never replaced.
+// folder has none, and each list report's file that Rop/ lacks: a file of
+// that name the user put there is never replaced.
 struct InstallResult {
     QStringList created;      // database files
     QStringList keptExisting; // database files
     QString soundWritten;     // ring.wav, when it was missing and has been written
+    QStringList reportsWritten; // the report files of Rop/ that were missing and have been written
 };
 InstallResult createFreshInstallation(const QDir &workDir);
 

@@ -33,6 +33,8 @@ int main(int argc, char *argv[])
             std::printf("kept existing %s\n", qPrintable(path));
         if (!result.soundWritten.isEmpty())
             std::printf("created %s\n", qPrintable(result.soundWritten));
+        for (const QString &path : result.reportsWritten)
+            std::printf("created %s\n", qPrintable(path));
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
