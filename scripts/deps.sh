@@ -9,6 +9,7 @@ packages=(
   libsqlcipher-dev sqlcipher
   fonts-noto-cjk
   xvfb xauth
+  poppler-utils
 )
 
 missing=()

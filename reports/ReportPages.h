@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ReportDefinition.h"
+
+#include <QFont>
+#include <QStringList>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
+
+namespace reports {
+
+class ReportRows;
+
+// A report laid out on pages of one size: on each page the header line, the
+// column captions, as many rows as fit, and the footer line with the page
+// number and the number of pages. A text longer than its column wraps onto
+// further lines of its row or is cut with "…", as its column says; nothing
+// reaches into a neighbouring column or off the page (columns wider than the
+// page together are narrowed in proportion). Pages are laid out in order as
+// they are asked for, so the first can be shown before the last is known.
+class ReportPages {
+public:
+    // `page`: the printable area in the device's pixels; `date`: what {date} shows.
+    ReportPages(const data::ReportDefinition &definition, const ReportRows &rows, QPaintDevice *device,
+                const QRectF &page, const QString &date);
+
+    // Whether page (from 0) exists; lays out the pages before it as needed.
+    bool hasPage(int page);
+    // Lays out every page.
+    int pageCount();
+    // The rows of a page: the first and one past the last.
+    std::pair<int, int> rowsOf(int page);
+    void paintPage(QPainter &painter, int page);
+
+private:
+    // The lines of one cell as they are printed, at most maxLines.
+    QStringList cellLines(const QString &text, int column, int maxLines) const;
+    double rowHeight(int row) const;
+    bool layOutNextPage();
+    void paintLine(QPainter &painter, const QString &line, double top, int page);
+
+    data::ReportDefinition m_definition;
+    const ReportRows &m_rows;
+    QPaintDevice *m_device;
+    QRectF m_page;
+    QString m_date;
+    QFont m_font;
+    QFont m_bold;
+    QFont m_titleFont;
+    double m_lineHeight = 0;
+    double m_padding = 0;
+    double m_headerHeight = 0;
+    double m_captionHeight = 0;
+    double m_footerHeight = 0;
+    int m_bodyLines = 1; // the most lines of text one row may take
+    std::vector<int> m_fields;   // the data column of each report column
+    std::vector<double> m_lefts; // where each column starts
+    std::vector<double> m_widths;
+    std::vector<int> m_pageStarts; // the first row of each page laid out, and where the next starts
+    bool m_complete = false;
+};
+
+} // namespace reports

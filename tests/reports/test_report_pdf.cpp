@@ -1,0 +1,163 @@
+// Reports written as PDF from the rows of a standing query over a real
+// encrypted database, and read back as text.
+#include "DefaultReports.h"
+#include "Program.h"
+#include "SearchText.h"
+#include "StandingQuery.h"
+#include "TData_in.h"
+#include "reports/ReportPdf.h"
+#include "reports/ReportRows.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const data::ReportDefinition &definitionOf(const char *file)
+{
+    for (const data::DefaultReport &r : data::defaultReports())
+        if (qstrcmp(r.file, file) == 0)
+            return r.definition;
+    throw std::logic_error(file);
+}
+
+// The text of a PDF, page by page, as a reader extracts it.
+QStringList pagesOf(const QString &pdf)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!reader.waitForFinished(60000) || reader.exitCode() != 0)
+        return {};
+    // Some ideographs share their glyph with a radical of the same shape,
+    // which the reader may give instead: compatibility folding gives back
+    // the ideograph for most, and 页 is folded by hand.
+    QStringList pages = QString::fromUtf8(reader.readAllStandardOutput())
+                            .normalized(QString::NormalizationForm_KC)
+                            .replace(QChar(0x2EDA), QChar(0x9875))
+                            .split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// Where each text first stands in the whole, -1 when it is missing.
+QList<qsizetype> placesOf(const QString &whole, const QStringList &texts)
+{
+    QList<qsizetype> places;
+    for (const QString &t : texts)
+        places << whole.indexOf(t);
+    return places;
+}
+
+} // namespace
+
+class TestReportPdf : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void printsTheRowsTheQueryHolds();
+    void longListsRunOverNumberedPages();
+    void longTextsWrapInsideTheirColumn();
+
+private:
+    QStringList write(const char *file, const data::StandingQuery &query);
+    void addProduct(const QString &name, const QString &stock);
+
+    std::unique_ptr<testing::Program> m_program;
+    QTemporaryDir m_out;
+};
+
+void TestReportPdf::init()
+{
+    m_program = std::make_unique<testing::Program>();
+}
+
+void TestReportPdf::cleanup()
+{
+    m_program.reset();
+}
+
+QStringList TestReportPdf::write(const char *file, const data::StandingQuery &query)
+{
+    const QString pdf = m_out.filePath(QStringLiteral("report.pdf"));
+    reports::writeReportPdf(definitionOf(file), reports::QueryRows(query), pdf, QStringLiteral("2026-12-11"));
+    return pagesOf(pdf);
+}
+
+void TestReportPdf::addProduct(const QString &name, const QString &stock)
+{
+    m_program->insert("vtv4", {{"o1", name}, {"o2", "办公"}, {"o3", ""}, {"o4", ""}, {"o5", "100"}, {"o6", "120"},
+                               {"o7", "150"}, {"o8", "2026-12-01"}, {"o9", ""}, {"o10", stock}, {"o11", "在售"}});
+}
+
+// After a search only the products found, newest first, under the title,
+// the captions and the date.
+void TestReportPdf::printsTheRowsTheQueryHolds()
+{
+    for (const char *name : {"激光打印机", "扫描仪", "喷墨打印机", "投影仪"})
+        addProduct(QString::fromUtf8(name), QStringLiteral("7"));
+    data::StandingQuery &products = m_program->data().vtv4_all();
+    products.filter(data::productSearch({{QStringLiteral("o1"), QStringLiteral("打印机")}}));
+    const QStringList pages = write("s4.rav", products);
+    QCOMPARE(pages.size(), 1);
+    const QString page = pages.first();
+    for (const char *text : {"产品清单表", "Talvero CRM", "2026-12-11", "名称", "库存量", "销售标准价", "第 1 页,共 1 页"})
+        QVERIFY2(page.contains(QString::fromUtf8(text)), text);
+    const QList<qsizetype> places = placesOf(page, {QStringLiteral("喷墨打印机"), QStringLiteral("激光打印机")});
+    QVERIFY2(places[0] >= 0 && places[0] < places[1], qPrintable(page));
+    QVERIFY(!page.contains(QStringLiteral("扫描仪")));
+    QVERIFY(!page.contains(QStringLiteral("投影仪")));
+}
+
+// Every row once, in order, over pages that count themselves.
+void TestReportPdf::longListsRunOverNumberedPages()
+{
+    for (int i = 1; i <= 150; ++i)
+        addProduct(QStringLiteral("产品%1号").arg(i, 3, 10, QChar(u'0')), QString::number(i));
+    m_program->data().vtv4_all().reset();
+    const QStringList pages = write("s4.rav", m_program->data().vtv4_all());
+    QVERIFY(pages.size() >= 3);
+    for (int p = 0; p < pages.size(); ++p) {
+        QVERIFY2(pages[p].contains(QStringLiteral("第 %1 页,共 %2 页").arg(p + 1).arg(pages.size())), qPrintable(pages[p]));
+        QVERIFY(pages[p].contains(QStringLiteral("销售标准价"))); // the captions on every page
+    }
+    const QString all = pages.join(QString());
+    const QRegularExpression names(QStringLiteral("产品(\\d{3})号"));
+    QStringList order;
+    for (auto match = names.globalMatch(all); match.hasNext();)
+        order << match.next().captured(1);
+    QCOMPARE(order.size(), 150);
+    QCOMPARE(order.first(), QStringLiteral("150"));
+    QCOMPARE(order.last(), QStringLiteral("001"));
+}
+
+// A name longer than its column goes on over further lines of its row; the
+// columns beside it keep their own texts.
+void TestReportPdf::longTextsWrapInsideTheirColumn()
+{
+    const QString name = QStringLiteral("超长名称") + QString(QStringLiteral("多功能彩色激光打印复印扫描一体机")).repeated(3);
+    addProduct(name, QStringLiteral("4321"));
+    m_program->data().vtv4_all().reset();
+    const QStringList pages = write("s4.rav", m_program->data().vtv4_all());
+    QCOMPARE(pages.size(), 1);
+    const QStringList lines = pages.first().split(u'\n');
+    int nameLines = 0;
+    QString joined;
+    for (const QString &line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.contains(QStringLiteral("多功能")) || trimmed.contains(QStringLiteral("超长"))) {
+            ++nameLines;
+            joined += line;
+        }
+    }
+    QVERIFY2(nameLines >= 2, qPrintable(pages.first()));
+    QVERIFY(pages.first().contains(QStringLiteral("4321")));
+    QVERIFY(pages.first().contains(QStringLiteral("在售")));
+}
+
+QTEST_MAIN(TestReportPdf)
+#include "test_report_pdf.moc"
