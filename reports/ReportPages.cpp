@@ -10,23 +10,6 @@
 
 namespace reports {
 
-namespace {
-
-Qt::Alignment alignmentOf(data::Alignment alignment)
-{
-    switch (alignment) {
-    case data::Alignment::Center:
-        return Qt::AlignHCenter;
-    case data::Alignment::Right:
-        return Qt::AlignRight;
-    case data::Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
-} // namespace
-
 ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportRows &rows, QPaintDevice *device,
                          const QRectF &page, const QString &date)
     : m_definition(definition), m_rows(rows), m_device(device), m_page(page), m_date(date)
@@ -38,8 +21,9 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
     m_bold.setBold(true);
     m_titleFont = m_bold;
     m_titleFont.setPointSizeF(definition.fontPt * 1.5);
-    const QFontMetricsF metrics(m_font, device);
-    m_lineHeight = metrics.lineSpacing();
+    m_metrics = std::make_unique<QFontMetricsF>(m_font, device);
+    m_boldMetrics = std::make_unique<QFontMetricsF>(m_bold, device);
+    m_lineHeight = m_metrics->lineSpacing();
     m_padding = dotsPerMm * 0.8;
     m_headerHeight = QFontMetricsF(m_titleFont, device).lineSpacing() + 2 * m_padding;
     m_captionHeight = m_lineHeight + 2 * m_padding;
@@ -64,7 +48,7 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
 QStringList ReportPages::cellLines(const QString &text, int column, int maxLines) const
 {
     const double width = std::max(1.0, m_widths[size_t(column)] - 2 * m_padding);
-    const QFontMetricsF metrics(m_font, m_device);
+    const QFontMetricsF &metrics = *m_metrics;
     const bool wraps = m_definition.columns[size_t(column)].overflow == data::Overflow::Wrap;
     QString shown = text;
     if (!wraps)
@@ -149,6 +133,18 @@ std::pair<int, int> ReportPages::rowsOf(int page)
     return {m_pageStarts[size_t(page)], m_pageStarts[size_t(page) + 1]};
 }
 
+void ReportPages::drawInPlace(QPainter &painter, const QString &text, const QFontMetricsF &metrics, double left,
+                              double width, double top, data::Alignment alignment) const
+{
+    // Placed by hand: a drawing in a rectangle lays the text out once more.
+    double x = left;
+    if (alignment != data::Alignment::Left) {
+        const double room = width - metrics.horizontalAdvance(text);
+        x += alignment == data::Alignment::Right ? room : room / 2;
+    }
+    painter.drawText(QPointF(x, top + (m_lineHeight - metrics.height()) / 2 + metrics.ascent()), text);
+}
+
 void ReportPages::paintLine(QPainter &painter, const QString &line, double top, int page)
 {
     const data::PageLine parts = data::pageLine(line, m_definition.title, m_date, page + 1, pageCount());
@@ -183,10 +179,10 @@ void ReportPages::paintPage(QPainter &painter, int page)
     painter.setFont(m_bold);
     painter.fillRect(QRectF(m_page.left(), top, right - m_page.left(), m_captionHeight), QColor(230, 230, 230));
     for (size_t c = 0; c < m_lefts.size(); ++c) {
-        const QRectF cell(m_lefts[c] + m_padding, top, m_widths[c] - 2 * m_padding, m_captionHeight);
-        const QString caption = QFontMetricsF(m_bold, m_device)
-                                    .elidedText(m_definition.columns[c].caption, Qt::ElideRight, cell.width());
-        painter.drawText(cell, int(alignmentOf(m_definition.columns[c].alignment) | Qt::AlignVCenter), caption);
+        const double width = m_widths[c] - 2 * m_padding;
+        const QString caption = m_boldMetrics->elidedText(m_definition.columns[c].caption, Qt::ElideRight, width);
+        drawInPlace(painter, caption, *m_boldMetrics, m_lefts[c] + m_padding, width, top + m_padding,
+                    m_definition.columns[c].alignment);
     }
     painter.setPen(rule);
     painter.drawLine(QPointF(m_page.left(), top), QPointF(right, top));
@@ -207,11 +203,10 @@ void ReportPages::paintPage(QPainter &painter, int page)
         height = std::max(height, m_lineHeight) + 2 * m_padding;
         painter.setPen(Qt::black);
         for (size_t c = 0; c < m_fields.size(); ++c) {
-            const Qt::Alignment align = alignmentOf(m_definition.columns[c].alignment) | Qt::AlignVCenter;
             double lineTop = top + m_padding;
             for (const QString &line : cells[c]) {
-                painter.drawText(QRectF(m_lefts[c] + m_padding, lineTop, m_widths[c] - 2 * m_padding, m_lineHeight),
-                                 int(align), line);
+                drawInPlace(painter, line, *m_metrics, m_lefts[c] + m_padding, m_widths[c] - 2 * m_padding, lineTop,
+                            m_definition.columns[c].alignment);
                 lineTop += m_lineHeight;
             }
         }

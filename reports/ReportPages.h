@@ -3,9 +3,11 @@
 #include "ReportDefinition.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QStringList>
 #include <QRectF>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -42,6 +44,9 @@ private:
     double rowHeight(int row) const;
     bool layOutNextPage();
     void paintLine(QPainter &painter, const QString &line, double top, int page);
+    // One line of text in a place of the given width, placed as the column says.
+    void drawInPlace(QPainter &painter, const QString &text, const QFontMetricsF &metrics, double left, double width,
+                     double top, data::Alignment alignment) const;
 
     data::ReportDefinition m_definition;
     const ReportRows &m_rows;
@@ -51,6 +56,8 @@ private:
     QFont m_font;
     QFont m_bold;
     QFont m_titleFont;
+    std::unique_ptr<QFontMetricsF> m_metrics;
+    std::unique_ptr<QFontMetricsF> m_boldMetrics;
     double m_lineHeight = 0;
     double m_padding = 0;
     double m_headerHeight = 0;
