@@ -24,6 +24,10 @@
 #include "customers/Tfind_lianxiren.h"
 #include "customers/Tnew_beiwang.h"
 #include "customers/Tnew_lianxiren.h"
+#include "employees/Tedit_worker.h"
+#include "employees/Tfind_worker.h"
+#include "employees/Tnew_user.h"
+#include "employees/Tover_user.h"
 
 #include <QScreen>
 
@@ -62,6 +66,10 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tring, new Tring);
     add(ui::names::Tlist_chanpin, new Tlist_chanpin);
     add(ui::names::Tfind_fenxi, new Tfind_fenxi);
+    add(ui::names::Tnew_user, new Tnew_user);
+    add(ui::names::Tover_user, new Tover_user);
+    add(ui::names::Tedit_worker, new Tedit_worker);
+    add(ui::names::Tfind_worker, new Tfind_worker);
 }
 
 Startup::~Startup()

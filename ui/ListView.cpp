@@ -13,14 +13,18 @@
 
 namespace ui {
 
-ListView::ListView(const QString &name, const ListTexts &texts, QWidget *parent) : QFrame(parent), m_texts(texts)
+ListView::ListView(const QString &name, const ListTexts &texts, QWidget *parent, StripNavigator navigator)
+    : QFrame(parent), m_texts(texts), m_navigator(navigator)
 {
     setObjectName(name);
     setAccessibleName(texts.caption);
     DBGrid1 = new DbGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(texts.caption);
-    m_deletePanel = new DeletePanel(texts.deleteTitle, {QStringLiteral("您确定要继续?")}, this);
+    QStringList question{QStringLiteral("您确定要继续?")};
+    if (!texts.warning.isEmpty())
+        question.prepend(texts.warning);
+    m_deletePanel = new DeletePanel(texts.deleteTitle, question, this);
     connect(m_deletePanel, &DeletePanel::deleteRequested, this, &ListView::deleteConfirmed);
     connect(m_deletePanel, &DeletePanel::cancelled, this, &ListView::closeDeletePanel);
 }
@@ -42,17 +46,20 @@ void ListView::layOut(QToolBar *toolBar, const QList<QWidget *> &more, QWidget *
 QWidget *ListView::createStrip(const QList<QWidget *> &more)
 {
     auto *strip = new QWidget(this);
-    DBNavigator1 = new DbNavigator(strip);
-    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(captionBox(m_texts.caption, strip));
-    row->addWidget(DBNavigator1);
+    if (m_navigator == StripNavigator::Shown) {
+        DBNavigator1 = new DbNavigator(strip);
+        DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
+        row->addWidget(DBNavigator1);
+    }
     for (QWidget *w : more) {
         w->setParent(strip);
         row->addWidget(w);
     }
-    row->addWidget(banner(m_texts.banner, strip));
+    if (!m_texts.banner.isEmpty())
+        row->addWidget(banner(m_texts.banner, strip));
     row->addStretch();
     return strip;
 }
@@ -61,11 +68,12 @@ void ListView::bindList(data::StandingQuery *query, std::vector<GridColumn> colu
 {
     m_query = query;
     DBGrid1->bind(query, std::move(columns));
-    DBNavigator1->bind(query, DbNavigator::First | DbNavigator::Prior | DbNavigator::Next | DbNavigator::Last,
-                       {{DbNavigator::First, QStringLiteral("第一条")},
-                        {DbNavigator::Prior, QStringLiteral("上一条")},
-                        {DbNavigator::Next, QStringLiteral("下一条")},
-                        {DbNavigator::Last, QStringLiteral("最后")}});
+    if (DBNavigator1)
+        DBNavigator1->bind(query, DbNavigator::First | DbNavigator::Prior | DbNavigator::Next | DbNavigator::Last,
+                           {{DbNavigator::First, QStringLiteral("第一条")},
+                            {DbNavigator::Prior, QStringLiteral("上一条")},
+                            {DbNavigator::Next, QStringLiteral("下一条")},
+                            {DbNavigator::Last, QStringLiteral("最后")}});
     if (Shell *shell = Shell::instance())
         shell->registerListGrid(DBGrid1);
 }

@@ -24,10 +24,15 @@ struct ListTexts {
     QString none;     // what a command that needs a row says when there is none
     QString deleteTitle;
     QString deleted;  // said once a row was deleted
+    QString warning;  // what the delete panel says before its question; none when empty
 };
 
+// Whether a list view's strip holds a record navigator beside its caption box.
+enum class StripNavigator { Shown, None };
+
 // A list view of the main window: its toolbar, a strip with the caption box,
-// the record navigator, maybe more controls and the banner, and a read-only
+// the record navigator (unless the view has none), maybe more controls and
+// the banner (when it has a text), and a read-only
 // grid over one standing query with the delete panel over it. A command that
 // needs a row tests the query as it stands (hasRows()). While the panel is up,
 // the view and the main window's navigation bar and menus are disabled; its
@@ -39,7 +44,8 @@ public:
     DeletePanel *deletePanel() const { return m_deletePanel; }
 
 protected:
-    ListView(const QString &name, const ListTexts &texts, QWidget *parent);
+    ListView(const QString &name, const ListTexts &texts, QWidget *parent,
+             StripNavigator navigator = StripNavigator::Shown);
 
     // Lays the view out: `top` (a picture strip, or none), the toolbar, the
     // strip with `more` between the navigator and the banner, the grid.
@@ -60,6 +66,7 @@ private:
     void setBrowsing(bool browsing);
 
     ListTexts m_texts;
+    StripNavigator m_navigator;
     data::StandingQuery *m_query = nullptr;
     QToolBar *m_toolBar = nullptr;
     QWidget *m_strip = nullptr;
