@@ -34,12 +34,18 @@ void Tnew_user::bindData(TData_in &data)
 // the dates back on today, everything else as it was left.
 void Tnew_user::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous()) {
-        m_form->resetDates();
-        m_form->field(QStringLiteral("u1"))->setFocus();
-        ui::centreOnScreen(this);
-    }
     QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // The first time, the drop-downs start without a choice, whatever their
+    // lists brought along when they were read.
+    if (!m_used) {
+        m_form->clearChoices();
+        m_used = true;
+    }
+    m_form->resetDates();
+    m_form->field(QStringLiteral("u1"))->setFocus();
+    ui::centreOnScreen(this);
 }
 
 // The marked fields, in screen order.
