@@ -28,6 +28,10 @@
 #include "products/Tfind_chanpin.h"
 #include "products/Tnew_chanpin.h"
 #include "products/Tover_chanpin.h"
+#include "employees/Tedit_worker.h"
+#include "employees/Tfind_worker.h"
+#include "employees/Tnew_user.h"
+#include "employees/Tover_user.h"
 
 #include <QScreen>
 
@@ -68,8 +72,12 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tlist_chanpin, new Tlist_chanpin);
     add(ui::names::Tfind_fenxi, new Tfind_fenxi);
     add(ui::names::Tedit_chanpin, new Tedit_chanpin);
+    add(ui::names::Tnew_user, new Tnew_user);
+    add(ui::names::Tover_user, new Tover_user);
     add(ui::names::Tover_chanpin, new Tover_chanpin);
+    add(ui::names::Tedit_worker, new Tedit_worker);
     add(ui::names::Tfind_chanpin, new Tfind_chanpin);
+    add(ui::names::Tfind_worker, new Tfind_worker);
 }
 
 Startup::~Startup()

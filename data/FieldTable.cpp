@@ -20,6 +20,11 @@ bool parameterBefore(const FieldDef *a, const FieldDef *b)
 std::vector<const FieldDef *> inserted(const RecordDef &record)
 {
     std::vector<const FieldDef *> fields;
+    if (!record.insertOrder.isEmpty()) {
+        for (const QString &column : record.insertOrder)
+            fields.push_back(&data::field(record, column));
+        return fields;
+    }
     for (const FieldDef &f : record.fields) {
         if (!f.parameter.isEmpty())
             fields.push_back(&f);

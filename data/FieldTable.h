@@ -65,6 +65,10 @@ struct RecordDef {
     std::vector<std::vector<Shown>> moreLines;
     std::vector<Shown> detailValues;
     QString valuesGap = QStringLiteral(" "); // what stands between the column list and "values"
+    // The inserted columns in the order the insert names them, where the
+    // order of their parameters cannot say it (parameters named after their
+    // columns); empty: in the order of their parameters.
+    QStringList insertOrder;
 };
 
 const RecordDef &customerRecord(); // atc1
@@ -73,14 +77,15 @@ const RecordDef &memoRecord();     // vtv3
 const RecordDef &activityRecord(); // vtv1
 const RecordDef &analysisRecord(); // vtv2
 const RecordDef &productRecord();  // vtv4
+const RecordDef &employeeRecord(); // utm1
 
 // The field of a column; nullptr when the record has none.
 const FieldDef *findField(const RecordDef &record, const QString &column);
-// The columns with a parameter, in the order of their parameters.
+// The columns with a parameter, in the order of their parameters (or the record's insert order).
 QStringList insertedColumns(const RecordDef &record);
 // "insert into T (c1,c2,...) values (:a,:b,...)": the inserted columns in
-// the order of their parameters, the list closed by columnsEnd and followed
-// by valuesGap.
+// the order of their parameters (or the record's insert order), the list
+// closed by columnsEnd and followed by valuesGap.
 QString insertStatement(const RecordDef &record);
 // The insert's parameters, each with the text textOf gives for its column.
 std::vector<std::pair<QString, QString>> insertParameters(const RecordDef &record,

@@ -44,4 +44,9 @@ QString productSearch(const SearchTexts &typed)
     return searchOf(productRecord(), typed);
 }
 
+QString employeeSearch(const SearchTexts &typed)
+{
+    return searchOf(employeeRecord(), typed);
+}
+
 } // namespace data

@@ -5,10 +5,11 @@
 
 namespace data {
 
-// The search statements of the customer, company, activity, analysis and product search windows. Every
-// condition is present whatever was typed (an empty text matches every stored
-// text, never a missing value), each one a substring match in which the typed
-// text is literal, in a fixed order, newest row first.
+// The search statements of the customer, company, activity, analysis, product
+// and employee search windows. Every condition is present whatever was typed
+// (an empty text matches every stored text, never a missing value), each one
+// a substring match in which the typed text is literal, in a fixed order,
+// newest row first.
 
 // What was typed into a search window, by column; a column not given is
 // searched with the empty text.
@@ -29,5 +30,8 @@ QString analysisSearch(const SearchTexts &typed);
 // "select * from vtv4 where o1 like ... order by oid desc": every searched
 // column of the product record, in the order of its conditions.
 QString productSearch(const SearchTexts &typed);
+// "select * from utm1 where u1 like ... order by uid desc": every searched
+// column of the employee record, in the order of its conditions.
+QString employeeSearch(const SearchTexts &typed);
 
 } // namespace data

@@ -137,7 +137,8 @@ void TestMainWindow::createsEveryWindowOnceInOrder()
     const QStringList present{"Ta_main", "Ta_about", "Data_in", "Tnew_sell", "Tnew_fenxi", "Tover_sell", "Tover_fenxi", "Ta_gour", "Tlist_user",
                               "Tfind_jihua", "Tring", "Tlist_goutong",
                               "Tlist_jihua", "Tlist_baifang", "Tlist_gongsi", "Tlist_fenxi", "Tlist_suoshu",
-                              "Tlist_chanpin", "Tfind_fenxi", "Tnew_chanpin", "Tedit_chanpin", "Tover_chanpin", "Tfind_chanpin"};
+                              "Tlist_chanpin", "Tfind_fenxi", "Tnew_chanpin", "Tedit_chanpin", "Tover_chanpin", "Tfind_chanpin",
+                              "Tnew_user", "Tover_user", "Tedit_worker", "Tfind_worker"};
 
     const QStringList made(m_program->startup().creationOrder().begin(), m_program->startup().creationOrder().end());
     QCOMPARE(made.first(), QStringLiteral("Ta_main"));

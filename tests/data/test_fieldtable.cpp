@@ -24,6 +24,7 @@ private slots:
     void memoStatement();
     void activityStatement();
     void analysisAndProductStatements();
+    void employeeStatements();
     void shownPlaces();
     void everyWindowBindsKnownColumns();
     void aMisspeltColumnIsCaught();
@@ -38,6 +39,7 @@ void TestFieldTable::everyColumnExists_data()
     QTest::newRow("activities") << &data::activityRecord();
     QTest::newRow("analyses") << &data::analysisRecord();
     QTest::newRow("products") << &data::productRecord();
+    QTest::newRow("employees") << &data::employeeRecord();
 }
 
 void TestFieldTable::everyColumnExists()
@@ -148,6 +150,28 @@ void TestFieldTable::analysisAndProductStatements()
     QVERIFY(data::analysisSearch({{"h12", "O'Neil"}})
                 .startsWith(QStringLiteral("select * from vtv2 where h12 like '%O''Neil%' escape '\\' and h13 like")));
     QVERIFY(data::analysisSearch({}).endsWith(QStringLiteral("h8 like '%%' escape '\\' order by hid desc")));
+}
+
+// The employee insert names its parameters after their columns, department
+// and position last; the search keeps the order of the search window.
+void TestFieldTable::employeeStatements()
+{
+    const data::RecordDef &employees = data::employeeRecord();
+    QCOMPARE(data::insertStatement(employees),
+             QStringLiteral("insert into utm1 (u1,u2,u6,u7,u8,u9,u10,u11,u12,u13,u14,u15,u16,u17,u18,u19,u20,u21,"
+                            "u22,u4,u5)values (:u1,:u2,:u6,:u7,:u8,:u9,:u10,:u11,:u12,:u13,:u14,:u15,:u16,:u17,"
+                            ":u18,:u19,:u20,:u21,:u22,:u4,:u5)"));
+    const auto parameters = data::insertParameters(employees, [](const QString &column) { return column; });
+    QCOMPARE(parameters.size(), size_t(21));
+    for (const auto &[parameter, value] : parameters)
+        QCOMPARE(parameter, u':' + value);
+    QCOMPARE(data::searchedColumns(employees),
+             (QStringList{"u1", "u2", "u20", "u6", "u8", "u9", "u10", "u11", "u12", "u7", "u19", "u5", "u4", "u17",
+                          "u18", "u13", "u14", "u15", "u16", "u22"}));
+    QVERIFY(data::employeeSearch({{"u15", "1"}})
+                .startsWith(QStringLiteral("select * from utm1 where u1 like '%%' escape '\\' and u2 like")));
+    QVERIFY(data::employeeSearch({{"u15", "1"}}).contains(QStringLiteral(" and u15 like '%1%' escape '\\' and ")));
+    QVERIFY(data::employeeSearch({}).endsWith(QStringLiteral("u22 like '%%' escape '\\' order by uid desc")));
 }
 
 // The places of the form's supplement and the details take their captions
