@@ -26,10 +26,14 @@ void PickListCombo::setList(data::StandingQuery *pickList)
     // When entries are added, deleted or changed in an editor, the combo would
     // move on to another entry, or show the changed text, though the field
     // still holds the old one. It shows the text it showed before, or none.
+    // The same when the list is read again (an editor posts and the list is
+    // refreshed): a combo without a choice would take the first entry.
     for (auto about : {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
         connect(pickList, about, this, [this] { m_listChanging = true; });
+    connect(pickList, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_listChanging = true; });
     for (auto done : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(pickList, done, this, &PickListCombo::showChosen);
+    connect(pickList, &QAbstractItemModel::modelReset, this, &PickListCombo::showChosen);
     connect(pickList, &QAbstractItemModel::dataChanged, this, &PickListCombo::showChosen);
 }
 

@@ -437,6 +437,7 @@ void TestAnalysisForms::listButtonsOpenTheirLists()
                             : list == QStringLiteral("vx11") ? named<QComboBox>(w, "stage")
                                                              : testing::field<QComboBox>(w, "主要竞争对手:");
         QVERIFY(choice->findText(QStringLiteral("新条目")) >= 0);
+        QCOMPARE(choice->currentIndex(), -1); // offered, not chosen
         testing::click(w, "取消");
     }));
 }
