@@ -70,4 +70,10 @@ void generateAnalyses(data::Connection &connection, int analyses, int products, 
     insertRows(connection, QStringLiteral("vtv2"), analyses, [&](int) { return makeAnalysis(random, customers, names); });
 }
 
+void generateEmployees(data::Connection &connection, int employees, uint64_t startValue)
+{
+    Random random(startValue);
+    insertRows(connection, QStringLiteral("utm1"), employees, [&](int) { return makeEmployee(random); });
+}
+
 } // namespace bench

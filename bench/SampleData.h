@@ -16,6 +16,8 @@ void generateSampleData(data::Connection &connection, int customers, int compani
 void generateActivities(data::Connection &connection, int activities, int customers, uint64_t startValue);
 // Fills vtv4 with `products` products and vtv2 with `analyses` analyses of
 // customers 1 to `customers` for those products, each table in one transaction.
+// Fills utm1 with `employees` employees, in one transaction.
+void generateEmployees(data::Connection &connection, int employees, uint64_t startValue);
 void generateAnalyses(data::Connection &connection, int analyses, int products, int customers, uint64_t startValue);
 
 } // namespace bench

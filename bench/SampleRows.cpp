@@ -194,4 +194,37 @@ RowValues makeAnalysis(Random &r, int customers, const std::vector<std::string> 
     };
 }
 
+RowValues makeEmployee(Random &r)
+{
+    static const std::vector<std::string> positions{"", "经理", "主管", "销售代表", "工程师", "会计"};
+    static const std::vector<std::string> departments{"", "销售部", "市场部", "技术部", "财务部"};
+    static const std::vector<std::string> statuses{"在职", "试用", "离职"};
+    static const std::vector<std::string> degrees{"大专", "本科", "硕士", "博士"};
+    static const std::vector<std::string> nations{"汉族", "回族", "满族", "壮族"};
+    const int city = r.below(int(words().cities.size()));
+    return {
+        personName(r),                                    // u1  name
+        latinWord(r, r.between(3, 8)),                    // u2  English name
+        r.pick(positions),                                // u4  position
+        r.pick(departments),                              // u5  department
+        r.pick(nations),                                  // u6  ethnic group
+        words().cities[size_t(city)],                     // u7  native place
+        r.digits(17) + (r.below(11) ? std::string(1, char('0' + r.below(10))) : std::string("X")), // u8 identity number
+        r.pick(degrees),                                  // u9  education
+        words().cities[size_t(r.below(int(words().cities.size())))] + "大学", // u10 school
+        r.pick(words().sectors),                          // u11 field of study
+        std::to_string(r.between(0, 30)),                 // u12 years of work
+        address(r, city),                                 // u13 residence
+        r.digits(6),                                      // u14 postcode
+        words().areaCodes[size_t(city)] + "-" + r.digits(8), // u15 telephone
+        r.pick(words().mobilePrefixes) + r.digits(8),     // u16 mobile
+        date(r, 2005, 2026),                              // u17 joined
+        date(r, 2005, 2026),                              // u18 regular
+        r.pick(statuses),                                 // u19 status
+        r.below(2) ? "男" : "女",                          // u20 sex
+        r.below(4) ? "" : description(r),                 // u21 remarks
+        latinWord(r, r.between(3, 8)) + "@" + r.pick(words().mailDomains), // u22 e-mail
+    };
+}
+
 } // namespace bench

@@ -29,5 +29,7 @@ std::string productName(int i);
 RowValues makeProduct(Random &random, const std::string &name);
 // An analysis (h1..h14) of one of `customers` customers for one of the products named.
 RowValues makeAnalysis(Random &random, int customers, const std::vector<std::string> &productNames);
+// An employee (u1, u2, u4..u22).
+RowValues makeEmployee(Random &random);
 
 } // namespace bench

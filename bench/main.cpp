@@ -1,4 +1,4 @@
-// talvero-bench [N ...] [activities] [analyses]: for each N (default 10,000, 100,000
+// talvero-bench [N ...] [activities] [analyses] [employees]: for each N (default 10,000, 100,000
 // and 300,000) makes an installation with N sample customers in a temporary
 // folder and
 // reports what a user of it waits for, each figure against a reference taken
@@ -10,10 +10,12 @@
 // by default, also the activity list's figures (100,000 customers, 300,000
 // activities) and the reminder's poll over 1,000,000 activities; with
 // "analyses", or by default, the analysis and product lists' figures
-// (100,000 analyses, 10,000 products).
+// (100,000 analyses, 10,000 products); with "employees", or by default,
+// the employee list's (100,000 employees).
 
 #include "ActivityFigures.h"
 #include "AnalysisFigures.h"
+#include "EmployeeFigures.h"
 #include "Child.h"
 #include "Figures.h"
 #include "Installation.h"
@@ -100,6 +102,24 @@ void runAnalyses(int customers, int analyses, int products)
                 products, QStringLiteral("products"), bench::kListStoreMbPer100k);
 }
 
+// The employees: the list's data with 100,000 employees.
+void runEmployees(int customers, int employees)
+{
+    bench::Installation full;
+    full.fill(customers);
+    bench::printInfo(customers, QStringLiteral("generate %1 employees").arg(employees), bench::timeMs([&] {
+                         data::Connection main = data::Connection::open(full.mainFile(), data::kMainFile.key);
+                         bench::generateEmployees(main, employees, 20261212);
+                     }));
+    {
+        TData_in dataIn(full.dir());
+        for (const bench::TimedFigure &f : bench::employeeFigures(dataIn, kRuns))
+            bench::printTimed(customers, f);
+    }
+    printLoaded(customers, full, QStringLiteral("utm1_all"), QStringLiteral("select * from utm1 order by uid DESC"),
+                employees, QStringLiteral("employees"), bench::kListStoreMbPer100k);
+}
+
 // The activities: the list's data with 100,000 customers and 300,000
 // activities, and the reminder's poll over 1,000,000 activities.
 void runActivities(int customers, int activities, int pollActivities)
@@ -146,6 +166,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     bool withActivities = args.isEmpty();
     bool withAnalyses = args.isEmpty();
+    bool withEmployees = args.isEmpty();
     for (const QString &arg : args) {
         if (arg == QLatin1String("activities")) {
             withActivities = true;
@@ -155,11 +176,15 @@ int main(int argc, char *argv[])
             withAnalyses = true;
             continue;
         }
+        if (arg == QLatin1String("employees")) {
+            withEmployees = true;
+            continue;
+        }
         bool ok = false;
         const int n = arg.toInt(&ok);
         if (!ok || n <= 0) {
-            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses]   (N customers, default 10000 100000 "
-                                 "300000, the activities, the analyses and products)\n");
+            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses] [employees]   (N customers, default "
+                                 "10000 100000 300000, the activities, the analyses and products, the employees)\n");
             return 2;
         }
         sizes.push_back(n);
@@ -180,6 +205,8 @@ int main(int argc, char *argv[])
             runActivities(100000, 300000, 1000000);
         if (withAnalyses)
             runAnalyses(100000, 100000, 10000);
+        if (withEmployees)
+            runEmployees(1000, 100000);
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "talvero-bench: %s\n", e.message().toUtf8().constData());
         return 1;
