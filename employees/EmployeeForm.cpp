@@ -237,12 +237,6 @@ void EmployeeForm::resetDates()
     }
 }
 
-void EmployeeForm::clearChoices()
-{
-    for (const auto &[c, list] : m_lists)
-        list->clearChoice();
-}
-
 QString EmployeeForm::text(const QString &c) const
 {
     if (const auto date = m_dateTexts.find(c); date != m_dateTexts.end())

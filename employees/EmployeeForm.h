@@ -41,8 +41,6 @@ public:
     void bind(data::StandingQuery *employees);
     // Both pickers on today and both date texts today's date (new window).
     void resetDates();
-    // The three drop-downs without a choice (new window).
-    void clearChoices();
 
     // What is stored for a column: the typed text, the sex field's text, a
     // drop-down's chosen entry, a date text or the remarks.

@@ -37,12 +37,6 @@ void Tnew_user::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    // The first time, the drop-downs start without a choice, whatever their
-    // lists brought along when they were read.
-    if (!m_used) {
-        m_form->clearChoices();
-        m_used = true;
-    }
     m_form->resetDates();
     m_form->field(QStringLiteral("u1"))->setFocus();
     ui::centreOnScreen(this);

@@ -27,7 +27,6 @@ private:
     bool requiredFilled() const;
 
     TData_in *m_data = nullptr;
-    bool m_used = false; // opened before
     EmployeeForm *m_form = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
