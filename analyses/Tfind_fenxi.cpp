@@ -1,6 +1,6 @@
 #include "Tfind_fenxi.h"
 
-#include "AnalysisLists.h"
+#include "AnalysisParts.h"
 #include "FieldTable.h"
 #include "FormParts.h"
 #include "ListCombos.h"
@@ -18,17 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-int limitOf(const QString &column)
-{
-    const int limit = data::field(data::analysisRecord(), column).newLimit;
-    return limit > 0 ? limit : ui::kNoLimit;
-}
-
-QLineEdit *numberBox(QWidget *parent, const QString &name, const QString &column)
-{
-    return ui::textBox(parent, name, limitOf(column), 90, ui::KeyFilter::Mode::Digits);
-}
 
 ui::PickListCombo *listChoice(QWidget *parent, const QString &name, int width)
 {
@@ -94,39 +83,16 @@ QGroupBox *Tfind_fenxi::createSearchGroup()
 
 QGroupBox *Tfind_fenxi::createSalesGroup(QWidget *parent)
 {
-    auto *sales = ui::groupBox(QStringLiteral("销售信息"), parent);
-    m_quantity = fields().add(QStringLiteral("h4"), numberBox(sales, QStringLiteral("quantity"), QStringLiteral("h4")));
-    m_unitPrice = fields().add(QStringLiteral("h5"), numberBox(sales, QStringLiteral("unitPrice"), QStringLiteral("h5")));
-    m_total = fields().add(QStringLiteral("h6"), numberBox(sales, QStringLiteral("total"), QStringLiteral("h6")));
-    DateP1 = new QDateEdit(sales);
-    DateP1->setObjectName(QStringLiteral("DateP1"));
-    DateP1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    DateP1->setCalendarPopup(true);
-    DateP1->setFixedWidth(110);
-    m_dateText = fields().add(QStringLiteral("h7"), ui::textBox(sales, QStringLiteral("dateText"), ui::kNoLimit));
+    const analyses::SalesFields sales = analyses::salesGroup(parent);
+    m_quantity = fields().add(QStringLiteral("h4"), sales.quantity);
+    m_unitPrice = fields().add(QStringLiteral("h5"), sales.unitPrice);
+    m_total = fields().add(QStringLiteral("h6"), sales.total);
+    DateP1 = sales.date;
+    m_dateText = fields().add(QStringLiteral("h7"), ui::textBox(sales.group, QStringLiteral("dateText"), ui::kNoLimit));
     m_dateText->hide();
-    m_probability = fields().add(QStringLiteral("h8"),
-                                 ui::textBox(sales, QStringLiteral("probability"), limitOf(QStringLiteral("h8")), 40));
-    auto *percent = new QHBoxLayout;
-    percent->setSpacing(2);
-    percent->addWidget(m_probability);
-    percent->addWidget(ui::separator(QStringLiteral("%"), sales));
-    percent->addStretch();
-    m_salesType = fields().add(QStringLiteral("h3"), listChoice(sales, QStringLiteral("salesType"), 110));
-
-    auto *grid = new QGridLayout(sales);
-    ui::FormGrid rows(sales, grid);
-    rows.add(QStringLiteral("数量"), m_quantity);
-    rows.add(QStringLiteral("预计签单日期"), DateP1);
-    rows.nextLine();
-    rows.add(QStringLiteral("单价"), m_unitPrice);
-    rows.add(QStringLiteral("概率"), m_probability, percent);
-    rows.nextLine();
-    rows.add(QStringLiteral("总计"), m_total);
-    rows.add(QStringLiteral("销售类型"), m_salesType);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    return sales;
+    m_probability = fields().add(QStringLiteral("h8"), sales.probability);
+    m_salesType = fields().add(QStringLiteral("h3"), sales.salesType);
+    return sales.group;
 }
 
 void Tfind_fenxi::bindData(TData_in &data)

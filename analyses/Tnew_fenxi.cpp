@@ -1,6 +1,6 @@
 #include "Tnew_fenxi.h"
 
-#include "AnalysisLists.h"
+#include "AnalysisParts.h"
 #include "AnalysisText.h"
 #include "DateText.h"
 #include "DbControls.h"
@@ -38,18 +38,6 @@ struct ProductValue {
 const ProductValue kProductValues[] = {
     {"大 类:", "o2"}, {"成 本 价:", "o5"}, {"细类1:", "o3"}, {"销售底价:", "o6"}, {"细类2:", "o4"}, {"销售标准价:", "o7"},
 };
-
-int limitOf(const QString &column)
-{
-    const int limit = data::field(data::analysisRecord(), column).newLimit;
-    return limit > 0 ? limit : ui::kNoLimit;
-}
-
-// A number box of the sales data: only typed digits reach it.
-QLineEdit *numberBox(QWidget *parent, const QString &name, const QString &column)
-{
-    return ui::textBox(parent, name, limitOf(column), 90, ui::KeyFilter::Mode::Digits);
-}
 
 } // namespace
 
@@ -147,43 +135,20 @@ QWidget *Tnew_fenxi::createProductGroup(QWidget *page)
 
 QWidget *Tnew_fenxi::createSalesGroup(QWidget *page)
 {
-    auto *sales = ui::groupBox(QStringLiteral("销售信息"), page);
-    m_quantity = numberBox(sales, QStringLiteral("quantity"), QStringLiteral("h4"));
-    m_unitPrice = numberBox(sales, QStringLiteral("unitPrice"), QStringLiteral("h5"));
-    m_total = numberBox(sales, QStringLiteral("total"), QStringLiteral("h6"));
+    const analyses::SalesFields sales = analyses::salesGroup(page, [&](ui::PickListCombo *type) {
+        return ui::fieldWithButton(type, analyses::listEditButton(type->parentWidget(), analyses::kSalesTypes));
+    });
+    m_quantity = sales.quantity;
+    m_unitPrice = sales.unitPrice;
+    m_total = sales.total;
+    DateP1 = sales.date;
+    m_probability = sales.probability;
+    m_salesType = sales.salesType;
     m_total->setReadOnly(true);
     m_total->setStyleSheet(QStringLiteral("background: #c0f0c0;"));
     // The total takes no typing at all; a key that is no digit says so.
     m_total->findChild<ui::KeyFilter *>()->setBeepOnRefusal(true);
-    DateP1 = new QDateEdit(sales);
-    DateP1->setObjectName(QStringLiteral("DateP1"));
-    DateP1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    DateP1->setCalendarPopup(true);
-    DateP1->setFixedWidth(110);
-    m_probability = ui::textBox(sales, QStringLiteral("probability"), limitOf(QStringLiteral("h8")), 40);
-    auto *percent = new QHBoxLayout;
-    percent->setSpacing(2);
-    percent->addWidget(m_probability);
-    percent->addWidget(ui::separator(QStringLiteral("%"), sales));
-    percent->addStretch();
-    m_salesType = new ui::PickListCombo(sales);
-    m_salesType->setObjectName(QStringLiteral("salesType"));
-    m_salesType->setFixedWidth(110);
-
-    auto *grid = new QGridLayout(sales);
-    ui::FormGrid rows(sales, grid);
-    rows.add(QStringLiteral("数量"), m_quantity);
-    rows.add(QStringLiteral("预计签单日期"), DateP1);
-    rows.nextLine();
-    rows.add(QStringLiteral("单价"), m_unitPrice);
-    rows.add(QStringLiteral("概率"), m_probability, percent);
-    rows.nextLine();
-    rows.add(QStringLiteral("总计"), m_total);
-    rows.add(QStringLiteral("销售类型"), m_salesType,
-             ui::fieldWithButton(m_salesType, analyses::listEditButton(sales, analyses::kSalesTypes)));
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    return sales;
+    return sales.group;
 }
 
 QWidget *Tnew_fenxi::createMorePage()

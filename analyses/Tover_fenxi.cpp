@@ -1,6 +1,6 @@
 #include "Tover_fenxi.h"
 
-#include "AnalysisLists.h"
+#include "AnalysisParts.h"
 #include "AnalysisText.h"
 #include "FormParts.h"
 #include "ListCombos.h"

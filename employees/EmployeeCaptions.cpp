@@ -1,12 +1,9 @@
 #include "EmployeeCaptions.h"
 
-#include "FormParts.h"
 #include "WindowNames.h"
-#include "Windows.h"
 #include "data/editors/PickListEditor.h"
 
 #include <QMap>
-#include <QToolButton>
 
 namespace employees {
 
@@ -25,13 +22,8 @@ QString captionOf(const QString &column)
 QToolButton *listEditButton(QWidget *parent, const EmployeeList &list)
 {
     const QString caption = QString::fromUtf8(list.caption);
-    const QString table = QString::fromLatin1(list.table);
-    QToolButton *button = ui::editListButton(parent, QStringLiteral("编辑") + caption, [caption, table] {
-        if (auto *editor = ui::Windows::get<PickListEditor>(ui::names::Tlist_user))
-            editor->openOn(table, caption);
-    });
-    button->setObjectName(table + QStringLiteral("Edit"));
-    return button;
+    return PickListEditor::editButton(parent, ui::names::Tlist_user, QString::fromLatin1(list.table), caption,
+                                      QStringLiteral("编辑") + caption);
 }
 
 } // namespace employees

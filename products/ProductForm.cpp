@@ -259,10 +259,7 @@ QHBoxLayout *ProductForm::withListButton(const QString &c)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
     row->addWidget(field(c), 1);
-    QToolButton *button = ui::editListButton(this, editorCaption, [table, editorCaption] {
-        if (auto *editor = ui::Windows::get<PickListEditor>(ui::names::Tlist_chanpin))
-            editor->openOn(table, editorCaption);
-    });
+    QToolButton *button = PickListEditor::editButton(this, ui::names::Tlist_chanpin, table, editorCaption, editorCaption);
     button->setToolTip(QString::fromUtf8(list->hint)); // only the status button has a hint
     row->addWidget(button);
     return row;

@@ -2,8 +2,10 @@
 
 #include "DbGrid.h"
 #include "DbNavigator.h"
+#include "FormParts.h"
 #include "TData_in.h"
 
+#include <QToolButton>
 #include <QVBoxLayout>
 
 PickListEditor::PickListEditor(const QString &instanceName, const QStringList &lists, const QString &fixedCaption,
@@ -72,6 +74,17 @@ void PickListEditor::openOn(const QString &list, const QString &caption)
 {
     prepare(list, caption);
     exec();
+}
+
+QToolButton *PickListEditor::editButton(QWidget *parent, const QString &editor, const QString &list,
+                                        const QString &caption, const QString &name)
+{
+    QToolButton *button = ui::editListButton(parent, name, [editor, list, caption] {
+        if (auto *window = ui::Windows::get<PickListEditor>(editor))
+            window->openOn(list, caption);
+    });
+    button->setObjectName(list + QStringLiteral("Edit"));
+    return button;
 }
 
 QString PickListEditor::visibleList() const

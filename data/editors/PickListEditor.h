@@ -3,6 +3,8 @@
 #include "Windows.h"
 
 #include <QDialog>
+
+class QToolButton;
 #include <QMap>
 #include <QStringList>
 
@@ -29,6 +31,13 @@ public:
     // Makes the panel of one list the visible one, with the caption the
     // opening button gives (shared editors), then shows the editor modally.
     void openOn(const QString &list, const QString &caption = {});
+
+    // The small "..." button beside a drop-down over `list`: it opens the
+    // editor registered as `editor` on that list alone, under `caption`.
+    // `name` is what the button is called (its hint and accessible name);
+    // its object name is the list's with "Edit" after it ("vx11Edit").
+    static QToolButton *editButton(QWidget *parent, const QString &editor, const QString &list, const QString &caption,
+                                   const QString &name);
     void prepare(const QString &list, const QString &caption = {});
 
     const QStringList &lists() const { return m_lists; }
