@@ -86,12 +86,7 @@ void TestActivityList::cleanup()
 
 QStringList TestActivityList::shown(const QString &column) const
 {
-    ui::DbGrid *grid = view().grid();
-    QStringList values;
-    const int at = m_program->data().vtv1_all().fieldIndex(column);
-    for (int row = 0; row < grid->model()->rowCount(); ++row)
-        values << grid->model()->index(row, at).data().toString();
-    return values;
+    return testing::columnTexts(view().grid(), m_program->data().vtv1_all().fieldIndex(column));
 }
 
 void TestActivityList::runSearch(const std::function<void(QDialog *)> &steps)
@@ -176,24 +171,16 @@ void TestActivityList::endingOpensOnlyForAnActivityNotEnded()
 void TestActivityList::deleteRemovesTheConfirmedActivityOnly()
 {
     Ta_main &main = m_program->main();
-    const auto browsing = [&](bool on) {
-        QCOMPARE(main.navigationButton("公 司")->isEnabled(), on);
-        for (QMenu *menu : main.topMenus())
-            QCOMPARE(menu->menuAction()->isEnabled(), on);
-        QCOMPARE(view().findChild<QToolBar *>()->isEnabled(), on);
-        QCOMPARE(view().grid()->isEnabled(), on);
-        QCOMPARE(view().deletePanel()->isVisible(), !on);
-    };
     QVERIFY(m_program->data().vtv1_all().moveTo(1)); // eid 2
     testing::click(&view(), "删 除");
-    browsing(false);
+    QCOMPARE(testing::partNotAs(main, view(), false), QString());
     testing::click(view().deletePanel(), "取 消");
-    browsing(true);
+    QCOMPARE(testing::partNotAs(main, view(), true), QString());
     QCOMPARE(m_program->install().countMain("vtv1"), 4);
 
     testing::click(&view(), "删 除");
     testing::click(view().deletePanel(), "删除");
-    browsing(true);
+    QCOMPARE(testing::partNotAs(main, view(), true), QString());
     QCOMPARE(m_program->messages(), QStringList{"销售活动已被成功删除！"});
     QCOMPARE(m_program->install().columnMain("select eid from vtv1 order by eid"), (QStringList{"1", "3", "4"}));
     QCOMPARE(m_program->install().countMain("atc1"), 1);

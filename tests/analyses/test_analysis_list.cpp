@@ -59,11 +59,7 @@ void TestAnalysisList::cleanup()
 
 QStringList TestAnalysisList::shown() const
 {
-    ui::DbGrid *grid = view().grid();
-    QStringList keys;
-    for (int row = 0; row < grid->model()->rowCount(); ++row)
-        keys << grid->model()->index(row, m_program->data().vtv2_all().fieldIndex("hid")).data().toString();
-    return keys;
+    return testing::columnTexts(view().grid(), m_program->data().vtv2_all().fieldIndex("hid"));
 }
 
 void TestAnalysisList::listShowsEveryAnalysisNewestFirst()
@@ -95,26 +91,18 @@ void TestAnalysisList::refreshDropsAFilter()
 void TestAnalysisList::deleteRemovesTheConfirmedAnalysisOnly()
 {
     Ta_main &main = m_program->main();
-    const auto browsing = [&](bool on) {
-        QCOMPARE(main.navigationButton("客 户")->isEnabled(), on);
-        for (QMenu *menu : main.topMenus())
-            QCOMPARE(menu->menuAction()->isEnabled(), on);
-        QCOMPARE(view().findChild<QToolBar *>()->isEnabled(), on);
-        QCOMPARE(view().grid()->isEnabled(), on);
-        QCOMPARE(view().deletePanel()->isVisible(), !on);
-    };
     QCOMPARE(view().deletePanel()->objectName(), QStringLiteral("Panel15"));
     testing::click(&view(), "删 除");
-    browsing(false);
+    QCOMPARE(testing::partNotAs(main, view(), false), QString());
     testing::click(view().deletePanel(), "取 消");
-    browsing(true);
+    QCOMPARE(testing::partNotAs(main, view(), true), QString());
     QVERIFY(m_program->messages().isEmpty());
 
     m_program->data().vtv2_all().filter("select * from vtv2 where h1 like 1 order by hid desc");
     QVERIFY(m_program->data().vtv2_all().moveTo(1)); // hid 1
     testing::click(&view(), "删 除");
     testing::click(view().deletePanel(), "删除");
-    browsing(true);
+    QCOMPARE(testing::partNotAs(main, view(), true), QString());
     QCOMPARE(m_program->messages(), QStringList{"销售分析已被成功删除！"});
     QCOMPARE(m_program->install().columnMain("select hid from vtv2 order by hid"), (QStringList{"2", "3"}));
     QCOMPARE(shown(), QStringList{"3"});

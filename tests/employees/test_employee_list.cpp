@@ -73,11 +73,7 @@ void TestEmployeeList::cleanup()
 
 QStringList TestEmployeeList::shown() const
 {
-    ui::DbGrid *grid = view().grid();
-    QStringList keys;
-    for (int row = 0; row < grid->model()->rowCount(); ++row)
-        keys << grid->model()->index(row, employees().fieldIndex("uid")).data().toString();
-    return keys;
+    return testing::columnTexts(view().grid(), employees().fieldIndex("uid"));
 }
 
 // Eleven columns with their titles centred, their widths, and grounds
@@ -167,16 +163,8 @@ void TestEmployeeList::doubleClickShowsTheDetails()
 void TestEmployeeList::deleteRemovesTheConfirmedEmployeeOnly()
 {
     Ta_main &main = m_program->main();
-    const auto browsing = [&](bool on) {
-        QCOMPARE(main.navigationButton("客 户")->isEnabled(), on);
-        for (QMenu *menu : main.topMenus())
-            QCOMPARE(menu->menuAction()->isEnabled(), on);
-        QCOMPARE(view().findChild<QToolBar *>()->isEnabled(), on);
-        QCOMPARE(view().grid()->isEnabled(), on);
-        QCOMPARE(view().deletePanel()->isVisible(), !on);
-    };
     testing::click(&view(), "删 除");
-    browsing(false);
+    QCOMPARE(testing::partNotAs(main, view(), false), QString());
     QStringList texts;
     for (QLabel *label : view().deletePanel()->findChildren<QLabel *>())
         texts << label->text();
@@ -184,14 +172,14 @@ void TestEmployeeList::deleteRemovesTheConfirmedEmployeeOnly()
     QVERIFY(texts.join('\n').contains("此操作会清除此员工全部信息。"));
     QVERIFY(texts.join('\n').contains("您确定要继续?"));
     testing::click(view().deletePanel(), "取 消");
-    browsing(true);
+    QCOMPARE(testing::partNotAs(main, view(), true), QString());
     QVERIFY(m_program->messages().isEmpty());
     QCOMPARE(m_program->install().countMain("utm1"), 3);
 
     testing::clickRow(view().grid(), 1); // 李四
     testing::click(&view(), "删 除");
     testing::click(view().deletePanel(), "删除");
-    browsing(true);
+    QCOMPARE(testing::partNotAs(main, view(), true), QString());
     QCOMPARE(m_program->messages(), QStringList{"员工已被成功删除！"});
     QCOMPARE(m_program->install().columnMain("select u1 from utm1 order by uid"), (QStringList{"张三", "王五"}));
     QCOMPARE(shown(), (QStringList{"3", "1"}));

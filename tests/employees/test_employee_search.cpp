@@ -57,12 +57,7 @@ void TestEmployeeSearch::cleanup()
 
 QStringList TestEmployeeSearch::shown() const
 {
-    ui::DbGrid *grid = view().grid();
-    const int column = m_program->data().utm1_all().fieldIndex("uid");
-    QStringList keys;
-    for (int row = 0; row < grid->model()->rowCount(); ++row)
-        keys << grid->model()->index(row, column).data().toString();
-    return keys;
+    return testing::columnTexts(view().grid(), m_program->data().utm1_all().fieldIndex("uid"));
 }
 
 void TestEmployeeSearch::search(const std::function<void(QDialog *)> &steps)

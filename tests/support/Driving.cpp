@@ -172,4 +172,12 @@ Opened runModal(const std::function<void()> &command, const std::function<void(Q
     return opened;
 }
 
+QStringList columnTexts(const QTableView *grid, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < grid->model()->rowCount(); ++row)
+        texts << grid->model()->index(row, column).data().toString();
+    return texts;
+}
+
 } // namespace testing

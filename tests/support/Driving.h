@@ -50,6 +50,9 @@ bool choose(QComboBox *combo, const QString &text);
 void clickRow(QTableView *grid, int row);
 void doubleClickRow(QTableView *grid, int row);
 
+// What a grid shows in one column of its model, top to bottom.
+QStringList columnTexts(const QTableView *grid, int column);
+
 // Sends one wheel message to a widget (a grid's viewport, a scroll bar);
 // angle in eighths of a degree, as QWheelEvent::angleDelta has it.
 void turnWheel(QWidget *part, QPoint angle);

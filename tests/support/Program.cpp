@@ -1,6 +1,9 @@
 #include "Program.h"
 
+#include "DeletePanel.h"
+#include "ListView.h"
 #include "MessageBox.h"
+#include "NavigationBar.h"
 #include "Schema.h"
 #include "StandingQuery.h"
 #include "Startup.h"
@@ -8,7 +11,9 @@
 #include "Ta_main.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
+#include <QToolBar>
 #include <algorithm>
 
 namespace testing {
@@ -95,6 +100,23 @@ QStringList Program::messages() const
     for (const ui::MessageBox::Shown &shown : ui::MessageBox::shown())
         texts << shown.text;
     return texts;
+}
+
+QString partNotAs(const Ta_main &main, const ui::ListView &view, bool browsing)
+{
+    if (main.navigationBar()->buttonPanel()->isEnabled() != browsing)
+        return QStringLiteral("navigation bar");
+    for (QMenu *menu : main.topMenus()) {
+        if (menu->menuAction()->isEnabled() != browsing)
+            return menu->title();
+    }
+    if (view.findChild<QToolBar *>()->isEnabled() != browsing)
+        return QStringLiteral("toolbar");
+    if (view.grid()->isEnabled() != browsing)
+        return QStringLiteral("grid");
+    if (view.deletePanel()->isVisible() == browsing)
+        return QStringLiteral("delete panel");
+    return {};
 }
 
 } // namespace testing

@@ -26,6 +26,10 @@
 class TData_in;
 class Ta_main;
 
+namespace ui {
+class ListView;
+}
+
 namespace app {
 class Startup;
 }
@@ -78,5 +82,11 @@ private:
     std::unique_ptr<TempInstall> m_install;
     std::unique_ptr<app::Startup> m_started;
 };
+
+// While a list view's delete panel is up (deleting), the view's toolbar and
+// grid, the navigation bar and every top-level menu are disabled; otherwise
+// (browsing) they are usable and the panel is hidden. The first part that is
+// not as it should be, by name; empty when every part is.
+QString partNotAs(const Ta_main &main, const ui::ListView &view, bool browsing);
 
 } // namespace testing
