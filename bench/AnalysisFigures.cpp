@@ -1,15 +1,10 @@
 #include "AnalysisFigures.h"
 
-#include "Installation.h"
 #include "Targets.h"
 #include "Touch.h"
 
-#include "Connection.h"
-#include "RowStore.h"
-#include "Schema.h"
 #include "SearchText.h"
 #include "StandingQuery.h"
-#include "Statement.h"
 #include "TData_in.h"
 
 namespace bench {
@@ -44,15 +39,6 @@ std::vector<TimedFigure> analysisFigures(TData_in &dataIn, int runs)
                               }));
     products.reset();
     return figures;
-}
-
-double loadedMb(const Installation &installation, const QString &sql)
-{
-    data::Connection connection = data::Connection::open(installation.mainFile(), data::kMainFile.key);
-    data::Statement statement(connection, sql);
-    data::RowStore store;
-    store.load(statement);
-    return double(store.memoryUsed()) / (1024.0 * 1024.0);
 }
 
 } // namespace bench

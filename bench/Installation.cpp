@@ -6,7 +6,9 @@
 #include "Connection.h"
 #include "DbError.h"
 #include "FreshInstall.h"
+#include "RowStore.h"
 #include "Schema.h"
+#include "Statement.h"
 
 #include <algorithm>
 
@@ -44,6 +46,15 @@ double Installation::fill(int customers)
         data::Connection main = data::Connection::open(mainFile(), data::kMainFile.key);
         generateSampleData(main, customers, companies, kStartValue);
     });
+}
+
+double Installation::loadedMb(const QString &sql) const
+{
+    data::Connection connection = data::Connection::open(mainFile(), data::kMainFile.key);
+    data::Statement statement(connection, sql);
+    data::RowStore store;
+    store.load(statement);
+    return double(store.memoryUsed()) / (1024.0 * 1024.0);
 }
 
 } // namespace bench

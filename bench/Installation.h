@@ -22,6 +22,9 @@ public:
     // Adds `customers` sample customers and a tenth as many companies;
     // returns the milliseconds it took.
     double fill(int customers);
+    // What the rows of a statement over the main file take loaded, in
+    // megabytes (RowStore::memoryUsed()).
+    double loadedMb(const QString &sql) const;
 
 private:
     QTemporaryDir m_folder;

@@ -8,9 +8,7 @@
 #include "Targets.h"
 
 #include "DbError.h"
-#include "RowStore.h"
 #include "Schema.h"
-#include "Statement.h"
 
 #include <tuple>
 
@@ -46,15 +44,6 @@ ChildRun::Memory memoryAfterReloads(const Installation &installation, const QStr
     child.send(protocol::kQuit);
     child.finish();
     return memory;
-}
-
-size_t rowStoreBytes(const Installation &installation, const QString &sql)
-{
-    data::Connection connection = data::Connection::open(installation.mainFile(), data::kMainFile.key);
-    data::Statement statement(connection, sql);
-    data::RowStore store;
-    store.load(statement);
-    return store.memoryUsed();
 }
 
 } // namespace
@@ -131,7 +120,7 @@ std::vector<MemoryFigure> ProcessFigures::memory(const Installation &full, int64
 {
     const ChildRun::Memory empty = memoryAfterReloads(m_empty, m_runtimeDir, 0);
     const ChildRun::Memory loaded = memoryAfterReloads(full, m_runtimeDir, rows);
-    const double storeMb = double(rowStoreBytes(full, listSql)) / kMegabyte / kMegabyte;
+    const double storeMb = full.loadedMb(listSql);
     std::vector<MemoryFigure> figures;
     for (const auto &[measure, emptyKb, loadedKb] :
          {std::tuple{QStringLiteral("VmRSS"), empty.rssKb, loaded.rssKb},

@@ -70,7 +70,7 @@ void runFor(int customers, const bench::ProcessFigures &processes)
 void printLoaded(int customers, const bench::Installation &at, const QString &query, const QString &sql, int rows,
                  const QString &what, double target)
 {
-    const double storeMb = bench::loadedMb(at, sql);
+    const double storeMb = at.loadedMb(sql);
     const double per100k = storeMb * 100000.0 / rows;
     bench::printLine(QStringLiteral("N=%1 %2 loaded: %3 MB for %4 %5, %6 MB per 100,000 (target <= %7) %8")
                          .arg(customers)
