@@ -56,6 +56,7 @@ private slots:
     void everyFieldAsChosen();
     void opensForTheCurrentCustomer_data();
     void opensForTheCurrentCustomer();
+    void sameNamedProductsAreBothOffered();
     void productAndStageAreRequired_data();
     void productAndStageAreRequired();
     void totalFollowsWhileTyping_data();
@@ -68,6 +69,7 @@ private slots:
     void listButtonsOpenTheirLists();
     void followUpChangesTheStageOnly();
     void followUpWithoutAStageStoresNothing();
+    void followUpFromTheCustomersAnalyses();
     void searchMatchesSubstrings_data();
     void searchMatchesSubstrings();
     void dateCountsOnceThePickerChanged();
@@ -253,6 +255,26 @@ void TestAnalysisForms::opensForTheCurrentCustomer()
     }));
     QCOMPARE(stored("h1||'|'||h12||'|'||h13||'|'||h14"), QStringList{"2|<b>李</b>四|<i>Li</i>|女士"});
     QCOMPARE(shownKeys(), QStringList{"1"});
+}
+
+// Two products of one name are both offered; the one picked is the one whose
+// values show, and its name is what is stored.
+void TestAnalysisForms::sameNamedProductsAreBothOffered()
+{
+    m_program->insert("vtv4", {{"o1", "打印机"}, {"o2", "耗材"}, {"o7", "99"}, {"o11", "在售"}});
+    m_program->data().vtv4_all().reset(); // newest first: 打印机 (耗材), 扫描仪, 打印机 (办公)
+    QVERIFY(newAnalysis([&](QDialog *w) {
+        auto *product = named<QComboBox>(w, "product");
+        QCOMPARE(product->count(), 3);
+        QVERIFY(testing::chooseRow(product, 2));
+        QCOMPARE(named<QLabel>(w, "o2")->text(), QStringLiteral("办公"));
+        QVERIFY(testing::chooseRow(product, 0));
+        QCOMPARE(named<QLabel>(w, "o2")->text(), QStringLiteral("耗材"));
+        QCOMPARE(named<QLabel>(w, "o7")->text(), QStringLiteral("99"));
+        QVERIFY(testing::choose(named<QComboBox>(w, "stage"), "签约"));
+        testing::click(w, "确定");
+    }));
+    QCOMPARE(stored("h2"), QStringList{"打印机"});
 }
 
 void TestAnalysisForms::productAndStageAreRequired_data()
@@ -479,6 +501,23 @@ void TestAnalysisForms::followUpWithoutAStageStoresNothing()
     }));
     QCOMPARE(m_program->messages(), QStringList{"请设定新的销售进程"});
     QCOMPARE(stored("h9"), (QStringList{"初步接触", "签约", "初步接触", "签约", "初步接触"}));
+}
+
+// The detail view's 跟进 follows up the analysis chosen in its analysis list.
+void TestAnalysisForms::followUpFromTheCustomersAnalyses()
+{
+    addAnalyses(); // all of customer 1, newest first
+    TFrame_liebiao *list = m_program->main().Frame_liebiao1;
+    testing::doubleClickRow(list->grid(), 0);
+    TFrame_lianxiren *detail = m_program->main().Frame_lianxiren1;
+    detail->showTab(TFrame_lianxiren::Tab::Analyses);
+    QVERIFY(m_program->data().vtv2_all().moveTo(3)); // analysis 2
+    QVERIFY(testing::runModal([&] { detail->pages()->followUpButton()->click(); }, [&](QDialog *w) {
+        QCOMPARE(named<QLabel>(w, "h12")->text(), QStringLiteral("李四"));
+        QVERIFY(testing::choose(named<QComboBox>(w, "stage"), "初步接触"));
+        testing::click(w, "跟进");
+    }));
+    QCOMPARE(stored("h9"), (QStringList{"初步接触", "初步接触", "初步接触", "签约", "初步接触"}));
 }
 
 void TestAnalysisForms::searchMatchesSubstrings_data()
