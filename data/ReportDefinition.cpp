@@ -149,7 +149,7 @@ PageLine pageLine(const QString &line, const QString &title, const QString &date
             .replace(QStringLiteral("{title}"), title)
             .replace(QStringLiteral("{date}"), date)
             .replace(QStringLiteral("{page}"), QString::number(page))
-            .replace(QStringLiteral("{pages}"), QString::number(pages));
+            .replace(QStringLiteral("{pages}"), pages > 0 ? QString::number(pages) : QStringLiteral("…"));
     };
     const QStringList parts = line.split(u'|');
     return {fill(parts.value(0)), fill(parts.value(1)), fill(parts.value(2))};

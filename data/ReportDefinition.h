@@ -73,7 +73,8 @@ ReportDefinition parseReportDefinition(const QString &text, const QString &file)
 // The text of a definition, which parseReportDefinition reads back as it was.
 QString reportDefinitionText(const ReportDefinition &definition);
 
-// The three parts of a header or footer line, with its placeholders filled in.
+// The three parts of a header or footer line, with its placeholders filled in;
+// a number of pages not yet known (0) shows as "…".
 struct PageLine {
     QString left, middle, right;
 };

@@ -145,9 +145,14 @@ void ReportPages::drawInPlace(QPainter &painter, const QString &text, const QFon
     painter.drawText(QPointF(x, top + (m_lineHeight - metrics.height()) / 2 + metrics.ascent()), text);
 }
 
+int ReportPages::knownPageCount() const
+{
+    return m_complete ? int(m_pageStarts.size()) - 1 : 0;
+}
+
 void ReportPages::paintLine(QPainter &painter, const QString &line, double top, int page)
 {
-    const data::PageLine parts = data::pageLine(line, m_definition.title, m_date, page + 1, pageCount());
+    const data::PageLine parts = data::pageLine(line, m_definition.title, m_date, page + 1, knownPageCount());
     const QRectF place(m_page.left(), top, m_page.width(), m_lineHeight);
     painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter, parts.left);
     painter.drawText(place, Qt::AlignHCenter | Qt::AlignVCenter, parts.middle);
@@ -156,18 +161,26 @@ void ReportPages::paintLine(QPainter &painter, const QString &line, double top, 
 
 void ReportPages::paintPage(QPainter &painter, int page)
 {
-    pageCount(); // the footer says how many pages there are
     const auto [first, end] = rowsOf(page);
     painter.save();
     painter.setClipRect(m_page);
+    // The fonts in the sizes of the device painted on: the page looks the
+    // same on a preview scaled to the layout's coordinates as on paper.
+    const double toDevice = double(m_device->logicalDpiY()) / painter.device()->logicalDpiY();
+    const auto sized = [toDevice](QFont font) {
+        font.setPointSizeF(font.pointSizeF() * toDevice);
+        return font;
+    };
+    const QFont font = sized(m_font), bold = sized(m_bold);
 
     // The header: the title in the middle, larger, the other parts beside it.
-    const data::PageLine header = data::pageLine(m_definition.header, m_definition.title, m_date, page + 1, pageCount());
+    const data::PageLine header =
+        data::pageLine(m_definition.header, m_definition.title, m_date, page + 1, knownPageCount());
     const QRectF headerPlace(m_page.left(), m_page.top(), m_page.width(), m_headerHeight - m_padding);
-    painter.setFont(m_font);
+    painter.setFont(font);
     painter.drawText(headerPlace, Qt::AlignLeft | Qt::AlignBottom, header.left);
     painter.drawText(headerPlace, Qt::AlignRight | Qt::AlignBottom, header.right);
-    painter.setFont(m_titleFont);
+    painter.setFont(sized(m_titleFont));
     painter.drawText(headerPlace, Qt::AlignHCenter | Qt::AlignBottom, header.middle);
 
     const QPen rule(Qt::black, m_padding / 4);
@@ -176,7 +189,7 @@ void ReportPages::paintPage(QPainter &painter, int page)
     const double right = m_lefts.back() + m_widths.back();
 
     // The captions, on grey.
-    painter.setFont(m_bold);
+    painter.setFont(bold);
     painter.fillRect(QRectF(m_page.left(), top, right - m_page.left(), m_captionHeight), QColor(230, 230, 230));
     for (size_t c = 0; c < m_lefts.size(); ++c) {
         const double width = m_widths[c] - 2 * m_padding;
@@ -190,7 +203,7 @@ void ReportPages::paintPage(QPainter &painter, int page)
     painter.drawLine(QPointF(m_page.left(), top), QPointF(right, top));
 
     // The rows, each as tall as its tallest cell.
-    painter.setFont(m_font);
+    painter.setFont(font);
     const double tableTop = top - m_captionHeight;
     for (int row = first; row < end; ++row) {
         double height = 0;

@@ -34,8 +34,14 @@ public:
     bool hasPage(int page);
     // Lays out every page.
     int pageCount();
+    // Whether every page is laid out, and how many pages are so far.
+    bool complete() const { return m_complete; }
+    int pagesLaidOut() const { return int(m_pageStarts.size()) - 1; }
     // The rows of a page: the first and one past the last.
     std::pair<int, int> rowsOf(int page);
+    // Paints a page in the coordinates of the layout's device, on that device
+    // or on any other whose painter is scaled to them (a preview). Until
+    // every page is laid out, the number of pages shows as "…".
     void paintPage(QPainter &painter, int page);
 
 private:
@@ -43,6 +49,7 @@ private:
     QStringList cellLines(const QString &text, int column, int maxLines) const;
     double rowHeight(int row) const;
     bool layOutNextPage();
+    int knownPageCount() const;
     void paintLine(QPainter &painter, const QString &line, double top, int page);
     // One line of text in a place of the given width, placed as the column says.
     void drawInPlace(QPainter &painter, const QString &text, const QFontMetricsF &metrics, double left, double width,

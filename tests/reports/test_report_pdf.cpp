@@ -5,7 +5,7 @@
 #include "SearchText.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
-#include "reports/ReportPdf.h"
+#include "reports/ReportOutput.h"
 #include "reports/ReportRows.h"
 
 #include <QFile>
