@@ -32,6 +32,7 @@
 #include "employees/Tfind_worker.h"
 #include "employees/Tnew_user.h"
 #include "employees/Tover_user.h"
+#include "reports/ReportDesk.h"
 
 #include <QScreen>
 
@@ -78,6 +79,10 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tedit_worker, new Tedit_worker);
     add(ui::names::Tfind_chanpin, new Tfind_chanpin);
     add(ui::names::Tfind_worker, new Tfind_worker);
+    // Not a window of its own, so not among them: the desk opens the
+    // windows of the reports as they run.
+    m_reports = std::make_unique<reports::ReportDesk>(workDir);
+    ui::Windows::add(ui::names::ReportDesk, m_reports.get());
 }
 
 Startup::~Startup()

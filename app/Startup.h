@@ -8,6 +8,10 @@
 class Ta_main;
 class TData_in;
 
+namespace reports {
+class ReportDesk;
+}
+
 namespace app {
 
 // Creates every window of the program once, in a fixed order, together with
@@ -33,6 +37,7 @@ private:
     std::vector<QString> m_order;
     Ta_main *m_main = nullptr;
     TData_in *m_data = nullptr;
+    std::unique_ptr<reports::ReportDesk> m_reports;
 };
 
 // Start-up up to the main window: builds everything and shows the main window

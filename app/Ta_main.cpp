@@ -16,6 +16,7 @@
 #include "customers/TFrame_liebiao.h"
 #include "employees/TFrame_worker.h"
 #include "products/TFrame_chanpin.h"
+#include "reports/ReportDesk.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -176,15 +177,14 @@ void Ta_main::createMenus()
         const char *message;
         QWidget *view;
         const QString *searchWindow;
-        const char *reportName;
     };
     const Own own[] = {
-        {"客户信息", "客户清单表", "atc1_all", "请先创建客户信息", Frame_liebiao1, &ui::names::Tfind_lianxiren, "customers"},
-        {"公司信息", "公司清单表", "atc2_all", "请先创建公司信息", Frame_fenzu1, &ui::names::Tfind_gongsi, "companies"},
-        {"销售活动", "销售活动表", "vtv1_all", "请先创建销售活动", Frame_jihua1, &ui::names::Tfind_jihua, "activities"},
-        {"销售分析", "销售分析表", "vtv2_all", "请先创建销售分析", Frame_renwu1, &ui::names::Tfind_fenxi, "analyses"},
-        {"产品信息", "产品清单表", "vtv4_all", "请先创建产品信息", Frame_chanpin1, &ui::names::Tfind_chanpin, "products"},
-        {"员工信息", "员工清单表", "utm1_all", "请先创建员工档案", Frame_worker1, &ui::names::Tfind_worker, "employees"},
+        {"客户信息", "客户清单表", "atc1_all", "请先创建客户信息", Frame_liebiao1, &ui::names::Tfind_lianxiren},
+        {"公司信息", "公司清单表", "atc2_all", "请先创建公司信息", Frame_fenzu1, &ui::names::Tfind_gongsi},
+        {"销售活动", "销售活动表", "vtv1_all", "请先创建销售活动", Frame_jihua1, &ui::names::Tfind_jihua},
+        {"销售分析", "销售分析表", "vtv2_all", "请先创建销售分析", Frame_renwu1, &ui::names::Tfind_fenxi},
+        {"产品信息", "产品清单表", "vtv4_all", "请先创建产品信息", Frame_chanpin1, &ui::names::Tfind_chanpin},
+        {"员工信息", "员工清单表", "utm1_all", "请先创建员工档案", Frame_worker1, &ui::names::Tfind_worker},
     };
     QMenu *search = menu(QStringLiteral("搜索"));
     QMenu *reports = menu(QStringLiteral("报表"));
@@ -193,8 +193,8 @@ void Ta_main::createMenus()
         const Route route{Test::Own, o.query, QString::fromUtf8(o.message), o.view, o.view == Frame_liebiao1,
                           *o.searchWindow};
         item(search, QString::fromUtf8(o.search), [this, route] { go(route); });
-        const QString query = o.query, message = QString::fromUtf8(o.message), name = o.reportName;
-        item(reports, QString::fromUtf8(o.report), [this, query, message, name] { report(query, message, name); });
+        const QString query = o.query;
+        item(reports, QString::fromUtf8(o.report), [this, query] { report(query); });
     }
 
     QMenu *help = menu(QStringLiteral("帮助"));
@@ -318,12 +318,10 @@ void Ta_main::newRecord(QWidget *view, const QString &window)
     ui::openWindow(window);
 }
 
-void Ta_main::report(const QString &query, const QString &message, const QString &report)
+void Ta_main::report(const QString &query)
 {
-    if (!passes(Test::Own, query, message))
-        return;
-    // The list reports join with the reports subsystem.
-    Q_UNUSED(report);
+    // The same report as the 报 表 button of the query's view.
+    reports::runReport(this, query);
 }
 
 void Ta_main::firstRunCheck()

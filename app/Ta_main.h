@@ -93,7 +93,7 @@ private:
     void go(const Route &route);
     bool passes(Test test, const QString &query, const QString &message);
     void newRecord(QWidget *view, const QString &window);
-    void report(const QString &query, const QString &message, const QString &report);
+    void report(const QString &query);
 
     app::NavigationBar *m_navigation = nullptr;
     QStackedLayout *m_views = nullptr;

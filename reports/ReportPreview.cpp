@@ -219,6 +219,13 @@ void ReportPreview::connectActions()
     m_scroll->installEventFilter(this);
 }
 
+void ReportPreview::setZoom(int percent)
+{
+    const int index = m_zoom->findData(percent / 100.0);
+    if (index >= 0)
+        m_zoom->setCurrentIndex(index);
+}
+
 int ReportPreview::run()
 {
     // Where no window manager maximizes it, the window still fills the screen.

@@ -53,6 +53,8 @@ public:
     void showPage(int page);
     int pagesLaidOut() const;
     bool complete() const;
+    // Shows the pages at a zoom of the drop-down, in per cent of the real size.
+    void setZoom(int percent);
     // Screen pixels per millimetre of paper at the zoom shown.
     double pixelsPerMm() const;
 

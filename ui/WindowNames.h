@@ -12,6 +12,8 @@ inline const QString Ta_main = QStringLiteral("Ta_main");
 inline const QString Ta_about = QStringLiteral("Ta_about");
 inline const QString Ta_gour = QStringLiteral("Ta_gour");
 inline const QString Data_in = QStringLiteral("Data_in");
+// Where the list reports are run (not a window: it opens theirs).
+inline const QString ReportDesk = QStringLiteral("ReportDesk");
 
 // The views of the main window.
 inline const QString Frame_liebiao1 = QStringLiteral("Frame_liebiao1");

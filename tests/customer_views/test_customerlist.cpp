@@ -100,7 +100,7 @@ void TestCustomerList::commands_data()
     QTest::addRow("刷 新 on an empty list") << "刷 新" << true << QString() << QString() << list;
     QTest::newRow("新客户") << "新客户" << false << QString() << "Tnew_lianxiren" << list;
     QTest::newRow("搜 索") << "搜 索" << false << QString() << "Tfind_lianxiren" << list;
-    QTest::newRow("报 表") << "报 表" << false << QString() << QString() << list;
+    QTest::newRow("报 表") << "报 表" << false << QString() << "reports::ReportOptions" << list;
     QTest::newRow("新备忘") << "新备忘" << false << QString() << "Tnew_beiwang" << detail;
 }
 

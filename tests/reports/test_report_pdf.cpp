@@ -1,6 +1,7 @@
 // Reports written as PDF from the rows of a standing query over a real
 // encrypted database, and read back as text.
 #include "DefaultReports.h"
+#include "PdfText.h"
 #include "Program.h"
 #include "SearchText.h"
 #include "StandingQuery.h"
@@ -9,7 +10,6 @@
 #include "reports/ReportRows.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,25 +22,6 @@ const data::ReportDefinition &definitionOf(const char *file)
         if (qstrcmp(r.file, file) == 0)
             return r.definition;
     throw std::logic_error(file);
-}
-
-// The text of a PDF, page by page, as a reader extracts it.
-QStringList pagesOf(const QString &pdf)
-{
-    QProcess reader;
-    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!reader.waitForFinished(60000) || reader.exitCode() != 0)
-        return {};
-    // Some ideographs share their glyph with a radical of the same shape,
-    // which the reader may give instead: compatibility folding gives back
-    // the ideograph for most, and 页 is folded by hand.
-    QStringList pages = QString::fromUtf8(reader.readAllStandardOutput())
-                            .normalized(QString::NormalizationForm_KC)
-                            .replace(QChar(0x2EDA), QChar(0x9875))
-                            .split(u'\f');
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
 }
 
 // Where each text first stands in the whole, -1 when it is missing.
@@ -85,7 +66,7 @@ QStringList TestReportPdf::write(const char *file, const data::StandingQuery &qu
 {
     const QString pdf = m_out.filePath(QStringLiteral("report.pdf"));
     reports::writeReportPdf(definitionOf(file), reports::QueryRows(query), pdf, QStringLiteral("2026-12-11"));
-    return pagesOf(pdf);
+    return testing::pdfPages(pdf);
 }
 
 void TestReportPdf::addProduct(const QString &name, const QString &stock)

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace testing {
@@ -105,11 +107,6 @@ void turnWheel(QWidget *part, QPoint angle)
     QApplication::sendEvent(part, &wheel);
 }
 
-QString Opened::className() const
-{
-    return window ? QString::fromLatin1(window->metaObject()->className()) : QString();
-}
-
 namespace {
 
 // Runs the steps in a modal window that is up, and closes it afterwards if
@@ -117,6 +114,7 @@ namespace {
 void driveOpen(QWidget *window, const std::function<void(QDialog *)> &steps, Opened &opened)
 {
     opened.window = window;
+    opened.windowClass = QString::fromLatin1(window->metaObject()->className());
     auto leave = qScopeGuard([window] {
         if (window->isVisible())
             window->close();
@@ -170,6 +168,46 @@ Opened runModal(const std::function<void()> &command, const std::function<void(Q
     command();
     waitUntilLooked(looked);
     return opened;
+}
+
+bool runModals(const std::function<void()> &command, const std::vector<ModalStep> &chain)
+{
+    size_t next = 0;
+    bool busy = false;
+    QElapsedTimer waiting; // since the last link was driven
+    waiting.start();
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (busy)
+            return;
+        QWidget *window = QApplication::activeModalWidget();
+        if (!window || !window->isVisible())
+            return;
+        const bool expected = next < chain.size()
+                              && QString::fromLatin1(window->metaObject()->className()) == chain[next].className;
+        if (!expected) {
+            // A window no link waits for, up for long, would hold the test
+            // for good: it is closed and the run fails.
+            if (waiting.elapsed() > 10000) {
+                qWarning("unexpected %s closed", window->metaObject()->className());
+                next = chain.size() + 1;
+                window->close();
+            }
+            return;
+        }
+        busy = true; // the steps may wait, and the watch must not start them again
+        Opened opened;
+        driveOpen(window, chain[next].steps, opened);
+        ++next;
+        waiting.restart();
+        busy = false;
+    });
+    watch.start();
+    command();
+    if (next < chain.size() && !QTest::qWaitFor([&] { return next >= chain.size(); }, 2000))
+        qWarning("no %s came up", qPrintable(chain[next].className));
+    return next == chain.size() && !QTest::currentTestFailed();
 }
 
 QStringList columnTexts(const QTableView *grid, int column)

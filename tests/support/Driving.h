@@ -17,6 +17,7 @@
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QTableView;
 
@@ -59,10 +60,12 @@ void turnWheel(QWidget *part, QPoint angle);
 
 // What a run of a modal window came to.
 struct Opened {
-    QWidget *window = nullptr; // the modal window that opened; none when nothing did
+    QWidget *window = nullptr; // the modal window that opened; none when nothing did (a window
+                               // made for the one command is gone afterwards: compare, never use)
     bool done = false;         // it opened and the steps ran to their end with no failed check
+    QString windowClass;       // its class, read while it was up
 
-    QString className() const;
+    QString className() const { return windowClass; }
     explicit operator bool() const { return done; }
 };
 
@@ -76,5 +79,20 @@ Opened runModal(const QString &name, const std::function<void(QDialog *)> &steps
 // window open before the command (the one a click was made in) does not
 // count. Returns once the command and the steps are over.
 Opened runModal(const std::function<void()> &command, const std::function<void(QDialog *)> &steps = {});
+
+// One window of a chain that a command opens one after the other (the
+// output options, then the preview): the class of the window and the steps
+// to run in it.
+struct ModalStep {
+    QString className;
+    std::function<void(QDialog *)> steps;
+};
+
+// Runs a command that opens modal windows one after the other, and runs each
+// link's steps in the next window of its class that comes up (windows of
+// other classes in between, a status window, are let be). A window the steps
+// leave open is closed. True when every link found its window and no check
+// failed.
+bool runModals(const std::function<void()> &command, const std::vector<ModalStep> &chain);
 
 } // namespace testing
