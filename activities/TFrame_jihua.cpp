@@ -8,6 +8,7 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "reports/ReportDesk.h"
 
 #include <QComboBox>
 #include <QStyle>
@@ -81,9 +82,8 @@ void TFrame_jihua::searchClick()
 
 void TFrame_jihua::reportClick()
 {
-    if (!hasRows())
-        return;
-    // The activity report joins with the reports subsystem.
+    // The report tests for rows itself, with the same message.
+    reports::runReport(this, QStringLiteral("vtv1_all"));
 }
 
 // Each of the four items filters; any other text typed into the box does nothing.

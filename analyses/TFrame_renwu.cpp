@@ -8,6 +8,7 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "reports/ReportDesk.h"
 
 #include <QStyle>
 
@@ -69,7 +70,6 @@ void TFrame_renwu::searchClick()
 
 void TFrame_renwu::reportClick()
 {
-    if (!hasRows())
-        return;
-    // The analysis report joins with the reports subsystem.
+    // The report tests for rows itself, with the same message.
+    reports::runReport(this, QStringLiteral("vtv2_all"));
 }

@@ -15,6 +15,7 @@
 #include "TData_in.h"
 #include "WindowNames.h"
 #include "customers/Tnew_beiwang.h"
+#include "reports/ReportDesk.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -327,8 +328,8 @@ void TFrame_fenzu::searchClick()
 
 void TFrame_fenzu::reportClick()
 {
-    // The company list report joins with the reports subsystem.
-    hasCompanies();
+    // The report tests for rows itself, with the same message.
+    reports::runReport(this, QStringLiteral("atc2_all"));
 }
 
 void TFrame_fenzu::deleteMemoClick()

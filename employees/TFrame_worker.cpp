@@ -7,6 +7,7 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "reports/ReportDesk.h"
 
 #include <QStyle>
 
@@ -70,9 +71,8 @@ void TFrame_worker::searchClick()
 
 void TFrame_worker::reportClick()
 {
-    if (!hasRows())
-        return;
-    // The employee list report joins with the reports subsystem.
+    // The report tests for rows itself, with the same message.
+    reports::runReport(this, QStringLiteral("utm1_all"));
 }
 
 // The double click: the details of the current employee.

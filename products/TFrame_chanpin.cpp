@@ -8,6 +8,7 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "reports/ReportDesk.h"
 
 #include <QStyle>
 
@@ -79,9 +80,8 @@ void TFrame_chanpin::searchClick()
 
 void TFrame_chanpin::reportClick()
 {
-    if (!hasRows())
-        return;
-    // The product list report joins with the reports subsystem.
+    // The report tests for rows itself, with the same message.
+    reports::runReport(this, QStringLiteral("vtv4_all"));
 }
 
 // The detail window for the current product; nothing when there is none.
