@@ -1,7 +1,9 @@
 #include "ReportPages.h"
 
+#include "GlyphRow.h"
 #include "ReportRows.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -9,6 +11,12 @@
 #include <algorithm>
 
 namespace reports {
+
+ReportPages::RawFont::RawFont(const QFont &from, const QPaintDevice *device)
+    : font(QRawFont::fromFont(from, QFontDatabase::SimplifiedChinese))
+{
+    font.setPixelSize(from.pointSizeF() * device->logicalDpiY() / 72.0);
+}
 
 ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportRows &rows, QPaintDevice *device,
                          const QRectF &page, const QString &date)
@@ -22,10 +30,14 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
     m_titleFont = m_bold;
     m_titleFont.setPointSizeF(definition.fontPt * 1.5);
     m_metrics = std::make_unique<QFontMetricsF>(m_font, device);
+    m_titleMetrics = std::make_unique<QFontMetricsF>(m_titleFont, device);
+    m_raw = RawFont(m_font, device);
+    m_rawBold = RawFont(m_bold, device);
+    m_rawTitle = RawFont(m_titleFont, device);
     m_boldMetrics = std::make_unique<QFontMetricsF>(m_bold, device);
     m_lineHeight = m_metrics->lineSpacing();
     m_padding = dotsPerMm * 0.8;
-    m_headerHeight = QFontMetricsF(m_titleFont, device).lineSpacing() + 2 * m_padding;
+    m_headerHeight = m_titleMetrics->lineSpacing() + 2 * m_padding;
     m_captionHeight = m_lineHeight + 2 * m_padding;
     m_footerHeight = m_lineHeight + 2 * m_padding;
 
@@ -40,6 +52,10 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
         m_widths.push_back(c.widthMm * dotsPerMm * scale);
         left += m_widths.back();
     }
+    // The captions, the same on every page.
+    for (size_t c = 0; c < m_widths.size(); ++c)
+        m_captions << m_boldMetrics->elidedText(definition.columns[c].caption, Qt::ElideRight,
+                                                m_widths[c] - 2 * m_padding);
     const double body = page.height() - m_headerHeight - m_captionHeight - m_footerHeight;
     m_bodyLines = std::max(1, int((body - 2 * m_padding) / m_lineHeight));
     m_pageStarts.push_back(0);
@@ -53,8 +69,14 @@ QStringList ReportPages::cellLines(const QString &text, int column, int maxLines
     QString shown = text;
     if (!wraps)
         shown.replace(u'\n', u' ');
-    if (!shown.contains(u'\n') && metrics.horizontalAdvance(shown) <= width)
-        return {shown};
+    if (!shown.contains(u'\n')) {
+        // Most texts fit, and are measured without being shaped.
+        std::optional<double> plain;
+        if (m_raw.font.isValid())
+            plain = plainWidth(m_raw.font, shown);
+        if ((plain ? *plain : metrics.horizontalAdvance(shown)) <= width)
+            return {shown};
+    }
     if (!wraps || maxLines == 1)
         return {metrics.elidedText(QString(shown).replace(u'\n', u' '), Qt::ElideRight, width)};
 
@@ -133,16 +155,25 @@ std::pair<int, int> ReportPages::rowsOf(int page)
     return {m_pageStarts[size_t(page)], m_pageStarts[size_t(page) + 1]};
 }
 
-void ReportPages::drawInPlace(QPainter &painter, const QString &text, const QFontMetricsF &metrics, double left,
-                              double width, double top, data::Alignment alignment) const
+void ReportPages::put(QPainter &painter, GlyphRow &run, const QFont &font, const QFontMetricsF &metrics,
+                      const QString &text, double left, double room, double baseline,
+                      data::Alignment alignment) const
 {
+    if (run.add(text, left, room, alignment, baseline))
+        return;
     // Placed by hand: a drawing in a rectangle lays the text out once more.
     double x = left;
     if (alignment != data::Alignment::Left) {
-        const double room = width - metrics.horizontalAdvance(text);
-        x += alignment == data::Alignment::Right ? room : room / 2;
+        const double free = room - metrics.horizontalAdvance(text);
+        x += alignment == data::Alignment::Right ? free : free / 2;
     }
-    painter.drawText(QPointF(x, top + (m_lineHeight - metrics.height()) / 2 + metrics.ascent()), text);
+    painter.setFont(font);
+    painter.drawText(QPointF(x, baseline), text);
+}
+
+double ReportPages::baseline(const QFontMetricsF &metrics, double top) const
+{
+    return top + (m_lineHeight - metrics.height()) / 2 + metrics.ascent();
 }
 
 int ReportPages::knownPageCount() const
@@ -150,13 +181,20 @@ int ReportPages::knownPageCount() const
     return m_complete ? int(m_pageStarts.size()) - 1 : 0;
 }
 
-void ReportPages::paintLine(QPainter &painter, const QString &line, double top, int page)
+void ReportPages::paintLine(QPainter &painter, const QString &line, const QFont &font, const QFontMetricsF &metrics,
+                            const RawFont &raw, const QFont &middleFont, const QFontMetricsF &middleMetrics,
+                            const RawFont &middleRaw, double bottom, int page)
 {
     const data::PageLine parts = data::pageLine(line, m_definition.title, m_date, page + 1, knownPageCount());
-    const QRectF place(m_page.left(), top, m_page.width(), m_lineHeight);
-    painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter, parts.left);
-    painter.drawText(place, Qt::AlignHCenter | Qt::AlignVCenter, parts.middle);
-    painter.drawText(place, Qt::AlignRight | Qt::AlignVCenter, parts.right);
+    const double left = m_page.left(), room = m_page.width();
+    GlyphRow run(raw.font);
+    put(painter, run, font, metrics, parts.left, left, room, bottom - metrics.descent(), data::Alignment::Left);
+    put(painter, run, font, metrics, parts.right, left, room, bottom - metrics.descent(), data::Alignment::Right);
+    run.draw(painter);
+    GlyphRow middle(middleRaw.font);
+    put(painter, middle, middleFont, middleMetrics, parts.middle, left, room, bottom - middleMetrics.descent(),
+        data::Alignment::Center);
+    middle.draw(painter);
 }
 
 void ReportPages::paintPage(QPainter &painter, int page)
@@ -164,24 +202,20 @@ void ReportPages::paintPage(QPainter &painter, int page)
     const auto [first, end] = rowsOf(page);
     painter.save();
     painter.setClipRect(m_page);
-    // The fonts in the sizes of the device painted on: the page looks the
-    // same on a preview scaled to the layout's coordinates as on paper.
+    painter.setPen(Qt::black);
+    // The fonts in the sizes of the device painted on, for what is drawn as
+    // text: the page looks the same on a preview scaled to the layout's
+    // coordinates as on paper.
     const double toDevice = double(m_device->logicalDpiY()) / painter.device()->logicalDpiY();
     const auto sized = [toDevice](QFont font) {
         font.setPointSizeF(font.pointSizeF() * toDevice);
         return font;
     };
-    const QFont font = sized(m_font), bold = sized(m_bold);
+    const QFont font = sized(m_font), bold = sized(m_bold), title = sized(m_titleFont);
 
     // The header: the title in the middle, larger, the other parts beside it.
-    const data::PageLine header =
-        data::pageLine(m_definition.header, m_definition.title, m_date, page + 1, knownPageCount());
-    const QRectF headerPlace(m_page.left(), m_page.top(), m_page.width(), m_headerHeight - m_padding);
-    painter.setFont(font);
-    painter.drawText(headerPlace, Qt::AlignLeft | Qt::AlignBottom, header.left);
-    painter.drawText(headerPlace, Qt::AlignRight | Qt::AlignBottom, header.right);
-    painter.setFont(sized(m_titleFont));
-    painter.drawText(headerPlace, Qt::AlignHCenter | Qt::AlignBottom, header.middle);
+    paintLine(painter, m_definition.header, font, *m_metrics, m_raw, title, *m_titleMetrics, m_rawTitle,
+              m_page.top() + m_headerHeight - m_padding, page);
 
     const QPen rule(Qt::black, m_padding / 4);
     const QPen grid(QColor(150, 150, 150), m_padding / 6);
@@ -189,21 +223,18 @@ void ReportPages::paintPage(QPainter &painter, int page)
     const double right = m_lefts.back() + m_widths.back();
 
     // The captions, on grey.
-    painter.setFont(bold);
     painter.fillRect(QRectF(m_page.left(), top, right - m_page.left(), m_captionHeight), QColor(230, 230, 230));
-    for (size_t c = 0; c < m_lefts.size(); ++c) {
-        const double width = m_widths[c] - 2 * m_padding;
-        const QString caption = m_boldMetrics->elidedText(m_definition.columns[c].caption, Qt::ElideRight, width);
-        drawInPlace(painter, caption, *m_boldMetrics, m_lefts[c] + m_padding, width, top + m_padding,
-                    m_definition.columns[c].alignment);
-    }
+    GlyphRow captions(m_rawBold.font);
+    for (size_t c = 0; c < m_lefts.size(); ++c)
+        put(painter, captions, bold, *m_boldMetrics, m_captions[c], m_lefts[c] + m_padding,
+            m_widths[c] - 2 * m_padding, baseline(*m_boldMetrics, top + m_padding), m_definition.columns[c].alignment);
+    captions.draw(painter);
     painter.setPen(rule);
     painter.drawLine(QPointF(m_page.left(), top), QPointF(right, top));
     top += m_captionHeight;
     painter.drawLine(QPointF(m_page.left(), top), QPointF(right, top));
 
-    // The rows, each as tall as its tallest cell.
-    painter.setFont(font);
+    // The rows, each as tall as its tallest cell, each one run of glyphs.
     const double tableTop = top - m_captionHeight;
     for (int row = first; row < end; ++row) {
         double height = 0;
@@ -215,14 +246,16 @@ void ReportPages::paintPage(QPainter &painter, int page)
         }
         height = std::max(height, m_lineHeight) + 2 * m_padding;
         painter.setPen(Qt::black);
+        GlyphRow glyphs(m_raw.font);
         for (size_t c = 0; c < m_fields.size(); ++c) {
             double lineTop = top + m_padding;
             for (const QString &line : cells[c]) {
-                drawInPlace(painter, line, *m_metrics, m_lefts[c] + m_padding, m_widths[c] - 2 * m_padding, lineTop,
-                            m_definition.columns[c].alignment);
+                put(painter, glyphs, font, *m_metrics, line, m_lefts[c] + m_padding, m_widths[c] - 2 * m_padding,
+                    baseline(*m_metrics, lineTop), m_definition.columns[c].alignment);
                 lineTop += m_lineHeight;
             }
         }
+        glyphs.draw(painter);
         top += height;
         painter.setPen(grid);
         painter.drawLine(QPointF(m_page.left(), top), QPointF(right, top));
@@ -234,7 +267,8 @@ void ReportPages::paintPage(QPainter &painter, int page)
     }
 
     painter.setPen(Qt::black);
-    paintLine(painter, m_definition.footer, m_page.bottom() - m_footerHeight + m_padding, page);
+    paintLine(painter, m_definition.footer, font, *m_metrics, m_raw, font, *m_metrics, m_raw,
+              m_page.bottom() - m_footerHeight + m_padding + m_lineHeight, page);
     painter.restore();
 }
 

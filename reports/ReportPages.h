@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QStringList>
 #include <QRectF>
 #include <QString>
@@ -11,6 +12,10 @@
 #include <vector>
 
 class QPainter;
+
+namespace reports {
+class GlyphRow;
+}
 class QPaintDevice;
 
 namespace reports {
@@ -50,10 +55,23 @@ private:
     double rowHeight(int row) const;
     bool layOutNextPage();
     int knownPageCount() const;
-    void paintLine(QPainter &painter, const QString &line, double top, int page);
     // One line of text in a place of the given width, placed as the column says.
-    void drawInPlace(QPainter &painter, const QString &text, const QFontMetricsF &metrics, double left, double width,
-                     double top, data::Alignment alignment) const;
+    // Where a line of text in that font sits, in a line starting at top.
+    double baseline(const QFontMetricsF &metrics, double top) const;
+    // A line of text in a place `room` wide from `left`: into the run when it
+    // can go there, else drawn at once in `font`.
+    void put(QPainter &painter, GlyphRow &run, const QFont &font, const QFontMetricsF &metrics, const QString &text,
+             double left, double room, double baseline, data::Alignment alignment) const;
+    // The font of a text at the layout device's size, for glyph runs.
+    struct RawFont {
+        RawFont() = default;
+        RawFont(const QFont &from, const QPaintDevice *device);
+        QRawFont font;
+    };
+    // A header or footer line standing on `bottom`, its middle part in its own font.
+    void paintLine(QPainter &painter, const QString &line, const QFont &font, const QFontMetricsF &metrics,
+                   const RawFont &raw, const QFont &middleFont, const QFontMetricsF &middleMetrics,
+                   const RawFont &middleRaw, double bottom, int page);
 
     data::ReportDefinition m_definition;
     const ReportRows &m_rows;
@@ -64,6 +82,9 @@ private:
     QFont m_bold;
     QFont m_titleFont;
     std::unique_ptr<QFontMetricsF> m_metrics;
+    std::unique_ptr<QFontMetricsF> m_titleMetrics;
+    RawFont m_raw, m_rawBold, m_rawTitle;
+    QStringList m_captions; // as they fit their columns
     std::unique_ptr<QFontMetricsF> m_boldMetrics;
     double m_lineHeight = 0;
     double m_padding = 0;

@@ -43,6 +43,8 @@ private slots:
     void printsTheRowsTheQueryHolds();
     void longListsRunOverNumberedPages();
     void longTextsWrapInsideTheirColumn();
+    void textsOfEveryKindPrint_data();
+    void textsOfEveryKindPrint();
 
 private:
     QStringList write(const char *file, const data::StandingQuery &query);
@@ -138,6 +140,29 @@ void TestReportPdf::longTextsWrapInsideTheirColumn()
     QVERIFY2(nameLines >= 2, qPrintable(pages.first()));
     QVERIFY(pages.first().contains(QStringLiteral("4321")));
     QVERIFY(pages.first().contains(QStringLiteral("在售")));
+}
+
+void TestReportPdf::textsOfEveryKindPrint_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("read"); // as a reader gives it back, composed
+    QTest::newRow("ideographs") << "激光打印机" << "激光打印机";
+    QTest::newRow("latin and digits") << "Zoë LaserJet 4200" << "Zoë LaserJet 4200";
+    QTest::newRow("a combining mark") << QString::fromUtf8("Ame\u0301lie") << "Amélie";
+    QTest::newRow("full-width forms") << "ＡＢＣ１２３" << "ABC123";
+}
+
+// A text the font gives glyph by glyph and one that has to be shaped both
+// come out as typed.
+void TestReportPdf::textsOfEveryKindPrint()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, read);
+    addProduct(name, QStringLiteral("8"));
+    m_program->data().vtv4_all().reset();
+    const QStringList pages = write("s4.rav", m_program->data().vtv4_all());
+    QCOMPARE(pages.size(), 1);
+    QVERIFY2(pages.first().contains(read), qPrintable(pages.first()));
 }
 
 QTEST_MAIN(TestReportPdf)
