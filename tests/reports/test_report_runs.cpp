@@ -11,13 +11,17 @@
 #include "WindowNames.h"
 #include "Windows.h"
 #include "reports/ReportDesk.h"
+#include "reports/ReportOptions.h"
 #include "reports/ReportStatus.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QCheckBox>
@@ -73,7 +77,9 @@ private slots:
     void anExistingFileIsReplacedOnlyWhenConfirmed();
     void printerCopiesCollatedOrNot_data();
     void printerCopiesCollatedOrNot();
+    void noPrinterIsSaidSo();
     void statusWindowCountsPages();
+    void optionsTellAssistiveTechnologyTheirText();
 
 private:
     // Runs a command that opens the output options, sends the report to a
@@ -393,6 +399,21 @@ void TestReportRuns::printerCopiesCollatedOrNot()
     QCOMPARE(printed, pages);
 }
 
+// Without a printer, printing says so and prints nothing.
+void TestReportRuns::noPrinterIsSaidSo()
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this machine has a printer");
+    addProducts({"甲"});
+    QVERIFY(testing::runModals([&] { runFromMenu("产品清单表"); },
+                               {{QStringLiteral("reports::ReportOptions"), [&](QDialog *w) {
+                                     w->findChild<QRadioButton *>(QStringLiteral("destinationPrinter"))->click();
+                                     testing::click(w, QStringLiteral("确 定"));
+                                 }}}));
+    QCOMPARE(m_program->messages(), QStringList{"没有可用的打印机,请先在打印机设置中选定打印机"});
+    QCOMPARE(ui::MessageBox::shown().first().kind, ui::MessageBox::Kind::Warning);
+}
+
 // The status window says which page is being laid out, then printed, and
 // its 取消 stops the run.
 void TestReportRuns::statusWindowCountsPages()
@@ -405,6 +426,33 @@ void TestReportRuns::statusWindowCountsPages()
     QCOMPARE(status.labelText(), QStringLiteral("准备打印 3"));
     status.cancel();
     QVERIFY(!status.printing(4));
+}
+
+// Each button is read as its caption, the printer as its name under its
+// caption, and each field by the caption beside it.
+void TestReportRuns::optionsTellAssistiveTechnologyTheirText()
+{
+    QPrinter &printer = ui::Windows::get<reports::ReportDesk>(ui::names::ReportDesk)->printer();
+    reports::ReportOptions options(printer, pdfPath());
+    for (QAbstractButton *b : options.findChildren<QAbstractButton *>()) {
+        if (b->text().isEmpty())
+            continue;
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(b);
+        QCOMPARE(a->text(QAccessible::Name), QString(b->text()).remove(u'&'));
+    }
+    auto *printerName = options.findChild<QLabel *>(QStringLiteral("printerName"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(printerName)->text(QAccessible::Name), printerName->text());
+    const std::pair<const char *, const char *> captioned[] = {
+        {"printerName", "打印机:"}, {"copiesSpin", "份数:"}, {"duplexCombo", "双面:"}, {"zoomCombo", "显示比例:"}};
+    for (const auto &[name, caption] : captioned) {
+        QAccessibleInterface *field = QAccessible::queryAccessibleInterface(options.findChild<QWidget *>(name));
+        const auto labels = field->relations(QAccessible::Label);
+        QVERIFY2(!labels.isEmpty(), name);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QString::fromUtf8(caption));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(options.findChild<QLineEdit *>(QStringLiteral("fileEdit")))
+                 ->text(QAccessible::Name),
+             QStringLiteral("文件名"));
 }
 
 QTEST_MAIN(TestReportRuns)
