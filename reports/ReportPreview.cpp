@@ -1,5 +1,6 @@
 #include "ReportPreview.h"
 
+#include "FormParts.h"
 #include "PreviewRuler.h"
 #include "PreviewSheet.h"
 #include "ReportDefinition.h"
@@ -117,17 +118,13 @@ void ReportPreview::createLayout()
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,7}")), m_pageEdit));
     m_pageEdit->setAlignment(Qt::AlignRight);
     m_pageEdit->setFixedWidth(m_pageEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
-    m_pageCount = new QLabel(this);
+    m_pageCount = ui::valueLabel(this);
     m_pageCount->setObjectName(QStringLiteral("pageCountLabel"));
-    m_pageCount->setTextFormat(Qt::PlainText);
 
     m_zoom = new QComboBox(this);
     m_zoom->setObjectName(QStringLiteral("zoomCombo"));
     m_zoom->setAccessibleName(QStringLiteral("显示比例"));
-    auto *zoomCaption = new QLabel(this);
-    zoomCaption->setTextFormat(Qt::PlainText);
-    zoomCaption->setText(QStringLiteral("显示比例"));
-    zoomCaption->setBuddy(m_zoom);
+    QLabel *zoomCaption = ui::caption(QStringLiteral("显示比例"), m_zoom, this);
     for (const ZoomChoice &choice : kZoomChoices)
         m_zoom->addItem(QString::fromUtf8(choice.caption), choice.factor);
     m_zoom->setCurrentIndex(kRealSize);
@@ -171,9 +168,8 @@ void ReportPreview::createLayout()
 
     auto *statusBar = new QStatusBar(this);
     statusBar->setSizeGripEnabled(false);
-    m_status = new QLabel(statusBar);
+    m_status = ui::valueLabel(statusBar);
     m_status->setObjectName(QStringLiteral("statusLabel"));
-    m_status->setTextFormat(Qt::PlainText);
     statusBar->addWidget(m_status, 1);
 
     auto *layout = new QVBoxLayout(this);
