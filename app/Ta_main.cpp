@@ -16,6 +16,7 @@
 #include "customers/TFrame_liebiao.h"
 #include "employees/TFrame_worker.h"
 #include "products/TFrame_chanpin.h"
+#include "BackupCommands.h"
 #include "reports/ReportDesk.h"
 
 #include <QCloseEvent>
@@ -145,7 +146,7 @@ void Ta_main::createMenus()
     exchange->menuAction()->setEnabled(false);
     item(system, QStringLiteral("连接掌上设备...&"), {});
     item(system, QStringLiteral("数据同步&"), {});
-    item(system, QStringLiteral("备份数据&"), {});
+    item(system, QStringLiteral("备份数据&"), [this] { app::backUpWhereAsked(this, ui::Windows::data()); });
     item(system, QStringLiteral("恢复数据&"), {});
     system->addSeparator();
     item(system, QStringLiteral("退出系统&"), [this] { close(); });

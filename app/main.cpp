@@ -1,8 +1,12 @@
+#include "BackupCommands.h"
 #include "Fonts.h"
 #include "InstanceGuard.h"
 #include "Startup.h"
+#include "TData_in.h"
+#include "Ta_main.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <sys/stat.h>
 
 int main(int argc, char *argv[])
@@ -24,8 +28,16 @@ int main(int argc, char *argv[])
     if (!guard.isFirst())
         return app::refuseToStart(guard);
 
-    const auto started = app::start(QDir::current());
+    const QDir workDir = QDir::current();
+    const auto started = app::start(workDir);
     if (!started)
         return 1;
-    return QApplication::exec();
+    // The first start of a day keeps a backup, once the window is up; every
+    // exit keeps one of what the user leaves.
+    Ta_main &window = started->mainWindow();
+    TData_in &data = started->data();
+    QTimer::singleShot(0, &window, [&] { app::backUpAutomatically(&window, data, workDir, true); });
+    const int code = QApplication::exec();
+    app::backUpAutomatically(&window, data, workDir, false);
+    return code;
 }
