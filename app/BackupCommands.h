@@ -13,6 +13,14 @@ namespace app {
 // what failed.
 void backUpWhereAsked(QWidget *parent, TData_in &data);
 
+// 系统 > 恢复数据: asks for an archive and, once the user confirmed, puts its
+// data in place of the program's, all or nothing: the archive is checked
+// first, the data of the moment are backed up automatically, and only then
+// do the files trade places; every standing query and pick list is read
+// again. Any failure leaves the data as they were and says why. True when
+// the data were restored.
+bool restoreWhereAsked(QWidget *parent, TData_in &data);
+
 // The program's own backups in Backup/ of the working folder, the newest
 // seven kept: at every exit, and on the first start of each day (when
 // `onlyWhenDue`, none is made when one of that day exists). A failure is

@@ -3,6 +3,7 @@
 #include "DbError.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
+#include "Restore.h"
 #include "TData_in.h"
 #include "Ta_about.h"
 #include "Ta_gour.h"
@@ -121,6 +122,8 @@ void Startup::add(const QString &name, QObject *window)
 std::unique_ptr<Startup> start(const QDir &workDir)
 {
     std::unique_ptr<Startup> started;
+    // A restore that did not finish is taken back before the files are opened.
+    data::recoverInterruptedRestore(workDir.absolutePath());
     try {
         started = std::make_unique<Startup>(workDir);
     } catch (const data::DbError &e) {

@@ -147,7 +147,11 @@ void Ta_main::createMenus()
     item(system, QStringLiteral("连接掌上设备...&"), {});
     item(system, QStringLiteral("数据同步&"), {});
     item(system, QStringLiteral("备份数据&"), [this] { app::backUpWhereAsked(this, ui::Windows::data()); });
-    item(system, QStringLiteral("恢复数据&"), {});
+    item(system, QStringLiteral("恢复数据&"), [this] {
+        // The restored data show in the customer list.
+        if (app::restoreWhereAsked(this, ui::Windows::data()))
+            showView(Frame_liebiao1);
+    });
     system->addSeparator();
     item(system, QStringLiteral("退出系统&"), [this] { close(); });
 

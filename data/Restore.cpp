@@ -13,6 +13,11 @@
 #include <QSet>
 #include <unzip.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <QDateTime>
+
 namespace data {
 
 namespace {
@@ -115,6 +120,58 @@ void unpackBackup(const QString &archive, const QString &folder)
     checkDatabase(QDir(folder).filePath(QString::fromLatin1(kLookupFile.relativePath)), kLookupFile,
                   lookupTables(), archive);
     removeAll.dismiss();
+}
+
+QString newRestoreFolder(const QString &workDir)
+{
+    for (qint64 attempt = 0;; ++attempt) {
+        const QString folder = QDir(workDir).filePath(QString::fromLatin1(kRestoreFolderPrefix)
+                                                      + QString::number(QDateTime::currentMSecsSinceEpoch() + attempt, 36));
+        if (!QFileInfo::exists(folder))
+            return folder;
+    }
+}
+
+void exchangeDataFolders(const QString &workDir, const QString &staging)
+{
+    const QByteArray data = QFile::encodeName(QDir(workDir).filePath(QStringLiteral("Data")));
+    const QByteArray unpacked = QFile::encodeName(QDir(staging).filePath(QStringLiteral("Data")));
+    if (::renameat2(AT_FDCWD, unpacked.constData(), AT_FDCWD, data.constData(), RENAME_EXCHANGE) == 0)
+        return;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        fileError("cannot put the restored files in place of", QString::fromLocal8Bit(data));
+    // Without an exchange: the old folder steps aside first, into the staging
+    // folder; a restore stopped between the two steps is taken back at the
+    // next start.
+    const QByteArray aside = QFile::encodeName(QDir(staging).filePath(QStringLiteral("Data.old")));
+    if (std::rename(data.constData(), aside.constData()) != 0)
+        fileError("cannot move aside", QString::fromLocal8Bit(data));
+    if (std::rename(unpacked.constData(), data.constData()) != 0) {
+        const int reason = errno;
+        std::rename(aside.constData(), data.constData());
+        errno = reason;
+        fileError("cannot put the restored files in place of", QString::fromLocal8Bit(data));
+    }
+    std::rename(aside.constData(), unpacked.constData());
+}
+
+void recoverInterruptedRestore(const QString &workDir)
+{
+    const QDir work(workDir);
+    const QStringList left =
+        work.entryList({QString::fromLatin1(kRestoreFolderPrefix) + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (!QFileInfo(work.filePath(QStringLiteral("Data"))).isDir()) {
+        for (const QString &folder : left) {
+            const QString aside = QDir(work.filePath(folder)).filePath(QStringLiteral("Data.old"));
+            if (QFileInfo(aside).isDir() && QDir().rename(aside, work.filePath(QStringLiteral("Data"))))
+                break;
+        }
+    }
+    // Only once the working folder has its files again is anything removed.
+    if (!QFileInfo(work.filePath(QStringLiteral("Data"))).isDir())
+        return;
+    for (const QString &folder : left)
+        QDir(work.filePath(folder)).removeRecursively();
 }
 
 } // namespace data

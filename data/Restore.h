@@ -13,4 +13,23 @@ namespace data {
 // table missing); whatever was unpacked is then removed again.
 void unpackBackup(const QString &archive, const QString &folder);
 
+// Where a restore unpacks its archive (unpackBackup() makes it): a folder not
+// yet there, in the working folder, so that the data folders trade places
+// within one file system. Its name starts with kRestoreFolderPrefix.
+QString newRestoreFolder(const QString &workDir);
+inline constexpr const char *kRestoreFolderPrefix = ".talvero-restore-";
+
+// Makes the working folder's Data/ and `staging`'s Data/ trade places:
+// afterwards the working folder has the unpacked files and `staging` the
+// ones it had. Atomic where the file system can exchange two names at once;
+// elsewhere in steps that recoverInterruptedRestore() can take back. Throws
+// DbError when they cannot trade; nothing has changed then.
+void exchangeDataFolders(const QString &workDir, const QString &staging);
+
+// At start-up, before the files are opened: a restore the program did not
+// finish (it was killed, the machine went down) is taken back where the
+// working folder was left without its Data/, and what restores left behind
+// is removed.
+void recoverInterruptedRestore(const QString &workDir);
+
 } // namespace data

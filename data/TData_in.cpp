@@ -11,6 +11,7 @@ using data::StandingQuery;
 
 TData_in::TData_in(const QDir &workDir, QObject *parent)
     : QObject(parent),
+      m_workDir(workDir),
       m_main(Connection::open(workDir.filePath(QString::fromLatin1(data::kMainFile.relativePath)), data::kMainFile.key)),
       m_lookup(Connection::open(workDir.filePath(QString::fromLatin1(data::kLookupFile.relativePath)),
                                 data::kLookupFile.key))
@@ -59,6 +60,31 @@ void TData_in::add(const QString &name, Connection &connection, const QString &t
     q->setObjectName(name);
     m_byName[name] = q;
     m_order.push_back(q);
+}
+
+void TData_in::closeFiles()
+{
+    for (StandingQuery *q : m_order)
+        q->close();
+    m_main = Connection();
+    m_lookup = Connection();
+}
+
+void TData_in::openFiles()
+{
+    try {
+        m_main = Connection::open(m_workDir.filePath(QString::fromLatin1(data::kMainFile.relativePath)),
+                                  data::kMainFile.key);
+        m_lookup = Connection::open(m_workDir.filePath(QString::fromLatin1(data::kLookupFile.relativePath)),
+                                    data::kLookupFile.key);
+        for (StandingQuery *q : m_order) {
+            if (!q->standingText().isEmpty())
+                q->reset();
+        }
+    } catch (const data::DbError &) {
+        closeFiles();
+        throw;
+    }
 }
 
 StandingQuery &TData_in::query(const QString &name) const

@@ -17,12 +17,21 @@ public:
     explicit TData_in(const QDir &workDir = QDir::current(), QObject *parent = nullptr);
     ~TData_in() override;
 
+    const QDir &workDir() const { return m_workDir; }
     data::Connection &Con_data() { return m_main; }
     data::Connection &Con_c() { return m_lookup; }
 
     data::StandingQuery &query(const QString &name) const; // throws std::out_of_range for unknown names
     data::StandingQuery &pickList(int n) const { return query(QStringLiteral("vx%1").arg(n)); }
     const std::vector<data::StandingQuery *> &queries() const { return m_order; }
+
+    // For putting other files in the place of both (a restore): closes every
+    // standing query and both files; the controls bound to them show nothing.
+    void closeFiles();
+    // Opens both files again, where they stand now, with every standing query
+    // back to its standing statement. Throws data::DbError when a file cannot
+    // be opened; then both stay closed.
+    void openFiles();
 
     data::StandingQuery &atc1_all() const { return query(QStringLiteral("atc1_all")); }
     data::StandingQuery &atc2_all() const { return query(QStringLiteral("atc2_all")); }
@@ -37,6 +46,7 @@ public:
 private:
     void add(const QString &name, data::Connection &connection, const QString &table, const QString &text);
 
+    QDir m_workDir;
     data::Connection m_main;
     data::Connection m_lookup;
     std::map<QString, data::StandingQuery *> m_byName;
