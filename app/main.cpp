@@ -1,6 +1,7 @@
 #include "BackupCommands.h"
 #include "Fonts.h"
 #include "InstanceGuard.h"
+#include "QtTexts.h"
 #include "Startup.h"
 #include "TData_in.h"
 #include "Ta_main.h"
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talvero CRM"));
     app::installFonts();
+    app::installQtTexts();
 
     // Without its guard the program does not run: it says why and ends.
     if (!guard.isFirst())
