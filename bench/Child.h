@@ -5,7 +5,8 @@ namespace bench {
 // talvero-bench --child MODE [RUNS], started by the benchmark in a working
 // folder that holds Data/: starts the program as app/main.cpp does, tells
 // its parent when the customer list has painted and the event loop is idle,
-// then does what the mode asks (see Protocol.h). Returns the exit code.
+// then does what the mode asks (see Protocol.h). The report modes start no
+// program, only its data module (ReportChild.h). Returns the exit code.
 int runChild(int argc, char *argv[]);
 
 } // namespace bench

@@ -3,6 +3,7 @@
 #include "Protocol.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace bench {
 
@@ -22,6 +23,15 @@ void childError(const QString &why)
     QString text = why;
     text.replace(u'\n', u' ');
     childSay(protocol::kError, text);
+}
+
+void waitForQuit()
+{
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin)) {
+        if (std::strncmp(line, protocol::kQuit, std::strlen(protocol::kQuit)) == 0)
+            break;
+    }
 }
 
 } // namespace bench

@@ -31,6 +31,8 @@ bool PaintWatch::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Paint && m_armed && !m_painted && watched->isWidgetType()
         && m_match(static_cast<QWidget *>(watched))) {
         m_painted = true;
+        if (m_onPaint)
+            m_onPaint();
         QTimer::singleShot(0, this, &PaintWatch::reachIdle);
     }
     return false;

@@ -23,6 +23,8 @@ public:
     bool idle() const { return m_idle; }
     // Called once painted and idle, after each arm().
     void setOnIdle(std::function<void()> onIdle) { m_onIdle = std::move(onIdle); }
+    // Called at the paint that counts, just before the widget paints.
+    void setOnPaint(std::function<void()> onPaint) { m_onPaint = std::move(onPaint); }
     // Runs the event loop until painted and idle; false when that did not
     // come within the time.
     bool wait(int timeoutMs);
@@ -38,6 +40,7 @@ private:
 
     Match m_match;
     std::function<void()> m_onIdle;
+    std::function<void()> m_onPaint;
     bool m_armed = false;
     bool m_painted = false;
     bool m_idle = false;

@@ -4,9 +4,6 @@
 #include "MainWindowDriver.h"
 #include "Protocol.h"
 
-#include <cstdio>
-#include <cstring>
-
 namespace bench {
 
 void reloadThenWait(app::Startup &started)
@@ -18,11 +15,7 @@ void reloadThenWait(app::Startup &started)
         driver.showCustomers();
     }
     childSay(protocol::kReady);
-    char line[64];
-    while (std::fgets(line, sizeof line, stdin)) {
-        if (std::strncmp(line, protocol::kQuit, std::strlen(protocol::kQuit)) == 0)
-            break;
-    }
+    waitForQuit();
 }
 
 } // namespace bench

@@ -15,6 +15,16 @@ QString ratioAndTarget(double ratio, double target, bool ok)
     return QStringLiteral("ratio %1 (target <= %2) %3").arg(fixed(ratio, 2), fixed(target, 2), verdict(ok));
 }
 
+// "NAME: MS ms vs REFERENCE MS ms, ratio ... [ROWS rows" and what follows, up to the "]".
+QString timedLine(int customers, const TimedFigure &f, const QString &more = {})
+{
+    return QStringLiteral("N=%1 %2: %3 ms vs %4 %5 ms, %6 [%7 rows%8]")
+        .arg(customers)
+        .arg(f.name, fixed(f.modelMs), f.reference, fixed(f.bareMs), ratioAndTarget(f.ratio(), f.target, f.ok()))
+        .arg(f.rows)
+        .arg(more);
+}
+
 } // namespace
 
 void printLine(const QString &line)
@@ -31,10 +41,7 @@ void printInfo(int customers, const QString &what, double ms)
 
 void printTimed(int customers, const TimedFigure &f)
 {
-    printLine(QStringLiteral("N=%1 %2: %3 ms vs %4 %5 ms, %6 [%7 rows]")
-                  .arg(customers)
-                  .arg(f.name, fixed(f.modelMs), f.reference, fixed(f.bareMs), ratioAndTarget(f.ratio(), f.target, f.ok()))
-                  .arg(f.rows));
+    printLine(timedLine(customers, f));
 }
 
 void printStartup(int customers, const StartupFigure &f)
@@ -55,6 +62,29 @@ void printMemory(int customers, const MemoryFigure &f)
                   .arg(f.measure, fixed(f.mb), fixed(f.emptyMb), fixed(f.allowance), fixed(f.rowStoreMb),
                        fixed(f.referenceMb()), ratioAndTarget(f.ratio(), f.target, f.ok()))
                   .arg(f.rows));
+}
+
+void printReportPdf(int customers, const PdfFigure &f)
+{
+    const QString pages =
+        f.pages < 0 ? QStringLiteral("pages not counted, no pdfinfo") : QStringLiteral("%1 pages").arg(f.pages);
+    printLine(timedLine(customers, f.time,
+                        QStringLiteral(", %1, %2 MB").arg(pages, fixed(double(f.bytes) / (1024.0 * 1024.0)))));
+    printLine(QStringLiteral("N=%1 peak memory of the process that wrote it, VmHWM: %2 MB (target < %3 MB) %4 [%5 rows]")
+                  .arg(customers)
+                  .arg(fixed(f.peakMb), fixed(f.peakTargetMb, 0), verdict(f.peakOk()))
+                  .arg(f.time.rows));
+}
+
+void printPreview(int customers, const PreviewFigure &f)
+{
+    printLine(timedLine(customers, f.time));
+    printLine(QStringLiteral("N=%1 preview's pages laid out at its first paint: %2 of %3 (target <= %4) %5")
+                  .arg(customers)
+                  .arg(f.laidOutAtPaint)
+                  .arg(f.pages)
+                  .arg(f.laidOutTarget)
+                  .arg(verdict(f.laidOutOk())));
 }
 
 } // namespace bench

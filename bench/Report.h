@@ -2,6 +2,7 @@
 
 #include "Figures.h"
 #include "ProcessFigures.h"
+#include "ReportFigures.h"
 
 #include <QString>
 
@@ -15,5 +16,9 @@ void printInfo(int customers, const QString &what, double ms);
 void printTimed(int customers, const TimedFigure &figure);
 void printStartup(int customers, const StartupFigure &figure);
 void printMemory(int customers, const MemoryFigure &figure);
+// The PDF's time, then the peak memory of its process.
+void printReportPdf(int customers, const PdfFigure &figure);
+// The preview's time to its first page, then the pages laid out by then.
+void printPreview(int customers, const PreviewFigure &figure);
 
 } // namespace bench

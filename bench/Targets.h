@@ -33,5 +33,15 @@ inline constexpr double kListStoreMbPer100k = 100.0;
 inline constexpr double kEmployeeTarget = 1.3;
 // One reminder poll at 1,000,000 activities, in milliseconds.
 inline constexpr double kReminderPollMs = 2.0;
+// The customer list's report written to a PDF file, against one bare loop
+// over the list's statement.
+inline constexpr double kReportPdfTarget = 20.0;
+// The peak resident memory of the process that wrote it stays below this,
+// in megabytes.
+inline constexpr double kReportPdfPeakMb = 300.0;
+// Its preview to the first page painted, against the same bare loop.
+inline constexpr double kPreviewFirstPageTarget = 0.5;
+// The most pages the preview may have laid out when its first page paints.
+inline constexpr int kPreviewPagesAtFirstPaint = 2;
 
 } // namespace bench

@@ -1,4 +1,4 @@
-// talvero-bench [N ...] [activities] [analyses] [employees]: for each N (default 10,000, 100,000
+// talvero-bench [N ...] [activities] [analyses] [employees] [reports]: for each N (default 10,000, 100,000
 // and 300,000) makes an installation with N sample customers in a temporary
 // folder and
 // reports what a user of it waits for, each figure against a reference taken
@@ -11,7 +11,9 @@
 // activities) and the reminder's poll over 1,000,000 activities; with
 // "analyses", or by default, the analysis and product lists' figures
 // (100,000 analyses, 10,000 products); with "employees", or by default,
-// the employee list's (100,000 employees).
+// the employee list's (100,000 employees); with "reports", or by default,
+// the customer list's report, 客户清单表, to a PDF file and in its preview,
+// in child processes, for each N given (100,000 when none is).
 
 #include "ActivityFigures.h"
 #include "AnalysisFigures.h"
@@ -23,6 +25,7 @@
 #include "ProcessFigures.h"
 #include "Protocol.h"
 #include "Report.h"
+#include "ReportFigures.h"
 #include "SampleData.h"
 #include "Targets.h"
 
@@ -151,6 +154,18 @@ void runActivities(int customers, int activities, int pollActivities)
                               pollMs < bench::kReminderPollMs ? QStringLiteral("ok") : QStringLiteral("MISS")));
 }
 
+// The customer list's report over `customers` customers: to a PDF file,
+// with the peak memory of that, and in its preview.
+void runReports(int customers, const QString &runtimeDir)
+{
+    bench::Installation full;
+    const int companies = std::max(1, customers / 10);
+    bench::printInfo(customers, QStringLiteral("generate %1 customers and %2 companies").arg(customers).arg(companies),
+                     full.fill(customers));
+    bench::printReportPdf(customers, bench::reportPdfFigure(full, customers, runtimeDir, kRuns));
+    bench::printPreview(customers, bench::reportPreviewFigure(full, customers, runtimeDir, kRuns));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -167,6 +182,7 @@ int main(int argc, char *argv[])
     bool withActivities = args.isEmpty();
     bool withAnalyses = args.isEmpty();
     bool withEmployees = args.isEmpty();
+    bool withReports = args.isEmpty();
     for (const QString &arg : args) {
         if (arg == QLatin1String("activities")) {
             withActivities = true;
@@ -180,15 +196,22 @@ int main(int argc, char *argv[])
             withEmployees = true;
             continue;
         }
+        if (arg == QLatin1String("reports")) {
+            withReports = true;
+            continue;
+        }
         bool ok = false;
         const int n = arg.toInt(&ok);
         if (!ok || n <= 0) {
-            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses] [employees]   (N customers, default "
-                                 "10000 100000 300000, the activities, the analyses and products, the employees)\n");
+            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses] [employees] [reports]   (N "
+                                 "customers, default 10000 100000 300000, the activities, the analyses and products, "
+                                 "the employees, the customer list's report)\n");
             return 2;
         }
         sizes.push_back(n);
     }
+    // The report runs at each size given, or at 100,000 customers.
+    const std::vector<int> reportSizes = sizes.empty() ? std::vector<int>{100000} : sizes;
     if (args.isEmpty())
         sizes = {10000, 100000, 300000};
 
@@ -207,6 +230,10 @@ int main(int argc, char *argv[])
             runAnalyses(100000, 100000, 10000);
         if (withEmployees)
             runEmployees(1000, 100000);
+        if (withReports) {
+            for (int n : reportSizes)
+                runReports(n, runtime.path());
+        }
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "talvero-bench: %s\n", e.message().toUtf8().constData());
         return 1;
