@@ -37,6 +37,8 @@ void PreviewSheet::paintEvent(QPaintEvent *)
     painter.scale(m_scale, m_scale);
     painter.translate(m_margins);
     m_pages.paintPage(painter, m_page);
+    painter.end();
+    emit painted();
 }
 
 PreviewDesk::PreviewDesk(PreviewSheet *sheet, QWidget *parent) : QWidget(parent), m_sheet(sheet)

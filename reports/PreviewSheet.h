@@ -22,6 +22,10 @@ public:
     // Screen pixels for one pixel of the layout; the sheet takes the size of the paper so scaled.
     void setScale(double scale);
 
+signals:
+    // A page has been painted on screen.
+    void painted();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -211,6 +211,10 @@ void ReportPreview::connectActions()
 
     m_slices.setInterval(0);
     connect(&m_slices, &QTimer::timeout, this, &ReportPreview::layOutSlice);
+    connect(m_sheet, &PreviewSheet::painted, this, [this] {
+        if (isVisible() && !m_pages->complete() && !m_slices.isActive())
+            m_slices.start();
+    });
     // The fits follow the size of the page area.
     m_scroll->installEventFilter(this);
 }
@@ -325,11 +329,9 @@ void ReportPreview::applyZoom()
 void ReportPreview::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) {
+    // The rest of the pages are laid out once the first is on screen.
+    if (!event->spontaneous())
         applyZoom(); // on the screen the window shows on
-        if (!m_pages->complete())
-            m_slices.start();
-    }
 }
 
 void ReportPreview::hideEvent(QHideEvent *event)
