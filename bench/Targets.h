@@ -43,5 +43,7 @@ inline constexpr double kReportPdfPeakMb = 300.0;
 inline constexpr double kPreviewFirstPageTarget = 0.5;
 // The most pages the preview may have laid out when its first page paints.
 inline constexpr int kPreviewPagesAtFirstPaint = 2;
+// A backup of both files into one archive, against copying the two files.
+inline constexpr double kBackupTarget = 3.0;
 
 } // namespace bench

@@ -1,4 +1,4 @@
-// talvero-bench [N ...] [activities] [analyses] [employees] [reports]: for each N (default 10,000, 100,000
+// talvero-bench [N ...] [activities] [analyses] [employees] [reports] [backup]: for each N (default 10,000, 100,000
 // and 300,000) makes an installation with N sample customers in a temporary
 // folder and
 // reports what a user of it waits for, each figure against a reference taken
@@ -13,10 +13,13 @@
 // (100,000 analyses, 10,000 products); with "employees", or by default,
 // the employee list's (100,000 employees); with "reports", or by default,
 // the customer list's report, 客户清单表, to a PDF file and in its preview,
-// in child processes, for each N given (100,000 when none is).
+// in child processes, for each N given (100,000 when none is); with
+// "backup", or by default, a backup of the installation against copying its
+// two files, at the same sizes.
 
 #include "ActivityFigures.h"
 #include "AnalysisFigures.h"
+#include "BackupFigures.h"
 #include "EmployeeFigures.h"
 #include "Child.h"
 #include "Figures.h"
@@ -166,6 +169,15 @@ void runReports(int customers, const QString &runtimeDir)
     bench::printPreview(customers, bench::reportPreviewFigure(full, customers, runtimeDir, kRuns));
 }
 
+// A backup of an installation of `customers` customers.
+void runBackup(int customers)
+{
+    bench::Installation full;
+    bench::printInfo(customers, QStringLiteral("generate %1 customers and %2 companies").arg(customers).arg(std::max(1, customers / 10)),
+                     full.fill(customers));
+    bench::printTimed(customers, bench::backupFigure(full, customers, kRuns));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -183,6 +195,7 @@ int main(int argc, char *argv[])
     bool withAnalyses = args.isEmpty();
     bool withEmployees = args.isEmpty();
     bool withReports = args.isEmpty();
+    bool withBackup = args.isEmpty();
     for (const QString &arg : args) {
         if (arg == QLatin1String("activities")) {
             withActivities = true;
@@ -200,12 +213,16 @@ int main(int argc, char *argv[])
             withReports = true;
             continue;
         }
+        if (arg == QLatin1String("backup")) {
+            withBackup = true;
+            continue;
+        }
         bool ok = false;
         const int n = arg.toInt(&ok);
         if (!ok || n <= 0) {
-            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses] [employees] [reports]   (N "
-                                 "customers, default 10000 100000 300000, the activities, the analyses and products, "
-                                 "the employees, the customer list's report)\n");
+            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses] [employees] [reports] [backup]   "
+                                 "(N customers, default 10000 100000 300000, the activities, the analyses and "
+                                 "products, the employees, the customer list's report, a backup)\n");
             return 2;
         }
         sizes.push_back(n);
@@ -233,6 +250,11 @@ int main(int argc, char *argv[])
         if (withReports) {
             for (int n : reportSizes)
                 runReports(n, runtime.path());
+        }
+        // A backup at the same sizes as the report.
+        if (withBackup) {
+            for (int n : reportSizes)
+                runBackup(n);
         }
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "talvero-bench: %s\n", e.message().toUtf8().constData());

@@ -54,9 +54,9 @@ void copyDatabase(Connection &source, const QString &target, const QByteArray &k
 // One member of the archive, written from a file or from bytes.
 void addMember(zipFile zip, const QByteArray &name, const QByteArray &bytes, const QString &archive)
 {
+    // Stored as they are: encrypted pages do not compress.
     zip_fileinfo info{};
-    if (zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                              Z_DEFAULT_COMPRESSION, 1)
+    if (zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, 0, 0, 1)
             != ZIP_OK
         || zipWriteInFileInZip(zip, bytes.constData(), unsigned(bytes.size())) != ZIP_OK
         || zipCloseFileInZip(zip) != ZIP_OK)
