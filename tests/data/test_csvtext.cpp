@@ -1,0 +1,72 @@
+// Comma-separated text for spreadsheet programs, and a file of it written
+// whole or not at all.
+#include "CsvText.h"
+#include "DbError.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCsvText : public QObject {
+    Q_OBJECT
+private slots:
+    void fields_data();
+    void fields();
+    void fileStartsWithItsMarkAndCaptions();
+    void aStoppedExportLeavesWhatWasThere();
+};
+
+void TestCsvText::fields_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plain") << "张三" << "张三";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("a comma") << "北京,海淀" << "\"北京,海淀\"";
+    QTest::newRow("a quote") << "O\"Neil" << "\"O\"\"Neil\"";
+    QTest::newRow("a line break") << "第一行\n第二行" << "\"第一行\n第二行\"";
+    QTest::newRow("a carriage return") << "a\rb" << "\"a\rb\"";
+    QTest::newRow("blanks at the ends") << " 张三 " << "\" 张三 \"";
+    QTest::newRow("a quote inside only") << "5\"" << "\"5\"\"\"";
+}
+
+void TestCsvText::fields()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QCOMPARE(data::csvField(text), field);
+}
+
+void TestCsvText::fileStartsWithItsMarkAndCaptions()
+{
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("客户.csv"));
+    const QStringList cells{"张三", "O'Neil, Jr.", "", "第一行\n第二行"};
+    QVERIFY(data::writeCsv(path, {"中文名", "英文名"}, 2, [&](int row, int column) { return cells[row * 2 + column]; }));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF中文名,英文名\r\n张三,\"O'Neil, Jr.\"\r\n,\"第一行\n第二行\"\r\n"));
+    QCOMPARE(file.permissions() & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+}
+
+// Stopped halfway, the export leaves the file of that name as it was.
+void TestCsvText::aStoppedExportLeavesWhatWasThere()
+{
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("客户.csv"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("kept");
+    old.close();
+    QVERIFY(!data::writeCsv(path, {"中文名"}, 1000, [](int, int) { return QStringLiteral("张三"); },
+                            [](int row) { return row < 500; }));
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"客户.csv"});
+    QVERIFY_THROWS_EXCEPTION(data::DbError, data::writeCsv(out.filePath(QStringLiteral("no/such/folder.csv")), {"a"}, 0,
+                                                           [](int, int) { return QString(); }));
+}
+
+QTEST_MAIN(TestCsvText)
+#include "test_csvtext.moc"
