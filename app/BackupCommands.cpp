@@ -50,6 +50,10 @@ bool restoreWhereAsked(QWidget *parent, TData_in &data)
     if (!ui::MessageBox::question(parent, QStringLiteral("恢复数据"),
                                   QStringLiteral("现在的全部数据将被备份中的数据取代(现在的数据会先自动备份)。\n要继续吗?")))
         return false;
+    const auto refused = [parent](const data::DbError &e) {
+        ui::MessageBox::error(parent, QStringLiteral("恢复失败,数据没有改变: %1").arg(e.message()));
+        return false;
+    };
     const QString work = data.workDir().absolutePath();
     const QString staging = data::newRestoreFolder(work);
     // What is left in the staging folder, the unpacked files or the ones
@@ -59,16 +63,14 @@ bool restoreWhereAsked(QWidget *parent, TData_in &data)
         data::unpackBackup(archive, staging);
         data::writeAutomaticBackup(data.Con_data(), data.Con_c(), data.workDir(), QDateTime::currentDateTime());
     } catch (const data::DbError &e) {
-        ui::MessageBox::error(parent, QStringLiteral("恢复失败,数据没有改变: %1").arg(e.message()));
-        return false;
+        return refused(e);
     }
     data.closeFiles();
     try {
         data::exchangeDataFolders(work, staging);
     } catch (const data::DbError &e) {
         data.openFiles();
-        ui::MessageBox::error(parent, QStringLiteral("恢复失败,数据没有改变: %1").arg(e.message()));
-        return false;
+        return refused(e);
     }
     try {
         data.openFiles();
@@ -76,8 +78,7 @@ bool restoreWhereAsked(QWidget *parent, TData_in &data)
         // The checked files would not open in place: the old ones come back.
         data::exchangeDataFolders(work, staging);
         data.openFiles();
-        ui::MessageBox::error(parent, QStringLiteral("恢复失败,数据没有改变: %1").arg(e.message()));
-        return false;
+        return refused(e);
     }
     ui::MessageBox::information(parent, QStringLiteral("数据已从\n\"%1\"\n恢复").arg(QDir::toNativeSeparators(archive)));
     return true;

@@ -23,7 +23,7 @@ ReportStatus::ReportStatus(QWidget *parent) : QProgressDialog(parent)
     setMinimumWidth(320);
 }
 
-bool ReportStatus::show(const QString &text, int page)
+bool ReportStatus::tell(const QString &text, int page)
 {
     // A few times a second is enough for the eye and for 取消; a long report
     // is not slowed by repainting the window for every page.
@@ -41,12 +41,12 @@ bool ReportStatus::show(const QString &text, int page)
 
 bool ReportStatus::preparing(int page)
 {
-    return show(QStringLiteral("正在准备页面 %p"), page);
+    return tell(QStringLiteral("正在准备页面 %p"), page);
 }
 
 bool ReportStatus::printing(int page)
 {
-    return show(QStringLiteral("准备打印 %p"), page);
+    return tell(QStringLiteral("准备打印 %p"), page);
 }
 
 } // namespace reports

@@ -20,7 +20,8 @@ public:
     bool printing(int page) override;
 
 private:
-    bool show(const QString &text, int page);
+    // Shows the text with its page number; false once 取 消 was pressed.
+    bool tell(const QString &text, int page);
 
     QElapsedTimer m_shown; // when the text last changed
     QString m_text;        // the text before its page number
