@@ -2,12 +2,45 @@
 
 #include "DbError.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace data {
 
-QString csvField(const QString &text)
+namespace {
+
+bool startsFormula(QChar c)
 {
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+bool isPlainNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
+    return number.match(text).hasMatch();
+}
+
+} // namespace
+
+QString defusedCell(const QString &text)
+{
+    if (text.isEmpty() || isPlainNumber(text))
+        return text;
+    if (startsFormula(text.front()) || text.front() == u'\'')
+        return u'\'' + text;
+    return text;
+}
+
+QString restoredCell(const QString &text)
+{
+    if (text.size() >= 2 && text.front() == u'\'' && (startsFormula(text.at(1)) || text.at(1) == u'\''))
+        return text.mid(1);
+    return text;
+}
+
+QString csvField(const QString &plain)
+{
+    const QString text = defusedCell(plain);
     const bool quoted = text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r')
                         || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
     if (!quoted)

@@ -13,6 +13,14 @@ namespace data {
 // that Chinese shows as Chinese.
 
 QString csvField(const QString &text);
+
+// A spreadsheet program takes a cell that starts with =, +, -, @, a tab or a
+// carriage return as a formula, which a file from elsewhere can abuse. Such a
+// cell is written after an apostrophe (a plain number such as -5 is left
+// alone), and so is a cell that starts with an apostrophe itself, so that
+// reading the file back can take exactly that apostrophe away again.
+QString defusedCell(const QString &text);
+QString restoredCell(const QString &text);
 QByteArray csvLine(const QStringList &fields);
 
 // Writes a table: the captions as the first line, then `rows` lines of

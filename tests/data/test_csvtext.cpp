@@ -12,6 +12,8 @@ class TestCsvText : public QObject {
 private slots:
     void fields_data();
     void fields();
+    void restored_data();
+    void restored();
     void fileStartsWithItsMarkAndCaptions();
     void aStoppedExportLeavesWhatWasThere();
 };
@@ -28,6 +30,31 @@ void TestCsvText::fields_data()
     QTest::newRow("a carriage return") << "a\rb" << "\"a\rb\"";
     QTest::newRow("blanks at the ends") << " 张三 " << "\" 张三 \"";
     QTest::newRow("a quote inside only") << "5\"" << "\"5\"\"\"";
+    QTest::newRow("a formula") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
+    QTest::newRow("a plus") << "+86 10 1234" << "'+86 10 1234";
+    QTest::newRow("an at") << "@SUM(A1)" << "'@SUM(A1)";
+    QTest::newRow("a minus") << "-1+2" << "'-1+2";
+    QTest::newRow("a tab first") << "\tx" << "'\tx";
+    QTest::newRow("a negative number") << "-5" << "-5";
+    QTest::newRow("a signed decimal") << "+3.25" << "+3.25";
+    QTest::newRow("an apostrophe first") << "'abc" << "''abc";
+    QTest::newRow("an apostrophe inside") << "O'Neil" << "O'Neil";
+}
+
+// What the export puts before a cell, reading takes away again; a cell that
+// did not come from the export keeps its apostrophe.
+void TestCsvText::restored_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *text : {"=1+1", "+86", "@x", "-a", "'", "'abc", "''=x", "-5", "普通", "", "\r\n"})
+        QTest::newRow(text) << QString::fromUtf8(text);
+}
+
+void TestCsvText::restored()
+{
+    QFETCH(QString, text);
+    QCOMPARE(data::restoredCell(data::defusedCell(text)), text);
+    QCOMPARE(data::restoredCell(QStringLiteral("'abc")), QStringLiteral("'abc"));
 }
 
 void TestCsvText::fields()
