@@ -2,6 +2,7 @@
 
 #include "Backup.h"
 #include "DbError.h"
+#include "FileChoice.h"
 #include "MessageBox.h"
 #include "Restore.h"
 #include "TData_in.h"
@@ -9,20 +10,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QScopeGuard>
-#include <QStandardPaths>
 
 namespace app {
 
-namespace {
-
-// Where the file dialogs start.
-QString documentsFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-} // namespace
+using ui::documentsFolder;
 
 void backUpWhereAsked(QWidget *parent, TData_in &data)
 {

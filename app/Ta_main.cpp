@@ -17,6 +17,7 @@
 #include "employees/TFrame_worker.h"
 #include "products/TFrame_chanpin.h"
 #include "BackupCommands.h"
+#include "ExchangeCommands.h"
 #include "reports/ReportDesk.h"
 
 #include <QCloseEvent>
@@ -142,8 +143,7 @@ void Ta_main::createMenus()
     QMenu *exchange = system->addMenu(shown(QStringLiteral("数据交换&")));
     exchange->setObjectName(QStringLiteral("数据交换&"));
     item(exchange, QStringLiteral("从Excel导入 &"), {});
-    item(exchange, QStringLiteral("导出至Excel &"), {});
-    exchange->menuAction()->setEnabled(false);
+    item(exchange, QStringLiteral("导出至Excel &"), [this] { app::exportWhereAsked(this, ui::Windows::data()); });
     item(system, QStringLiteral("连接掌上设备...&"), {});
     item(system, QStringLiteral("数据同步&"), {});
     item(system, QStringLiteral("备份数据&"), [this] { app::backUpWhereAsked(this, ui::Windows::data()); });

@@ -2,6 +2,7 @@
 
 #include "DateText.h"
 #include "DbError.h"
+#include "FileChoice.h"
 #include "MessageBox.h"
 #include "ReportOptions.h"
 #include "ReportOutput.h"
@@ -18,7 +19,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScopeGuard>
-#include <QStandardPaths>
 
 namespace reports {
 
@@ -124,9 +124,7 @@ void ReportDesk::save(QWidget *parent, const data::ReportDefinition &definition,
                       const QString &file)
 {
     const QFileInfo target(file);
-    if (target.exists()
-        && !ui::MessageBox::question(parent, kTitle,
-                                     QStringLiteral("文件\"%1\"已存在,要替换它吗?").arg(target.absoluteFilePath())))
+    if (!ui::confirmReplace(parent, kTitle, file))
         return;
     try {
         ReportStatus status(parent);
@@ -141,11 +139,7 @@ void ReportDesk::save(QWidget *parent, const data::ReportDefinition &definition,
 
 QString ReportDesk::defaultFile(const data::ReportDefinition &definition) const
 {
-    QString folder = m_folder;
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
+    const QString folder = !m_folder.isEmpty() && QFileInfo(m_folder).isDir() ? m_folder : ui::documentsFolder();
     return QDir(folder).filePath(definition.title + QStringLiteral(".pdf"));
 }
 

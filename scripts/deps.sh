@@ -10,7 +10,7 @@ packages=(
   fonts-noto-cjk qt6-translations-l10n
   xvfb xauth
   poppler-utils
-  libminizip-dev
+  libminizip-dev libxlsxwriter-dev
 )
 
 missing=()

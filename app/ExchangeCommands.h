@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+class TData_in;
+
+namespace app {
+
+// 系统 > 数据交换 > 导出至Excel: asks which table and which file, then
+// writes the rows that table's list holds, with a progress window whose
+// 取消 leaves no file behind, and says how many rows went out or what failed.
+void exportWhereAsked(QWidget *parent, TData_in &data);
+
+} // namespace app
