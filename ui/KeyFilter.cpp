@@ -1,5 +1,6 @@
 #include "KeyFilter.h"
 
+#include "Characters.h"
 #include "Tone.h"
 
 #include <QComboBox>
@@ -18,21 +19,19 @@ constexpr int kRefusalMilliseconds = 100;
 constexpr QChar kBackspace = u'\b';
 constexpr QChar kEnter = u'\r';
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool isLowerLatin(QChar c) { return c >= u'a' && c <= u'z'; }
 bool isBackspaceOrEnter(QChar c) { return c == kBackspace || c == kEnter; }
 
 bool acceptsChar(KeyFilter::Mode mode, QChar c, const QString &extra)
 {
     switch (mode) {
     case KeyFilter::Mode::Digits:
-        return isDigit(c) || isBackspaceOrEnter(c);
+        return data::entryTakes(data::Entry::Digits, c) || isBackspaceOrEnter(c);
     case KeyFilter::Mode::NoSpace:
-        return c != u' ';
+        return data::entryTakes(data::Entry::NoSpace, c);
     case KeyFilter::Mode::Name:
-        return c != u' ' && !isDigit(c);
+        return data::entryTakes(data::Entry::Name, c);
     case KeyFilter::Mode::LowerWeb:
-        return isLowerLatin(c) || isDigit(c) || isBackspaceOrEnter(c) || extra.contains(c);
+        return data::entryTakes(data::Entry::LowerWeb, c, extra) || isBackspaceOrEnter(c);
     case KeyFilter::Mode::RefuseTyping:
         return isBackspaceOrEnter(c);
     }

@@ -1,5 +1,7 @@
 #include "TextLimit.h"
 
+#include "Characters.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBoundaryFinder>
@@ -155,25 +157,12 @@ void limitDocument(Edit *edit, int characters)
 
 int characterCount(const QString &text)
 {
-    if (text.isEmpty())
-        return 0;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    while (finder.toNextBoundary() > 0)
-        ++count;
-    return count;
+    return data::characterCount(text);
 }
 
 QString cutToCharacters(const QString &text, int characters)
 {
-    if (characters <= 0)
-        return QString();
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (int i = 0; i < characters; ++i) {
-        if (finder.toNextBoundary() < 0)
-            return text;
-    }
-    return text.left(finder.position());
+    return data::cutToCharacters(text, characters);
 }
 
 void limitText(QLineEdit *edit, int characters)
