@@ -142,7 +142,7 @@ void Ta_main::createMenus()
     QMenu *system = menu(QStringLiteral("系统&"));
     QMenu *exchange = system->addMenu(shown(QStringLiteral("数据交换&")));
     exchange->setObjectName(QStringLiteral("数据交换&"));
-    item(exchange, QStringLiteral("从Excel导入 &"), {});
+    item(exchange, QStringLiteral("从Excel导入 &"), [this] { app::importWhereAsked(this, ui::Windows::data()); });
     item(exchange, QStringLiteral("导出至Excel &"), [this] { app::exportWhereAsked(this, ui::Windows::data()); });
     item(system, QStringLiteral("连接掌上设备...&"), {});
     item(system, QStringLiteral("数据同步&"), {});

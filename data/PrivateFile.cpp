@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -64,6 +65,14 @@ bool writePrivateFileIfMissing(const QString &path, const QByteArray &bytes)
         fileError("write", path);
     }
     return true;
+}
+
+void writePrivateFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(bytes) != bytes.size() || !file.commit())
+        throw DbError(QStringLiteral("无法写入文件 %1: %2").arg(path, file.errorString()));
 }
 
 } // namespace data

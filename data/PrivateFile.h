@@ -21,5 +21,8 @@ void makePrivateFolder(const QString &path);
 // link to nowhere) is there: then nothing is touched and the result is
 // false. A file that cannot be written whole is removed again.
 bool writePrivateFileIfMissing(const QString &path, const QByteArray &bytes);
+// Writes bytes into a file 0600 that takes the name once written whole; what
+// had the name stays until then.
+void writePrivateFile(const QString &path, const QByteArray &bytes);
 
 } // namespace data

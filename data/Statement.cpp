@@ -71,6 +71,12 @@ void Statement::run()
     }
 }
 
+void Statement::reset()
+{
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
 int Statement::columnCount() const
 {
     return sqlite3_column_count(m_stmt);

@@ -26,6 +26,8 @@ public:
     bool step();
     // Steps to the end (for statements without a result).
     void run();
+    // Ready to run again, with new values bound (the old ones are cleared).
+    void reset();
 
     int columnCount() const;
     QString columnName(int column) const;

@@ -434,10 +434,11 @@ void TestMainWindow::menusAndNavigationCanBeDisabled()
 
     auto *exchange = main().findChild<QMenu *>(QStringLiteral("数据交换&"));
     QVERIFY(exchange);
-    const QStringList greyed{"从Excel导入 &", "连接掌上设备...&", "数据同步&"};
+    const QStringList greyed{"连接掌上设备...&", "数据同步&"};
     auto checkSystemMenu = [&] {
         QVERIFY(exchange->menuAction()->isEnabled());
-        QVERIFY(main().menuAction(QStringLiteral("系统&"), QStringLiteral("导出至Excel &"))->isEnabled());
+        for (const char *item : {"从Excel导入 &", "导出至Excel &"})
+            QVERIFY(main().menuAction(QStringLiteral("系统&"), QString::fromUtf8(item))->isEnabled());
         for (const QString &item : greyed) {
             QAction *a = main().menuAction(QStringLiteral("系统&"), item);
             QVERIFY2(a, qPrintable(item));
