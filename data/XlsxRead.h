@@ -1,0 +1,11 @@
+#pragma once
+
+#include "SheetRead.h"
+
+namespace data {
+
+// The first worksheet of an .xlsx workbook, streamed from its zip. Throws
+// DbError with a Chinese message when the workbook is damaged.
+std::unique_ptr<SheetRows> openWorkbook(const QString &path);
+
+} // namespace data
