@@ -196,33 +196,27 @@ void ImportWindow::headingsChosen()
     const QStringList matched = m_headings->isChecked() ? data::matchHeadings(record, headings) : QStringList();
     const size_t firstRecord = m_headings->isChecked() ? 1 : 0;
     const QStringList values = firstRecord < m_rows.size() ? m_rows[firstRecord].second : QStringList();
-    m_mapping->setRowCount(int(headings.size()));
+    // The file's columns stay what they are: each keeps its drop-down, with the fields of the kind chosen.
+    if (m_mapping->rowCount() != headings.size()) {
+        m_mapping->setRowCount(int(headings.size()));
+        for (int row = 0; row < headings.size(); ++row) {
+            auto *box = new QComboBox(m_mapping);
+            box->setObjectName(QStringLiteral("mapping_%1").arg(row));
+            connect(box, &QComboBox::currentIndexChanged, this, &ImportWindow::showPreview);
+            m_mapping->setCellWidget(row, Field, box);
+        }
+    }
     for (int row = 0; row < headings.size(); ++row) {
         m_mapping->setItem(row, FileColumn, cell(headings[row]));
-        auto *box = new QComboBox(m_mapping);
-        box->setObjectName(QStringLiteral("mapping_%1").arg(row));
+        auto *box = qobject_cast<QComboBox *>(m_mapping->cellWidget(row, Field));
+        QSignalBlocker quiet(box);
+        box->clear();
         box->setAccessibleName(headings[row]);
         box->addItem(kNotTaken, QString());
         for (const data::FieldDef *f : data::importableFields(record))
             box->addItem(data::headingOf(f->caption), f->column);
         box->setCurrentIndex(std::max(0, box->findData(matched.value(row))));
-        connect(box, &QComboBox::currentIndexChanged, this, [this, row] { mappingChosen(row); });
-        m_mapping->setCellWidget(row, Field, box);
         m_mapping->setItem(row, FirstValue, cell(values.value(row)));
-    }
-    showPreview();
-}
-
-// A field takes one column: chosen for this one, it leaves any other.
-void ImportWindow::mappingChosen(int row)
-{
-    const QString column = qobject_cast<QComboBox *>(m_mapping->cellWidget(row, Field))->currentData().toString();
-    for (int other = 0; other < m_mapping->rowCount() && !column.isEmpty(); ++other) {
-        auto *box = qobject_cast<QComboBox *>(m_mapping->cellWidget(other, Field));
-        if (other != row && box->currentData().toString() == column) {
-            QSignalBlocker quiet(box);
-            box->setCurrentIndex(0);
-        }
     }
     showPreview();
 }
@@ -263,6 +257,13 @@ void ImportWindow::showPreview()
 void ImportWindow::tryAccept()
 {
     const data::ImportChoices c = choices();
+    // A field takes one column.
+    for (const data::FieldDef *f : data::importableFields(target().record())) {
+        if (c.mapping.count(f->column) > 1) {
+            ui::MessageBox::warning(this, QStringLiteral("“%1”对应了不止一列,请只选其中一列").arg(data::headingOf(f->caption)));
+            return;
+        }
+    }
     QStringList missing;
     for (const QString &column : target().required) {
         if (!c.mapping.contains(column))

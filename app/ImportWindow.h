@@ -44,7 +44,6 @@ private:
     void connectActions();
     void targetChosen();   // new fields, new matching
     void headingsChosen(); // the first row as headings or as a record
-    void mappingChosen(int row);
     void showPreview();
     void tryAccept();
     QStringList fileHeadings() const;

@@ -5,6 +5,7 @@
 #include "DbError.h"
 #include "ExportTables.h"
 #include "ImportRun.h"
+#include "Schema.h"
 #include "SheetRead.h"
 #include "StandingQuery.h"
 #include "Statement.h"
@@ -148,7 +149,7 @@ void TestImport::rowsHeldToTheWindowsRules_data()
     QTest::newRow("a whole company") << false << company << "";
     QTest::newRow("a company with no switchboard") << false << QStringList{"c1=星辰", "c11="} << "“总机号码”不能为空";
     QTest::newRow("a web site in capitals") << false << (company + QStringList{"c6=WWW.X.CN"})
-                                            << "“网 站”只能填小写字母、数字和“.”,这里有“W”";
+                                            << "“网站”只能填小写字母、数字和“.”,这里有“W”";
     QTest::newRow("a company description of any length")
         << false << (company + QStringList{"c13=" + QString(5000, u'长')}) << "";
 }
