@@ -1,11 +1,14 @@
 #include "BackupCommands.h"
 
 #include "Backup.h"
+#include "DailyBackup.h"
 #include "DbError.h"
 #include "FileChoice.h"
 #include "MessageBox.h"
 #include "Restore.h"
 #include "TData_in.h"
+#include "WindowNames.h"
+#include "Windows.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,6 +44,9 @@ bool restoreWhereAsked(QWidget *parent, TData_in &data)
     if (!ui::MessageBox::question(parent, QStringLiteral("恢复数据"),
                                   QStringLiteral("现在的全部数据将被备份中的数据取代(现在的数据会先自动备份)。\n要继续吗?")))
         return false;
+    // The day's backup, when under way, is over before the files change.
+    if (auto *daily = ui::Windows::get<DailyBackup>(ui::names::DailyBackup))
+        daily->wait();
     const auto refused = [parent](const data::DbError &e) {
         ui::MessageBox::error(parent, QStringLiteral("恢复失败,数据没有改变: %1").arg(e.message()));
         return false;
@@ -75,11 +81,8 @@ bool restoreWhereAsked(QWidget *parent, TData_in &data)
     return true;
 }
 
-void backUpAutomatically(QWidget *parent, TData_in &data, const QDir &workDir, bool onlyWhenDue,
-                         const QDateTime &now)
+void backUpAutomatically(QWidget *parent, TData_in &data, const QDir &workDir, const QDateTime &now)
 {
-    if (onlyWhenDue && !data::automaticBackupDue(workDir, now.date()))
-        return;
     try {
         data::writeAutomaticBackup(data.Con_data(), data.Con_c(), workDir, now);
     } catch (const data::DbError &e) {

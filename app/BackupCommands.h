@@ -21,11 +21,11 @@ void backUpWhereAsked(QWidget *parent, TData_in &data);
 // the data were restored.
 bool restoreWhereAsked(QWidget *parent, TData_in &data);
 
-// The program's own backups in Backup/ of the working folder, the newest
-// seven kept: at every exit, and on the first start of each day (when
-// `onlyWhenDue`, none is made when one of that day exists). A failure is
-// shown as a warning; it stops nothing.
-void backUpAutomatically(QWidget *parent, TData_in &data, const QDir &workDir, bool onlyWhenDue,
+// The program's own backup at every exit, in Backup/ of the working folder
+// with the newest seven kept (the first start of a day makes one too, beside
+// the running program: DailyBackup). A failure is shown as a warning; it
+// stops nothing.
+void backUpAutomatically(QWidget *parent, TData_in &data, const QDir &workDir,
                          const QDateTime &now = QDateTime::currentDateTime());
 
 } // namespace app

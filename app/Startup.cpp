@@ -1,5 +1,7 @@
 #include "Startup.h"
 
+#include "DailyBackup.h"
+
 #include "DbError.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
@@ -84,6 +86,8 @@ Startup::Startup(const QDir &workDir)
     // windows of the reports as they run.
     m_reports = std::make_unique<reports::ReportDesk>(workDir);
     ui::Windows::add(ui::names::ReportDesk, m_reports.get());
+    m_dailyBackup = std::make_unique<DailyBackup>(workDir);
+    ui::Windows::add(ui::names::DailyBackup, m_dailyBackup.get());
 }
 
 Startup::~Startup()
@@ -91,6 +95,7 @@ Startup::~Startup()
     // The windows go in the reverse order of their making, the data module
     // (and with it both connections) among them.
     ui::Windows::clear();
+    m_dailyBackup.reset();
     while (!m_windows.empty())
         m_windows.pop_back();
 }

@@ -14,6 +14,8 @@ class ReportDesk;
 
 namespace app {
 
+class DailyBackup;
+
 // Creates every window of the program once, in a fixed order, together with
 // the data module, and keeps them until the end; each is reachable by its
 // instance name through ui::Windows. Windows made before the data module are
@@ -29,6 +31,7 @@ public:
     Ta_main &mainWindow() const { return *m_main; }
     TData_in &data() const { return *m_data; }
     const std::vector<QString> &creationOrder() const { return m_order; }
+    DailyBackup &dailyBackup() const { return *m_dailyBackup; }
 
 private:
     void add(const QString &name, QObject *window);
@@ -38,6 +41,7 @@ private:
     Ta_main *m_main = nullptr;
     TData_in *m_data = nullptr;
     std::unique_ptr<reports::ReportDesk> m_reports;
+    std::unique_ptr<DailyBackup> m_dailyBackup;
 };
 
 // Start-up up to the main window: builds everything and shows the main window

@@ -1,4 +1,5 @@
 #include "BackupCommands.h"
+#include "DailyBackup.h"
 #include "Fonts.h"
 #include "InstanceGuard.h"
 #include "QtTexts.h"
@@ -34,12 +35,13 @@ int main(int argc, char *argv[])
     const auto started = app::start(workDir);
     if (!started)
         return 1;
-    // The first start of a day keeps a backup, once the window is up; every
-    // exit keeps one of what the user leaves.
+    // The first start of a day keeps a backup, made beside the window once
+    // it is up; every exit keeps one of what the user leaves.
     Ta_main &window = started->mainWindow();
     TData_in &data = started->data();
-    QTimer::singleShot(0, &window, [&] { app::backUpAutomatically(&window, data, workDir, true); });
+    QTimer::singleShot(0, &window, [&] { started->dailyBackup().startIfDue(&window); });
     const int code = QApplication::exec();
-    app::backUpAutomatically(&window, data, workDir, false);
+    started->dailyBackup().wait();
+    app::backUpAutomatically(&window, data, workDir);
     return code;
 }

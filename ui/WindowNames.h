@@ -14,6 +14,8 @@ inline const QString Ta_gour = QStringLiteral("Ta_gour");
 inline const QString Data_in = QStringLiteral("Data_in");
 // Where the list reports are run (not a window: it opens theirs).
 inline const QString ReportDesk = QStringLiteral("ReportDesk");
+// The backup of the first start of a day, made beside the running program.
+inline const QString DailyBackup = QStringLiteral("DailyBackup");
 
 // The views of the main window.
 inline const QString Frame_liebiao1 = QStringLiteral("Frame_liebiao1");

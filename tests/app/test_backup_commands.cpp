@@ -2,10 +2,12 @@
 // and the program's own in Backup/, over its real encrypted files.
 #include "Backup.h"
 #include "BackupCommands.h"
+#include "DailyBackup.h"
 #include "Driving.h"
 #include "MessageBox.h"
 #include "Program.h"
 #include "Restore.h"
+#include "Startup.h"
 #include "Schema.h"
 #include "StandingQuery.h"
 #include "Statement.h"
@@ -15,6 +17,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +44,7 @@ private slots:
     void backUpFromTheMenu();
     void aCancelledBackupWritesNothing();
     void automaticBackupsOncePerDayAndAtEveryExit();
+    void aFailedAutomaticBackupWarns_data();
     void aFailedAutomaticBackupWarns();
     void restoreGivesBackTheBackedUpData();
     void restoreRefusedChangesNothing_data();
@@ -101,27 +105,47 @@ void TestBackupCommands::aCancelledBackupWritesNothing()
     QCOMPARE(QDir(m_out->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
-// The start of a day makes one; a second start that day none; an exit one more.
+// The start of a day makes one, beside the running program; a second start
+// that day none; an exit one more.
 void TestBackupCommands::automaticBackupsOncePerDayAndAtEveryExit()
 {
     const QDir work = m_program->install().dir();
     const QDateTime morning(QDate(2026, 12, 11), QTime(8, 0));
-    app::backUpAutomatically(&m_program->main(), m_program->data(), work, true, morning);
-    app::backUpAutomatically(&m_program->main(), m_program->data(), work, true, morning.addSecs(3600));
+    app::DailyBackup &daily = m_program->startup().dailyBackup();
+    daily.startIfDue(&m_program->main(), morning);
+    QSignalSpy over(&daily, &app::DailyBackup::finished);
+    QVERIFY(over.wait());
+    QCOMPARE(over.takeFirst().at(0).toString(), QString());
+    QVERIFY(!daily.running());
+    daily.startIfDue(&m_program->main(), morning.addSecs(3600));
+    QVERIFY(!daily.running());
     QCOMPARE(data::automaticBackups(work).size(), 1);
-    app::backUpAutomatically(&m_program->main(), m_program->data(), work, false, morning.addSecs(7200));
+    app::backUpAutomatically(&m_program->main(), m_program->data(), work, morning.addSecs(7200));
     QCOMPARE(data::automaticBackups(work).size(), 2);
     QCOMPARE(m_program->messages(), QStringList());
 }
 
 // Where the backups cannot go, the program warns and goes on.
+void TestBackupCommands::aFailedAutomaticBackupWarns_data()
+{
+    QTest::addColumn<bool>("daily");
+    QTest::newRow("at exit") << false;
+    QTest::newRow("the day's") << true;
+}
+
 void TestBackupCommands::aFailedAutomaticBackupWarns()
 {
+    QFETCH(bool, daily);
     const QDir work = m_program->install().dir();
     QFile blocker(work.filePath(QStringLiteral("Backup")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    app::backUpAutomatically(&m_program->main(), m_program->data(), work, false);
+    if (daily) {
+        m_program->startup().dailyBackup().startIfDue(&m_program->main());
+        QTRY_COMPARE(m_program->messages().size(), 1);
+    } else {
+        app::backUpAutomatically(&m_program->main(), m_program->data(), work);
+    }
     QCOMPARE(m_program->messages().size(), 1);
     QVERIFY(m_program->messages().first().startsWith(QStringLiteral("自动备份失败: ")));
     QCOMPARE(ui::MessageBox::shown().first().kind, ui::MessageBox::Kind::Warning);

@@ -1,0 +1,54 @@
+#include "DailyBackup.h"
+
+#include "Backup.h"
+#include "Connection.h"
+#include "DbError.h"
+#include "MessageBox.h"
+#include "Schema.h"
+
+namespace app {
+
+DailyBackup::DailyBackup(const QDir &workDir) : m_workDir(workDir)
+{
+    setObjectName(QStringLiteral("DailyBackup"));
+    connect(this, &DailyBackup::finished, this, [this](const QString &error) {
+        wait();
+        if (!error.isEmpty())
+            ui::MessageBox::warning(m_parent, QStringLiteral("自动备份失败: %1").arg(error));
+    });
+}
+
+DailyBackup::~DailyBackup()
+{
+    wait();
+}
+
+void DailyBackup::startIfDue(QWidget *parent, const QDateTime &now)
+{
+    if (running() || !data::automaticBackupDue(m_workDir, now.date()))
+        return;
+    m_parent = parent;
+    const QDir workDir = m_workDir;
+    m_worker = std::thread([this, workDir, now] {
+        QString error;
+        try {
+            // Connections of its own: a connection belongs to the thread that uses it.
+            data::Connection main = data::Connection::open(workDir.filePath(QString::fromLatin1(data::kMainFile.relativePath)),
+                                                           QByteArray(data::kMainFile.key));
+            data::Connection lookup = data::Connection::open(
+                workDir.filePath(QString::fromLatin1(data::kLookupFile.relativePath)), QByteArray(data::kLookupFile.key));
+            data::writeAutomaticBackup(main, lookup, workDir, now);
+        } catch (const data::DbError &e) {
+            error = e.message();
+        }
+        QMetaObject::invokeMethod(this, [this, error] { emit finished(error); }, Qt::QueuedConnection);
+    });
+}
+
+void DailyBackup::wait()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+} // namespace app
