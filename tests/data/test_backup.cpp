@@ -8,37 +8,16 @@
 #include "Schema.h"
 #include "Statement.h"
 #include "TestSupport.h"
+#include "ZipFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <zip.h>
+
+using testing::bytesOf;
+using testing::writeZip;
 
 namespace {
-
-using Members = std::vector<std::pair<QByteArray, QByteArray>>;
-
-// A zip of our own making, for archives the program would never write.
-void writeZip(const QString &path, const Members &members)
-{
-    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    QVERIFY(zip);
-    for (const auto &[name, bytes] : members) {
-        zip_fileinfo info{};
-        QCOMPARE(zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                       Z_DEFAULT_COMPRESSION, 1),
-                 ZIP_OK);
-        QCOMPARE(zipWriteInFileInZip(zip, bytes.constData(), unsigned(bytes.size())), ZIP_OK);
-        QCOMPARE(zipCloseFileInZip(zip), ZIP_OK);
-    }
-    QCOMPARE(zipClose(zip, nullptr), ZIP_OK);
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every row of a table of an encrypted file, its columns joined.
 QStringList rowsOf(const QString &path, const QByteArray &key, const QString &sql)

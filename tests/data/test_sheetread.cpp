@@ -5,182 +5,17 @@
 #include "DbError.h"
 #include "SheetRead.h"
 #include "TextEncoding.h"
+#include "WorkbookParts.h"
+#include "ZipFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <stdexcept>
-#include <zip.h>
+
+using namespace testing;
 
 namespace {
-
-using Members = std::vector<std::pair<QByteArray, QByteArray>>;
-
-void require(bool ok, const char *what)
-{
-    if (!ok)
-        throw std::runtime_error(what);
-}
-
-// A zip written member by member; a large member may be written in pieces.
-class ZipWriter {
-public:
-    explicit ZipWriter(const QString &path) : m_zip(zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE))
-    {
-        require(m_zip, "cannot create the zip");
-    }
-    ~ZipWriter()
-    {
-        if (m_zip)
-            zipClose(m_zip, nullptr);
-    }
-    void begin(const QByteArray &name)
-    {
-        zip_fileinfo info{};
-        require(zipOpenNewFileInZip64(m_zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                      Z_BEST_SPEED, 0) == ZIP_OK,
-                "cannot add to the zip");
-    }
-    void write(const QByteArray &bytes)
-    {
-        require(zipWriteInFileInZip(m_zip, bytes.constData(), unsigned(bytes.size())) == ZIP_OK, "cannot write the zip");
-    }
-    void end() { require(zipCloseFileInZip(m_zip) == ZIP_OK, "cannot close a member"); }
-    void add(const QByteArray &name, const QByteArray &bytes)
-    {
-        begin(name);
-        write(bytes);
-        end();
-    }
-    void close()
-    {
-        require(zipClose(m_zip, nullptr) == ZIP_OK, "cannot close the zip");
-        m_zip = nullptr;
-    }
-
-private:
-    zipFile m_zip;
-};
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
-            "cannot write the file");
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    require(file.open(QIODevice::ReadOnly), "cannot read the file");
-    return file.readAll();
-}
-
-const QByteArray kRelationshipsNs = "http://schemas.openxmlformats.org/package/2006/relationships";
-const QByteArray kTypes = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-
-QByteArray relationship(const QByteArray &id, const QByteArray &type, const QByteArray &target)
-{
-    return "<Relationship Id=\"" + id + "\" Type=\"" + kTypes + type + "\" Target=\"" + target + "\"/>";
-}
-
-QByteArray relationships(const QByteArray &list)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<Relationships xmlns=\"" + kRelationshipsNs
-           + "\">" + list + "</Relationships>";
-}
-
-QByteArray worksheet(const QByteArray &body)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
-           "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-           + body + "</worksheet>";
-}
-
-QByteArray sheetData(const QByteArray &rows)
-{
-    return "<sheetData>" + rows + "</sheetData>";
-}
-
-QByteArray inlineCell(const QByteArray &reference, const QByteArray &text)
-{
-    return "<c r=\"" + reference + "\" t=\"inlineStr\"><is><t>" + text + "</t></is></c>";
-}
-
-const QByteArray kSharedStrings =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
-    "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"5\" uniqueCount=\"5\">"
-    "<si><t>张三</t></si>"
-    "<si><r><rPr><b/></rPr><t>北京</t></r><r><t xml:space=\"preserve\"> 海淀区</t></r>"
-    "<rPh sb=\"0\" eb=\"2\"><t>ペキン</t></rPh><phoneticPr fontId=\"1\"/></si>"
-    "<si><t xml:space=\"preserve\">  前后有空格  </t></si>"
-    "<si><t>第一行_x000D_\n第二行 _x005F_x000D_</t></si>"
-    "<si><t>A &amp; B &lt;C&gt;</t></si>"
-    "</sst>";
-
-// Cell styles: 0 General, 1 a built-in date, 2 a Chinese date of the
-// workbook's own, 3 a number with a colour in brackets, 4 a quoted "d",
-// 5 a built-in time, 6 a date and time after a locale in brackets, 7 the
-// built-in date of Chinese installations, 8 text. The styles of named
-// styles come first and must not be taken for cell styles.
-const QByteArray kStyles =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
-    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-    "<numFmts count=\"4\">"
-    "<numFmt numFmtId=\"164\" formatCode=\"yyyy&quot;年&quot;m&quot;月&quot;d&quot;日&quot;\"/>"
-    "<numFmt numFmtId=\"165\" formatCode=\"0.00_);[Red]\\(0.00\\)\"/>"
-    "<numFmt numFmtId=\"166\" formatCode=\"&quot;d&quot;0\"/>"
-    "<numFmt numFmtId=\"167\" formatCode=\"[$-804]yyyy/m/d\\ h:mm\"/>"
-    "</numFmts>"
-    "<cellStyleXfs count=\"1\"><xf numFmtId=\"14\"/></cellStyleXfs>"
-    "<cellXfs count=\"9\"><xf numFmtId=\"0\" xfId=\"0\"/><xf numFmtId=\"14\" applyNumberFormat=\"1\"/>"
-    "<xf numFmtId=\"164\"/><xf numFmtId=\"165\"/><xf numFmtId=\"166\"/><xf numFmtId=\"20\"/>"
-    "<xf numFmtId=\"167\"/><xf numFmtId=\"31\"/><xf numFmtId=\"49\"/></cellXfs>"
-    "</styleSheet>";
-
-// The parts of a workbook, each open to change by a test.
-struct Book {
-    QByteArray workbookName = "xl/workbook.xml";
-    QByteArray sheets = "<sheet name=\"客户\" sheetId=\"1\" r:id=\"rId1\"/>";
-    QByteArray workbookPr;
-    QByteArray relationships = relationship("rId1", "worksheet", "worksheets/sheet1.xml")
-                               + relationship("rId2", "sharedStrings", "sharedStrings.xml")
-                               + relationship("rId3", "styles", "styles.xml");
-    Members parts = {{"xl/worksheets/sheet1.xml", worksheet(sheetData(""))},
-                     {"xl/sharedStrings.xml", kSharedStrings},
-                     {"xl/styles.xml", kStyles}};
-
-    Book &sheet(const QByteArray &body)
-    {
-        parts[0].second = worksheet(body);
-        return *this;
-    }
-    Members members() const
-    {
-        const qsizetype slash = workbookName.lastIndexOf('/');
-        Members all{
-            {"[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>"},
-            {"_rels/.rels", ::relationships(relationship("rId1", "officeDocument", workbookName))},
-            {workbookName,
-             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
-             "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-             "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-                 + workbookPr + "<sheets>" + sheets + "</sheets></workbook>"},
-            {workbookName.left(slash) + "/_rels/" + workbookName.mid(slash + 1) + ".rels",
-             ::relationships(relationships)}};
-        all.insert(all.end(), parts.begin(), parts.end());
-        return all;
-    }
-};
-
-void writeZip(const QString &path, const Members &members)
-{
-    ZipWriter zip(path);
-    for (const auto &[name, bytes] : members)
-        zip.add(name, bytes);
-    zip.close();
-}
 
 // Every row of a file as "number:cell|cell|...".
 QStringList readRows(const QString &path)
@@ -202,19 +37,6 @@ QByteArray utf16(const QString &text, bool bigEndian)
         bytes += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1} : QByteArray{&low, 1} + QByteArray{&high, 1};
     }
     return bytes;
-}
-
-// Sets the size that the central directory gives a member unpacked.
-QByteArray withUnpackedSize(QByteArray zip, const QByteArray &member, quint32 size)
-{
-    for (qsizetype at = zip.indexOf("PK\x01\x02"); at >= 0; at = zip.indexOf("PK\x01\x02", at + 4)) {
-        if (zip.mid(at + 46, member.size()) == member) {
-            for (int i = 0; i < 4; ++i)
-                zip[at + 24 + i] = char((size >> (8 * i)) & 0xFF);
-            return zip;
-        }
-    }
-    throw std::runtime_error("member not found");
 }
 
 } // namespace

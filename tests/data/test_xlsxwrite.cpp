@@ -2,31 +2,18 @@
 // view, sized columns, and a file written whole or not at all.
 #include "DbError.h"
 #include "XlsxWrite.h"
+#include "ZipFiles.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <unzip.h>
 
 namespace {
 
-// One member of a zip file, or nothing when it is not there.
 QByteArray member(const QString &archive, const char *name)
 {
-    unzFile zip = unzOpen64(QFile::encodeName(archive).constData());
-    if (!zip)
-        return {};
-    QByteArray bytes;
-    if (unzLocateFile(zip, name, 1) == UNZ_OK && unzOpenCurrentFile(zip) == UNZ_OK) {
-        char chunk[65536];
-        int got = 0;
-        while ((got = unzReadCurrentFile(zip, chunk, sizeof chunk)) > 0)
-            bytes.append(chunk, got);
-        unzCloseCurrentFile(zip);
-    }
-    unzClose(zip);
-    return bytes;
+    return testing::zipMember(archive, name);
 }
 
 const QStringList kCaptions{"编号", "中文名", "数量"};
