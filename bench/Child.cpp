@@ -1,6 +1,7 @@
 #include "Child.h"
 
 #include "ChildOutput.h"
+#include "ExchangeChild.h"
 #include "PaintWatch.h"
 #include "Protocol.h"
 #include "Reloads.h"
@@ -56,9 +57,11 @@ int runChild(int argc, char *argv[])
 {
     const QString mode = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
     const int runs = argc > 3 ? std::atoi(argv[3]) : 0;
-    // The reports need the data module alone, not the program.
+    // The reports and the export need the data module alone, not the program.
     if (mode == QLatin1String(protocol::kReportPdf) || mode == QLatin1String(protocol::kReportPreview))
         return runReportChild(argc, argv);
+    if (mode == QLatin1String(protocol::kExport))
+        return runExportChild(argc, argv);
     if (mode != QLatin1String(protocol::kStartup) && mode != QLatin1String(protocol::kWindows)
         && mode != QLatin1String(protocol::kMemory)) {
         childError(QStringLiteral("unknown child mode %1").arg(mode));

@@ -10,6 +10,9 @@
 #include "Schema.h"
 #include "Statement.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace bench {
@@ -46,6 +49,25 @@ double Installation::fill(int customers)
         data::Connection main = data::Connection::open(mainFile(), data::kMainFile.key);
         generateSampleData(main, customers, companies, kStartValue);
     });
+}
+
+double Installation::fillTyped(int customers)
+{
+    const int companies = std::max(1, customers / 10);
+    return timeMs([&] {
+        data::Connection main = data::Connection::open(mainFile(), data::kMainFile.key);
+        generateTypedCustomers(main, customers, companies, kStartValue);
+    });
+}
+
+void Installation::copyInto(const QDir &workDir) const
+{
+    for (const data::DatabaseFile &file : {data::kMainFile, data::kLookupFile}) {
+        const QString relative = QString::fromLatin1(file.relativePath);
+        const QString target = workDir.filePath(relative);
+        if (!workDir.mkpath(QFileInfo(relative).path()) || !QFile::copy(dir().filePath(relative), target))
+            throw data::DbError(QStringLiteral("cannot copy %1 to %2").arg(relative, workDir.path()));
+    }
 }
 
 double Installation::loadedMb(const QString &sql) const

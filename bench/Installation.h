@@ -22,6 +22,11 @@ public:
     // Adds `customers` sample customers and a tenth as many companies;
     // returns the milliseconds it took.
     double fill(int customers);
+    // The same with customers as the new-customer window takes them.
+    double fillTyped(int customers);
+    // Copies both database files as they stand into `workDir`'s Data/, which
+    // must not exist yet: another installation just like this one.
+    void copyInto(const QDir &workDir) const;
     // What the rows of a statement over the main file take loaded, in
     // megabytes (RowStore::memoryUsed()).
     double loadedMb(const QString &sql) const;

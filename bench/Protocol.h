@@ -16,6 +16,10 @@ inline constexpr char kMemory[] = "memory";   // start, five reloads, report rea
 // preview to the first page painted, then lays out the rest, reports, ends.
 inline constexpr char kReportPdf[] = "reportpdf";
 inline constexpr char kReportPreview[] = "reportpreview";
+// The customer list exported over the data module alone: "export RUNS FILE"
+// writes it to FILE (a workbook when the name ends in .xlsx, comma-separated
+// text otherwise) as often as the runs ask, reports, then ends on "quit".
+inline constexpr char kExport[] = "export";
 
 // "@painted ROWS": the customer list has painted once and the event loop has
 // come round; ROWS is the list's row count.
@@ -33,6 +37,11 @@ inline constexpr char kPdf[] = "@pdf";
 // page painted and idle, against the same bare loop; the pages laid out when
 // the first page painted (the most of any run), and all pages once complete.
 inline constexpr char kPreview[] = "@preview";
+// "@export MS BARE_MS ROWS": the list written to the file, the median of the
+// runs, against the bare loop over its statement on the same connection,
+// taken in turns; the child then waits for "quit", so that its peak memory
+// can be read.
+inline constexpr char kExported[] = "@export";
 // "@error TEXT": something could not be measured; the child ends with 1.
 inline constexpr char kError[] = "@error";
 

@@ -10,6 +10,17 @@ QString verdict(bool ok) { return ok ? QStringLiteral("ok") : QStringLiteral("MI
 
 QString fixed(double value, int decimals = 1) { return QString::number(value, 'f', decimals); }
 
+QString megabytes(qint64 bytes) { return fixed(double(bytes) / (1024.0 * 1024.0)); }
+
+// "N=... peak memory of the process that WHAT, VmHWM: ... MB (target < ... MB) ok [ROWS rows]".
+QString peakLine(int customers, const QString &what, double peakMb, double targetMb, bool ok, int64_t rows)
+{
+    return QStringLiteral("N=%1 peak memory of the process that %2, VmHWM: %3 MB (target < %4 MB) %5 [%6 rows]")
+        .arg(customers)
+        .arg(what, fixed(peakMb), fixed(targetMb, 0), verdict(ok))
+        .arg(rows);
+}
+
 QString ratioAndTarget(double ratio, double target, bool ok)
 {
     return QStringLiteral("ratio %1 (target <= %2) %3").arg(fixed(ratio, 2), fixed(target, 2), verdict(ok));
@@ -68,12 +79,8 @@ void printReportPdf(int customers, const PdfFigure &f)
 {
     const QString pages =
         f.pages < 0 ? QStringLiteral("pages not counted, no pdfinfo") : QStringLiteral("%1 pages").arg(f.pages);
-    printLine(timedLine(customers, f.time,
-                        QStringLiteral(", %1, %2 MB").arg(pages, fixed(double(f.bytes) / (1024.0 * 1024.0)))));
-    printLine(QStringLiteral("N=%1 peak memory of the process that wrote it, VmHWM: %2 MB (target < %3 MB) %4 [%5 rows]")
-                  .arg(customers)
-                  .arg(fixed(f.peakMb), fixed(f.peakTargetMb, 0), verdict(f.peakOk()))
-                  .arg(f.time.rows));
+    printLine(timedLine(customers, f.time, QStringLiteral(", %1, %2 MB").arg(pages, megabytes(f.bytes))));
+    printLine(peakLine(customers, QStringLiteral("wrote it"), f.peakMb, f.peakTargetMb, f.peakOk(), f.time.rows));
 }
 
 void printPreview(int customers, const PreviewFigure &f)
@@ -85,6 +92,17 @@ void printPreview(int customers, const PreviewFigure &f)
                   .arg(f.pages)
                   .arg(f.laidOutTarget)
                   .arg(verdict(f.laidOutOk())));
+}
+
+void printExport(int customers, const ExportFigure &f)
+{
+    printLine(timedLine(customers, f.time, QStringLiteral(", %1 MB").arg(megabytes(f.bytes))));
+    printLine(peakLine(customers, QStringLiteral("exported it"), f.peakMb, f.peakTargetMb, f.peakOk(), f.time.rows));
+}
+
+void printImport(int customers, const ImportFigure &f)
+{
+    printLine(timedLine(customers, f.time, QStringLiteral(", %1 companies made").arg(f.companiesMade)));
 }
 
 } // namespace bench

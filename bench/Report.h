@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExchangeFigures.h"
 #include "Figures.h"
 #include "ProcessFigures.h"
 #include "ReportFigures.h"
@@ -20,5 +21,9 @@ void printMemory(int customers, const MemoryFigure &figure);
 void printReportPdf(int customers, const PdfFigure &figure);
 // The preview's time to its first page, then the pages laid out by then.
 void printPreview(int customers, const PreviewFigure &figure);
+// The export's time with the file's size, then the peak memory of its process.
+void printExport(int customers, const ExportFigure &figure);
+// The import's time with the companies it made.
+void printImport(int customers, const ImportFigure &figure);
 
 } // namespace bench

@@ -1,7 +1,7 @@
 #include "ReportChild.h"
 
-#include "BareLoop.h"
 #include "ChildOutput.h"
+#include "LoadedList.h"
 #include "MainWindowDriver.h"
 #include "Measure.h"
 #include "PaintWatch.h"
@@ -43,25 +43,6 @@ const data::ReportDefinition &customerReport()
     throw std::runtime_error("there is no default report s1.rav");
 }
 
-// The customer list loaded (not timed), checked against one bare loop over
-// its statement on its own connection, which leaves that connection warm.
-data::StandingQuery &loadList(TData_in &dataIn)
-{
-    data::StandingQuery &list = dataIn.atc1_all();
-    const int rows = list.count(); // reads the rows when first asked
-    const BareResult bare = bareLoop(list.connection().handle(), list.text().toUtf8());
-    if (bare.rows != rows)
-        throw std::runtime_error("the list holds " + std::to_string(rows) + " rows, the bare loop read "
-                                 + std::to_string(bare.rows));
-    return list;
-}
-
-// The bare loop over the list's statement, on the same connection.
-std::function<void()> bareList(const data::StandingQuery &list)
-{
-    return [db = list.connection().handle(), sql = list.text().toUtf8()] { bareLoop(db, sql); };
-}
-
 QString today()
 {
     return data::dateText(QDate::currentDate());
@@ -71,8 +52,8 @@ QString today()
 // the process. Then waits for the parent, which reads the peak memory.
 void writePdf(TData_in &dataIn, int runs, const QString &file)
 {
-    const data::StandingQuery &list = loadList(dataIn);
-    const std::function<void()> bare = bareList(list);
+    const data::StandingQuery &list = loadCustomerList(dataIn);
+    const std::function<void()> bare = bareLoopOver(list);
     std::vector<double> bareMs;
     Repeats repeats(runs);
     do {
@@ -94,7 +75,7 @@ void writePdf(TData_in &dataIn, int runs, const QString &file)
 // then the last one opened lays out the rest of its pages.
 void openPreview(TData_in &dataIn, int runs)
 {
-    const reports::QueryRows rows(loadList(dataIn));
+    const reports::QueryRows rows(loadCustomerList(dataIn));
     const QString date = today();
     std::unique_ptr<reports::ReportPreview> preview;
     PaintWatch firstPage([&](QWidget *widget) {
@@ -112,7 +93,7 @@ void openPreview(TData_in &dataIn, int runs)
         if (!firstPage.wait(kLongestWaitMs))
             throw std::runtime_error("the preview's first page did not paint");
     };
-    const PairedTimes t = timeAlternately(runs, open, bareList(dataIn.atc1_all()), [&] { preview.reset(); });
+    const PairedTimes t = timeAlternately(runs, open, bareLoopOver(dataIn.atc1_all()), [&] { preview.reset(); });
 
     const QDeadlineTimer deadline(kLongestWaitMs);
     while (!preview->complete()) {

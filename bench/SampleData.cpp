@@ -38,9 +38,10 @@ void insertRows(data::Connection &connection, const QString &table, int count, M
     transaction.commit();
 }
 
-} // namespace
-
-void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue)
+// Companies, then customers of them made by makeCustomer(random, i, names).
+template <typename MakeCustomer>
+void fillCustomers(data::Connection &connection, int customers, int companies, uint64_t startValue,
+                   MakeCustomer makeCustomer)
 {
     std::vector<std::string> names;
     names.reserve(size_t(companies));
@@ -50,7 +51,20 @@ void generateSampleData(data::Connection &connection, int customers, int compani
     Random random(startValue);
     insertRows(connection, QStringLiteral("atc2"), companies,
                [&](int i) { return makeCompany(random, names[size_t(i)]); });
-    insertRows(connection, QStringLiteral("atc1"), customers, [&](int) { return makeCustomer(random, names); });
+    insertRows(connection, QStringLiteral("atc1"), customers, [&](int i) { return makeCustomer(random, i, names); });
+}
+
+} // namespace
+
+void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue)
+{
+    fillCustomers(connection, customers, companies, startValue,
+                  [](Random &random, int, const std::vector<std::string> &names) { return makeCustomer(random, names); });
+}
+
+void generateTypedCustomers(data::Connection &connection, int customers, int companies, uint64_t startValue)
+{
+    fillCustomers(connection, customers, companies, startValue, makeTypedCustomer);
 }
 
 void generateActivities(data::Connection &connection, int activities, int customers, uint64_t startValue)

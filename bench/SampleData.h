@@ -12,6 +12,8 @@ namespace bench {
 // each table in one transaction through one prepared insert. The rows depend
 // only on the start value.
 void generateSampleData(data::Connection &connection, int customers, int companies, uint64_t startValue);
+// The same with customers as the new-customer window takes them (makeTypedCustomer).
+void generateTypedCustomers(data::Connection &connection, int customers, int companies, uint64_t startValue);
 // Fills vtv1 with `activities` activities of customers 1 to `customers`, in one transaction.
 void generateActivities(data::Connection &connection, int activities, int customers, uint64_t startValue);
 // Fills vtv4 with `products` products and vtv2 with `analyses` analyses of

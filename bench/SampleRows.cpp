@@ -140,6 +140,47 @@ RowValues makeCustomer(Random &r, const std::vector<std::string> &companyNames)
     };
 }
 
+RowValues makeTypedCustomer(Random &r, int serial, const std::vector<std::string> &companyNames)
+{
+    const int city = r.below(int(words().cities.size()));
+    const int company = r.below(int(companyNames.size()));
+    const std::string &areaCode = words().areaCodes[size_t(city)];
+    const bool secondPhone = r.below(3) == 0;
+    const bool secondMobile = r.below(4) == 0;
+    std::string englishName = latinWord(r, r.between(3, 8));
+    englishName[0] = char(englishName[0] - 'a' + 'A');
+    return {
+        personName(r),                                    // a1  name
+        englishName,                                      // a2  English name
+        r.digits(8),                                      // a3  telephone
+        secondPhone ? r.digits(8) : "",                   // a4  second telephone
+        r.pick(words().mobilePrefixes) + r.digits(8),     // a5  mobile
+        secondMobile ? r.pick(words().mobilePrefixes) + r.digits(8) : "", // a6 second mobile
+        r.digits(8),                                      // a7  fax
+        latinWord(r, r.between(3, 8)) + std::to_string(serial) + "@" + r.pick(words().mailDomains), // a8 e-mail
+        latinWord(r, r.between(3, 8)) + r.digits(3) + "@hotmail.com", // a9 MSN
+        std::to_string(r.between(10000, 999999999)),      // a10 QQ
+        std::to_string(r.between(1, 5)),                  // a11 rating
+        r.below(2) ? "先生" : "女士",                      // a12 form of address
+        r.pick(words().departments),                      // a13 department
+        std::to_string(company + 1),                      // a14 company key
+        address(r, city),                                 // a15 address
+        r.digits(6),                                      // a16 postcode
+        description(r),                                   // a17 description
+        companyNames[size_t(company)],                    // a18 company
+        areaCode,                                         // a19 telephone area code
+        secondPhone ? areaCode : "",                      // a20 second telephone area code
+        areaCode,                                         // a21 fax area code
+        r.below(2) ? r.digits(3) : "",                    // a22 extension
+        "",                                               // a23 second extension
+        "",                                               // a24 fax extension
+        "",                                               // a25 never used
+        r.pick(words().jobTitles),                        // a26 job title
+        "0",                                              // a27 mobile area code
+        secondMobile ? "0" : "",                          // a28 second mobile area code
+    };
+}
+
 std::string productName(int i)
 {
     Random r(0xBEEFull + uint64_t(i));

@@ -20,6 +20,11 @@ std::string companyName(int i);
 RowValues makeCompany(Random &random, const std::string &name);
 // A customer of one of the companies named.
 RowValues makeCustomer(Random &random, const std::vector<std::string> &companyNames);
+// A customer as the new-customer window takes it, every field within its
+// limits and key filter (telephone numbers in the telephone fields, a rating
+// of 1 to 5), of one of the companies named, which are numbered from 1 in
+// their order. `serial` makes its e-mail address its own.
+RowValues makeTypedCustomer(Random &random, int serial, const std::vector<std::string> &companyNames);
 // An activity (e2..e15) of one of `customers` customers, at a minute of the
 // years 2020 to 2027, most of them with the default details and not ended.
 RowValues makeActivity(Random &random, int customers);

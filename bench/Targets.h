@@ -45,5 +45,14 @@ inline constexpr double kPreviewFirstPageTarget = 0.5;
 inline constexpr int kPreviewPagesAtFirstPaint = 2;
 // A backup of both files into one archive, against copying the two files.
 inline constexpr double kBackupTarget = 3.0;
+// The customer list exported to a .xlsx or a .csv file, against one bare
+// loop over the list's statement.
+inline constexpr double kExportTarget = 5.0;
+// The peak resident memory of the process that exported it stays below
+// this, in megabytes.
+inline constexpr double kExportPeakMb = 200.0;
+// A .xlsx file of customers imported into a fresh installation, against
+// inserting the same rows through the data layer in one transaction.
+inline constexpr double kImportTarget = 10.0;
 
 } // namespace bench

@@ -1,8 +1,8 @@
-// talvero-bench [N ...] [activities] [analyses] [employees] [reports] [backup]: for each N (default 10,000, 100,000
-// and 300,000) makes an installation with N sample customers in a temporary
-// folder and
-// reports what a user of it waits for, each figure against a reference taken
-// in the same run, with its target: the data module against a bare engine
+// talvero-bench [N ...] [activities] [analyses] [employees] [reports] [backup]
+// [exchange]: for each N (default 10,000, 100,000 and 300,000) makes an
+// installation with N sample customers in a temporary folder and reports
+// what a user of it waits for, each figure against a reference taken in the
+// same run, with its target: the data module against a bare engine
 // loop, start-up timed from outside the process, the main window's commands
 // and the program's memory, measured in child processes of this program
 // (talvero-bench --child ..., Child.h). Reports; does not gate: the exit code
@@ -15,12 +15,16 @@
 // the customer list's report, 客户清单表, to a PDF file and in its preview,
 // in child processes, for each N given (100,000 when none is); with
 // "backup", or by default, a backup of the installation against copying its
-// two files, at the same sizes.
+// two files, at the same sizes; with "exchange", or by default, the customer
+// list exported to a .xlsx and a .csv file, in child processes, at the same
+// sizes, and an import of 10,000 customers (or the fewest N given, when
+// that is fewer) from a .xlsx file.
 
 #include "ActivityFigures.h"
 #include "AnalysisFigures.h"
 #include "BackupFigures.h"
 #include "EmployeeFigures.h"
+#include "ExchangeFigures.h"
 #include "Child.h"
 #include "Figures.h"
 #include "Installation.h"
@@ -49,6 +53,7 @@
 namespace {
 
 constexpr int kRuns = 5;
+constexpr int kImportedCustomers = 10000;
 
 void runFor(int customers, const bench::ProcessFigures &processes)
 {
@@ -178,6 +183,30 @@ void runBackup(int customers)
     bench::printTimed(customers, bench::backupFigure(full, customers, kRuns));
 }
 
+// The customer list of `customers` customers exported to a .xlsx and to a
+// .csv file, each with the peak memory of the process that wrote it.
+void runExport(int customers, const QString &runtimeDir)
+{
+    bench::Installation full;
+    bench::printInfo(customers,
+                     QStringLiteral("generate %1 customers and %2 companies").arg(customers).arg(std::max(1, customers / 10)),
+                     full.fill(customers));
+    for (const QString &suffix : {QStringLiteral("xlsx"), QStringLiteral("csv")})
+        bench::printExport(customers, bench::exportFigure(full, customers, suffix, runtimeDir, kRuns));
+}
+
+// A .xlsx file of `customers` customers imported into a fresh installation.
+void runImport(int customers)
+{
+    bench::Installation source;
+    bench::printInfo(customers,
+                     QStringLiteral("generate %1 customers as the new-customer window takes them and %2 companies")
+                         .arg(customers)
+                         .arg(std::max(1, customers / 10)),
+                     source.fillTyped(customers));
+    bench::printImport(customers, bench::importFigure(source, customers, kRuns));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -196,6 +225,7 @@ int main(int argc, char *argv[])
     bool withEmployees = args.isEmpty();
     bool withReports = args.isEmpty();
     bool withBackup = args.isEmpty();
+    bool withExchange = args.isEmpty();
     for (const QString &arg : args) {
         if (arg == QLatin1String("activities")) {
             withActivities = true;
@@ -217,12 +247,17 @@ int main(int argc, char *argv[])
             withBackup = true;
             continue;
         }
+        if (arg == QLatin1String("exchange")) {
+            withExchange = true;
+            continue;
+        }
         bool ok = false;
         const int n = arg.toInt(&ok);
         if (!ok || n <= 0) {
-            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses] [employees] [reports] [backup]   "
-                                 "(N customers, default 10000 100000 300000, the activities, the analyses and "
-                                 "products, the employees, the customer list's report, a backup)\n");
+            std::fprintf(stderr, "usage: talvero-bench [N ...] [activities] [analyses] [employees] [reports] [backup] "
+                                 "[exchange]   (N customers, default 10000 100000 300000, the activities, the "
+                                 "analyses and products, the employees, the customer list's report, a backup, "
+                                 "the export and import of customers)\n");
             return 2;
         }
         sizes.push_back(n);
@@ -255,6 +290,13 @@ int main(int argc, char *argv[])
         if (withBackup) {
             for (int n : reportSizes)
                 runBackup(n);
+        }
+        // The export at the same sizes; the import of 10,000 customers, or
+        // of fewer where a smaller size is given.
+        if (withExchange) {
+            for (int n : reportSizes)
+                runExport(n, runtime.path());
+            runImport(std::min(kImportedCustomers, *std::min_element(reportSizes.begin(), reportSizes.end())));
         }
     } catch (const data::DbError &e) {
         std::fprintf(stderr, "talvero-bench: %s\n", e.message().toUtf8().constData());
