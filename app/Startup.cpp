@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "AppIcon.h"
 #include "DailyBackup.h"
 
 #include "DbError.h"
@@ -37,12 +38,15 @@
 #include "employees/Tover_user.h"
 #include "reports/ReportDesk.h"
 
+#include <QApplication>
 #include <QScreen>
 
 namespace app {
 
 Startup::Startup(const QDir &workDir)
 {
+    // Every window shows the program's icon.
+    QApplication::setWindowIcon(appIcon());
     // The order of creation is the order the program has always had; windows
     // of the business subsystems take their places in it as they are built.
     m_main = new Ta_main;

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   poppler-utils
   libminizip-dev libxlsxwriter-dev
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -53,6 +53,7 @@ private slots:
     void cleanup();
 
     void createsEveryWindowOnceInOrder();
+    void everyWindowShowsTheProgramsIcon();
     void startUpReadsOnlyWhatItShows();
     void commandsOnANewDatabase_data();
     void commandsOnANewDatabase();
@@ -170,6 +171,18 @@ void TestMainWindow::createsEveryWindowOnceInOrder()
 // Start-up reads the rows of the list it shows and of nothing the user has
 // not opened yet; a view shown later reads its rows then and shows them as if
 // they had been read at the start.
+// One icon for the program and every window, drawn at each size a desktop asks for.
+void TestMainWindow::everyWindowShowsTheProgramsIcon()
+{
+    const QIcon icon = QApplication::windowIcon();
+    for (int pixels : {16, 32, 48, 64, 128, 256})
+        QVERIFY2(icon.availableSizes().contains(QSize(pixels, pixels)), qPrintable(QString::number(pixels)));
+    for (const QString &name : m_program->startup().creationOrder()) {
+        if (auto *window = qobject_cast<QWidget *>(ui::Windows::find(name)))
+            QVERIFY2(window->windowIcon().cacheKey() == icon.cacheKey(), qPrintable(name));
+    }
+}
+
 void TestMainWindow::startUpReadsOnlyWhatItShows()
 {
     m_program = std::make_unique<testing::Program>([](testing::TempInstall &install) {

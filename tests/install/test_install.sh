@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# `cmake --install` into a temporary prefix: every file a desktop needs is
+# there and valid, and the launcher makes a fresh installation the first
+# time and leaves an existing one as it is.
+#   test_install.sh BUILD_DIR
+set -euo pipefail
+build="$1"
+work="$(mktemp -d)"
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# Every installed file.
+expected=(
+  bin/talvero-crm
+  lib/talvero-crm/talvero-crm
+  lib/talvero-crm/talvero-install
+  share/talvero-crm/ring.wav
+  share/applications/org.talvero.crm.desktop
+  share/metainfo/org.talvero.crm.metainfo.xml
+  share/icons/hicolor/scalable/apps/org.talvero.crm.svg
+)
+for n in 16 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${n}x${n}/apps/org.talvero.crm.png")
+done
+for f in s1 s2 s3 s4 s5 s7; do
+  expected+=("share/talvero-crm/Rop/$f.rav")
+done
+for f in "${expected[@]}"; do
+  [ -f "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/bin/talvero-crm" ] || fail "the launcher cannot be run"
+for n in 16 32 48 64 128 256; do
+  png="$prefix/share/icons/hicolor/${n}x${n}/apps/org.talvero.crm.png"
+  [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "$png is not a PNG"
+  # Its width and height, big-endian at bytes 16 and 20.
+  size="$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')"
+  [ "$size" = "${n}x${n}" ] || fail "$png is $size"
+done
+
+desktop-file-validate "$prefix/share/applications/org.talvero.crm.desktop" || fail "the desktop entry is not valid"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.talvero.crm.metainfo.xml" >/dev/null \
+  || fail "the metainfo is not valid"
+grep -qx 'Exec=talvero-crm' "$prefix/share/applications/org.talvero.crm.desktop" || fail "the entry starts something else"
+
+# Starts the launcher with its own data home and stops the program once it runs.
+start_and_stop() {
+  env -u TALVERO_HOME XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen "$prefix/bin/talvero-crm" &
+  pid=$!
+  for _ in $(seq 1 100); do
+    [ -f "$home/Data/Main_data.db" ] && break
+    sleep 0.1
+  done
+  sleep 2
+  kill -0 "$pid" 2>/dev/null || fail "the program is not running"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=
+}
+
+home="$work/data/talvero-crm"
+start_and_stop
+for f in Data/Main_data.db Data/C_data.db ring.wav Rop/s1.rav; do
+  [ -f "$home/$f" ] || fail "the first start did not make $f"
+done
+[ "$(stat -c %a "$home")" = 700 ] || fail "the working folder is not private"
+[ "$(stat -c %a "$home/Data/Main_data.db")" = 600 ] || fail "the database file is not private"
+
+# An installation that is there stays as it is.
+echo "changed by the user" >> "$home/Rop/s1.rav"
+before="$(sha256sum "$home/Data/Main_data.db" "$home/Data/C_data.db" "$home/ring.wav" "$home/Rop/s1.rav")"
+start_and_stop
+after="$(sha256sum "$home/Data/Main_data.db" "$home/Data/C_data.db" "$home/ring.wav" "$home/Rop/s1.rav")"
+[ "$before" = "$after" ] || fail "a second start changed the installation"
+echo "PASS"
