@@ -11,7 +11,7 @@ packages=(
   xvfb xauth
   poppler-utils
   libminizip-dev libxlsxwriter-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()
