@@ -55,6 +55,10 @@ start_and_stop() {
   done
   sleep 2
   kill -0 "$pid" 2>/dev/null || fail "the program is not running"
+  # A second start, from the menu, leaves at once and leaves the first running.
+  timeout 20 env -u TALVERO_HOME XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen "$prefix/bin/talvero-crm" \
+    || fail "a second start did not leave at once"
+  kill -0 "$pid" 2>/dev/null || fail "a second start stopped the first"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=
