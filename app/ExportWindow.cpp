@@ -2,6 +2,7 @@
 
 #include "ExportTables.h"
 #include "FileChoice.h"
+#include "DialogButtons.h"
 #include "FormParts.h"
 #include "MessageBox.h"
 #include "StandingQuery.h"
@@ -85,12 +86,7 @@ void ExportWindow::createLayout(TData_in &data)
     rows.nextLine();
     rows.add(QStringLiteral("文件:"), m_file, ui::fieldWithButton(m_file, browse));
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("导 出"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("okButton"));
-    buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ExportWindow::tryAccept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ExportWindow::reject);
+    QDialogButtonBox *buttons = ui::okCancelButtons(this, QStringLiteral("导 出"), [this] { tryAccept(); });
 
     auto *outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);

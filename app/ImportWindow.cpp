@@ -1,6 +1,7 @@
 #include "ImportWindow.h"
 
 #include "ExportTables.h"
+#include "DialogButtons.h"
 #include "FormParts.h"
 #include "MessageBox.h"
 
@@ -117,12 +118,7 @@ void ImportWindow::createLayout(const QString &file)
     optionLine->addWidget(m_createCompanies);
     optionLine->addStretch();
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("导 入"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("okButton"));
-    buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ImportWindow::tryAccept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ImportWindow::reject);
+    QDialogButtonBox *buttons = ui::okCancelButtons(this, QStringLiteral("导 入"), [this] { tryAccept(); });
 
     auto *outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);

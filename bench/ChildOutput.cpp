@@ -1,9 +1,11 @@
 #include "ChildOutput.h"
 
+#include "DbError.h"
 #include "Protocol.h"
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 namespace bench {
 
@@ -32,6 +34,20 @@ void waitForQuit()
         if (std::strncmp(line, protocol::kQuit, std::strlen(protocol::kQuit)) == 0)
             break;
     }
+}
+
+int childMeasure(const std::function<void()> &measure)
+{
+    try {
+        measure();
+    } catch (const data::DbError &e) {
+        childError(e.message());
+        return 1;
+    } catch (const std::exception &e) {
+        childError(QString::fromStdString(e.what()));
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace bench

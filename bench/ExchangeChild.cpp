@@ -6,14 +6,12 @@
 #include "Measure.h"
 #include "Protocol.h"
 
-#include "DbError.h"
 #include "ExportTables.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
 
 #include <QCoreApplication>
 #include <cstdlib>
-#include <exception>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -48,17 +46,10 @@ int runExportChild(int argc, char *argv[])
     ::umask(077);
     // The export needs no window: the data module alone.
     QCoreApplication application(argc, argv);
-    try {
+    return childMeasure([&] {
         TData_in dataIn(QDir::current());
         exportList(dataIn, runs, file);
-    } catch (const data::DbError &e) {
-        childError(e.message());
-        return 1;
-    } catch (const std::exception &e) {
-        childError(QString::fromStdString(e.what()));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 } // namespace bench

@@ -8,7 +8,6 @@
 #include "Protocol.h"
 
 #include "DateText.h"
-#include "DbError.h"
 #include "DefaultReports.h"
 #include "Fonts.h"
 #include "StandingQuery.h"
@@ -24,7 +23,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <memory>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -125,20 +123,13 @@ int runReportChild(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talvero CRM"));
     app::installFonts();
-    try {
+    return childMeasure([&] {
         TData_in dataIn(QDir::current());
         if (mode == QLatin1String(protocol::kReportPdf))
             writePdf(dataIn, runs, file);
         else
             openPreview(dataIn, runs);
-    } catch (const data::DbError &e) {
-        childError(e.message());
-        return 1;
-    } catch (const std::exception &e) {
-        childError(QString::fromStdString(e.what()));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 } // namespace bench

@@ -1,5 +1,6 @@
 #include "ReportOptions.h"
 
+#include "DialogButtons.h"
 #include "FormParts.h"
 #include "MessageBox.h"
 
@@ -112,12 +113,7 @@ void ReportOptions::createLayout(const QString &defaultFile)
     }
     ui::FormGrid(previewing, new QGridLayout(previewing)).add(QStringLiteral("显示比例:"), m_zoom);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确 定"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("okButton"));
-    buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ReportOptions::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ReportOptions::reject);
+    QDialogButtonBox *buttons = ui::okCancelButtons(this, QStringLiteral("确 定"), [this] { accept(); });
 
     auto *outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
