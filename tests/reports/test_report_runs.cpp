@@ -308,7 +308,7 @@ void TestReportRuns::unavailableDefinitionsStopBeforeAnyWindow_data()
     QTest::addColumn<QString>("message"); // %1: the file's full path
     QTest::newRow("missing") << QByteArray() << "The following reporting project does not exist:\n\"%1\"";
     QTest::newRow("not a definition") << QByteArray("title: 产品清单表\ndata: RvData_chanpin\nwidth 12\n")
-                                      << "%1, line 3: ";
+                                      << "%1 第 3 行:";
 }
 
 // A definition that cannot be had: the error box says why, nothing opens,
