@@ -12,6 +12,24 @@
 
 namespace reports {
 
+namespace {
+
+// The type face of the pages. A PDF file gives its text back (to a search, a
+// copy, a screen reader) by mapping each glyph to one character: the first
+// of those the font maps to that glyph. Noto Sans CJK gives many common ideographs (户 手 门 页
+// …) the glyph of a radical or compatibility character that comes first, so
+// their text would read as those. WenQuanYi Micro Hei maps each of its
+// ideographs' glyphs from that ideograph alone (its few compatibility
+// characters come after theirs), so the text reads as printed. Noto Sans
+// CJK SC stands in for what it lacks.
+const QStringList &pageFamilies()
+{
+    static const QStringList families{QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")};
+    return families;
+}
+
+} // namespace
+
 ReportPages::RawFont::RawFont(const QFont &from, const QPaintDevice *device)
     : font(QRawFont::fromFont(from, QFontDatabase::SimplifiedChinese))
 {
@@ -23,7 +41,7 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
     : m_definition(definition), m_rows(rows), m_device(device), m_page(page), m_date(date)
 {
     const double dotsPerMm = device->logicalDpiX() / 25.4;
-    m_font = QFont(QStringLiteral("Noto Sans CJK SC"));
+    m_font = QFont(pageFamilies());
     m_font.setPointSizeF(definition.fontPt);
     m_bold = m_font;
     m_bold.setBold(true);
