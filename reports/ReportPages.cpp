@@ -28,6 +28,31 @@ const QStringList &pageFamilies()
     return families;
 }
 
+// Whether a text is a number: a sign, digits with decimal points or group
+// commas between them, and an exponent. A number is printed whole or not at all.
+bool isNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    const auto digit = [&](qsizetype at) { return at < n && text[at] >= u'0' && text[at] <= u'9'; };
+    if (!digit(i))
+        return false;
+    while (i < n && (digit(i) || ((text[i] == u'.' || text[i] == u',') && digit(i + 1))))
+        i += digit(i) ? 1 : 2;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < n && (text[i] == u'-' || text[i] == u'+'))
+            ++i;
+        if (!digit(i))
+            return false;
+        while (digit(i))
+            ++i;
+    }
+    return i == n;
+}
+
 } // namespace
 
 ReportPages::RawFont::RawFont(const QFont &from, const QPaintDevice *device)
@@ -79,7 +104,21 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
     m_pageStarts.push_back(0);
 }
 
-QStringList ReportPages::cellLines(const QString &text, int column, int maxLines) const
+double ReportPages::fittingScale(const QString &text, double width) const
+{
+    // Sizes and widths are nearly in proportion: a step or two finds the size.
+    double scale = 1;
+    double wide = m_metrics->horizontalAdvance(text);
+    for (int step = 0; step < 8 && wide > width && wide > 0; ++step) {
+        scale *= width / wide * 0.995;
+        QFont smaller = m_font;
+        smaller.setPointSizeF(m_font.pointSizeF() * scale);
+        wide = QFontMetricsF(smaller, m_device).horizontalAdvance(text);
+    }
+    return scale;
+}
+
+ReportPages::Cell ReportPages::cellLines(const QString &text, int column, int maxLines) const
 {
     const double width = std::max(1.0, m_widths[size_t(column)] - 2 * m_padding);
     const QFontMetricsF &metrics = *m_metrics;
@@ -93,10 +132,12 @@ QStringList ReportPages::cellLines(const QString &text, int column, int maxLines
         if (m_raw.font.isValid())
             plain = plainWidth(m_raw.font, shown);
         if ((plain ? *plain : metrics.horizontalAdvance(shown)) <= width)
-            return {shown};
+            return {{shown}};
+        if (isNumber(shown))
+            return {{shown}, fittingScale(shown, width)};
     }
     if (!wraps || maxLines == 1)
-        return {metrics.elidedText(QString(shown).replace(u'\n', u' '), Qt::ElideRight, width)};
+        return {{metrics.elidedText(QString(shown).replace(u'\n', u' '), Qt::ElideRight, width)}};
 
     shown.replace(u'\n', QChar::LineSeparator);
     QTextLayout layout(shown, m_font, m_device);
@@ -114,9 +155,9 @@ QStringList ReportPages::cellLines(const QString &text, int column, int maxLines
         // A row taller than a page keeps what fits; the cut is marked.
         QStringList kept = lines.mid(0, maxLines);
         kept.last() = metrics.elidedText(kept.last() + QStringLiteral("……"), Qt::ElideRight, width);
-        return kept;
+        return {kept};
     }
-    return lines;
+    return {lines};
 }
 
 double ReportPages::rowHeight(int row) const
@@ -125,7 +166,7 @@ double ReportPages::rowHeight(int row) const
     for (size_t c = 0; c < m_fields.size(); ++c) {
         if (m_fields[c] < 0)
             continue;
-        lines = std::max(lines, cellLines(m_rows.text(row, m_fields[c]), int(c), m_bodyLines).size());
+        lines = std::max(lines, cellLines(m_rows.text(row, m_fields[c]), int(c), m_bodyLines).lines.size());
     }
     return double(lines) * m_lineHeight + 2 * m_padding;
 }
@@ -256,20 +297,30 @@ void ReportPages::paintPage(QPainter &painter, int page)
     const double tableTop = top - m_captionHeight;
     for (int row = first; row < end; ++row) {
         double height = 0;
-        std::vector<QStringList> cells(m_fields.size());
+        std::vector<Cell> cells(m_fields.size());
         for (size_t c = 0; c < m_fields.size(); ++c) {
             if (m_fields[c] >= 0)
                 cells[c] = cellLines(m_rows.text(row, m_fields[c]), int(c), m_bodyLines);
-            height = std::max(height, double(cells[c].size()) * m_lineHeight);
+            height = std::max(height, double(cells[c].lines.size()) * m_lineHeight);
         }
         height = std::max(height, m_lineHeight) + 2 * m_padding;
         painter.setPen(Qt::black);
         GlyphRow glyphs(m_raw.font);
         for (size_t c = 0; c < m_fields.size(); ++c) {
             double lineTop = top + m_padding;
-            for (const QString &line : cells[c]) {
-                put(painter, glyphs, font, *m_metrics, line, m_lefts[c] + m_padding, m_widths[c] - 2 * m_padding,
-                    baseline(*m_metrics, lineTop), m_definition.columns[c].alignment);
+            const double left = m_lefts[c] + m_padding, room = m_widths[c] - 2 * m_padding;
+            const data::Alignment alignment = m_definition.columns[c].alignment;
+            if (cells[c].scale < 1) {
+                // A number too wide for its column, whole in a smaller size, on the row's baseline.
+                QFont smaller = m_font;
+                smaller.setPointSizeF(m_font.pointSizeF() * cells[c].scale);
+                GlyphRow byHand{QRawFont()};
+                put(painter, byHand, sized(smaller), QFontMetricsF(smaller, m_device), cells[c].lines.first(), left,
+                    room, baseline(*m_metrics, lineTop), alignment);
+                continue;
+            }
+            for (const QString &line : cells[c].lines) {
+                put(painter, glyphs, font, *m_metrics, line, left, room, baseline(*m_metrics, lineTop), alignment);
                 lineTop += m_lineHeight;
             }
         }

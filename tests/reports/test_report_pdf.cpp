@@ -45,6 +45,8 @@ private slots:
     void longTextsWrapInsideTheirColumn();
     void textsReadBackAsPrinted_data();
     void textsReadBackAsPrinted();
+    void numbersPrintWhole_data();
+    void numbersPrintWhole();
 
 private:
     QStringList write(const char *file, const data::StandingQuery &query);
@@ -169,6 +171,32 @@ void TestReportPdf::textsReadBackAsPrinted()
     QCOMPARE(pages.size(), 1);
     QVERIFY2(pages.first().contains(read), qPrintable(pages.first()));
     QVERIFY2(pages.first().contains(QStringLiteral("第 1 页,共 1 页")), qPrintable(pages.first()));
+}
+
+void TestReportPdf::numbersPrintWhole_data()
+{
+    QTest::addColumn<QString>("stock");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("the largest") << "9223372036854775807" << "9223372036854775807";
+    QTest::newRow("the smallest") << "-9223372036854775808" << "-9223372036854775808";
+    QTest::newRow("short ones") << "7" << "150";
+}
+
+// Every number the product windows take prints whole in its column, as
+// narrow as the report file makes it, never cut.
+void TestReportPdf::numbersPrintWhole()
+{
+    QFETCH(QString, stock);
+    QFETCH(QString, price);
+    m_program->insert("vtv4", {{"o1", "激光打印机"}, {"o2", "办公"}, {"o5", price}, {"o6", price}, {"o7", price},
+                               {"o8", "2026-12-01"}, {"o10", stock}, {"o11", "在售"}});
+    m_program->data().vtv4_all().reset();
+    const QStringList pages = write("s4.rav", m_program->data().vtv4_all());
+    QCOMPARE(pages.size(), 1);
+    const QString &page = pages.first();
+    QVERIFY2(!page.contains(QStringLiteral("…")), qPrintable(page));
+    QCOMPARE(page.count(price), stock == price ? 4 : 3);
+    QVERIFY2(page.contains(stock), qPrintable(page));
 }
 
 QTEST_MAIN(TestReportPdf)
