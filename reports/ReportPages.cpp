@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextLayout>
 #include <algorithm>
 
@@ -218,13 +219,22 @@ void ReportPages::put(QPainter &painter, GlyphRow &run, const QFont &font, const
                       const QString &text, double left, double room, double baseline,
                       data::Alignment alignment) const
 {
-    if (run.add(text, left, room, alignment, baseline))
+    const bool outline = m_outlineBold && font.bold();
+    if (!outline && run.add(text, left, room, alignment, baseline))
         return;
     // Placed by hand: a drawing in a rectangle lays the text out once more.
     double x = left;
     if (alignment != data::Alignment::Left) {
         const double free = room - metrics.horizontalAdvance(text);
         x += alignment == data::Alignment::Right ? free : free / 2;
+    }
+    if (outline) {
+        // The pages' face has no bold of its own: bold made from it and drawn scaled
+        // (a preview) comes out far too heavy as text, right as an outline.
+        QPainterPath path;
+        path.addText(QPointF(x, baseline), font, text);
+        painter.fillPath(path, painter.pen().color());
+        return;
     }
     painter.setFont(font);
     painter.drawText(QPointF(x, baseline), text);
@@ -271,6 +281,7 @@ void ReportPages::paintPage(QPainter &painter, int page)
         return font;
     };
     const QFont font = sized(m_font), bold = sized(m_bold), title = sized(m_titleFont);
+    m_outlineBold = painter.device() != m_device;
 
     // The header: the title in the middle, larger, the other parts beside it.
     paintLine(painter, m_definition.header, font, *m_metrics, m_raw, title, *m_titleMetrics, m_rawTitle,

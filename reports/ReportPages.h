@@ -105,6 +105,7 @@ private:
     std::vector<double> m_widths;
     std::vector<int> m_pageStarts; // the first row of each page laid out, and where the next starts
     bool m_complete = false;
+    bool m_outlineBold = false; // while painting on another device than the layout's: bold texts as outlines
 };
 
 } // namespace reports
