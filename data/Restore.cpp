@@ -139,18 +139,18 @@ void exchangeDataFolders(const QString &workDir, const QString &staging)
     if (::renameat2(AT_FDCWD, unpacked.constData(), AT_FDCWD, data.constData(), RENAME_EXCHANGE) == 0)
         return;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        fileError("cannot put the restored files in place of", QString::fromLocal8Bit(data));
+        fileError("用恢复的数据替换", QString::fromLocal8Bit(data));
     // Without an exchange: the old folder steps aside first, into the staging
     // folder; a restore stopped between the two steps is taken back at the
     // next start.
     const QByteArray aside = QFile::encodeName(QDir(staging).filePath(QStringLiteral("Data.old")));
     if (std::rename(data.constData(), aside.constData()) != 0)
-        fileError("cannot move aside", QString::fromLocal8Bit(data));
+        fileError("移开", QString::fromLocal8Bit(data));
     if (std::rename(unpacked.constData(), data.constData()) != 0) {
         const int reason = errno;
         std::rename(aside.constData(), data.constData());
         errno = reason;
-        fileError("cannot put the restored files in place of", QString::fromLocal8Bit(data));
+        fileError("用恢复的数据替换", QString::fromLocal8Bit(data));
     }
     std::rename(aside.constData(), unpacked.constData());
 }
