@@ -9,7 +9,9 @@
 #include "reports/ReportOutput.h"
 #include "reports/ReportRows.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +49,8 @@ private slots:
     void textsReadBackAsPrinted();
     void numbersPrintWhole_data();
     void numbersPrintWhole();
+    void aSymbolicLinkIsReplacedNotFollowed_data();
+    void aSymbolicLinkIsReplacedNotFollowed();
 
 private:
     QStringList write(const char *file, const data::StandingQuery &query);
@@ -197,6 +201,49 @@ void TestReportPdf::numbersPrintWhole()
     QVERIFY2(!page.contains(QStringLiteral("…")), qPrintable(page));
     QCOMPARE(page.count(price), stock == price ? 4 : 3);
     QVERIFY2(page.contains(stock), qPrintable(page));
+}
+
+void TestReportPdf::aSymbolicLinkIsReplacedNotFollowed_data()
+{
+    QTest::addColumn<bool>("stopped"); // the run stopped while the pages go to the file
+    QTest::newRow("written") << false;
+    QTest::newRow("stopped") << true;
+}
+
+// A name that is a symbolic link to another file: the file written takes the
+// name, and the file the link points to keeps what it had; a run stopped
+// leaves the link as it was.
+void TestReportPdf::aSymbolicLinkIsReplacedNotFollowed()
+{
+    QFETCH(bool, stopped);
+    struct StopWhilePrinting : reports::ReportProgress {
+        bool preparing(int) override { return true; }
+        bool printing(int) override { return false; }
+    } stop;
+    addProduct(QStringLiteral("激光打印机"), QStringLiteral("7"));
+    m_program->data().vtv4_all().reset();
+    const QTemporaryDir out;
+    const QString other = out.filePath(QStringLiteral("other.pdf"));
+    const QString pdf = out.filePath(QStringLiteral("linked.pdf"));
+    QFile kept(other);
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.write("kept");
+    kept.close();
+    QVERIFY(QFile::link(other, pdf));
+
+    const bool written = reports::writeReportPdf(definitionOf("s4.rav"), reports::QueryRows(m_program->data().vtv4_all()),
+                                                 pdf, QStringLiteral("2026-12-11"), stopped ? &stop : nullptr);
+    QCOMPARE(written, !stopped);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
+    QCOMPARE(QFileInfo(pdf).isSymLink(), stopped);
+    if (!stopped) {
+        QCOMPARE(QFile::permissions(pdf) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+        const QStringList pages = testing::pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages.first().contains(QStringLiteral("激光打印机")));
+    }
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2); // nothing left behind
 }
 
 QTEST_MAIN(TestReportPdf)
