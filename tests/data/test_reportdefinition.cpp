@@ -95,7 +95,7 @@ void TestReportDefinition::brokenDefinitions_data()
                                  << "方向“sideways”不是 portrait、landscape 之一";
     QTest::newRow("no field") << head + QStringLiteral("column:  | 名称 | 40 | left | wrap\n") << 3
                               << "这一列没有写字段";
-    QTest::newRow("a control character") << head + QStringLiteral("footer: a\x01b\n") + column << 3
+    QTest::newRow("a control character") << head + QStringLiteral("footer: a\x01" "b\n") + column << 3
                                          << "含有控制字符,这不是报表定义的文本";
     QTest::newRow("no title") << QStringLiteral("data: RvData_chanpin\n") + column << 3 << "报表没有标题(title)";
     QTest::newRow("no data") << QStringLiteral("title: 表\n") + column << 3 << "报表没有写数据(data)";
