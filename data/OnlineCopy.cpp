@@ -1,0 +1,77 @@
+#include "OnlineCopy.h"
+
+#include "DbError.h"
+#include "SystemReason.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace data {
+
+namespace {
+
+// A step that found the source locked has already waited the busy timeout;
+// it is tried this many times before the copy gives up.
+constexpr int kBusyTries = 3;
+
+} // namespace
+
+OnlineCopy::OnlineCopy(Connection &source, const QString &target, const QByteArray &key)
+    : m_source(QFileInfo(source.path()).fileName())
+{
+    if (!source.isOpen())
+        throw DbError(QStringLiteral("无法复制数据文件 %1: 文件没有打开").arg(m_source));
+    try {
+        m_copy = Connection::create(target, key);
+    } catch (const DbError &e) {
+        fail(e.code());
+    }
+    m_backup = sqlite3_backup_init(m_copy.handle(), "main", source.handle(), "main");
+    if (!m_backup)
+        fail(sqlite3_extended_errcode(m_copy.handle()));
+}
+
+OnlineCopy::~OnlineCopy()
+{
+    if (m_backup)
+        sqlite3_backup_finish(m_backup);
+}
+
+void OnlineCopy::fail(int code)
+{
+    throw DbError(QStringLiteral("无法复制数据文件 %1: %2").arg(m_source, engineReason(code)), code);
+}
+
+bool OnlineCopy::step()
+{
+    if (!m_backup)
+        return true;
+    const int pages = m_restarts >= kRestartsBeforeOneStep ? -1 : kStepPages;
+    const int before = m_remaining;
+    const int rc = sqlite3_backup_step(m_backup, pages);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        if (++m_busyTries >= kBusyTries)
+            fail(rc);
+        return false;
+    }
+    if (rc != SQLITE_OK && rc != SQLITE_DONE)
+        fail(rc);
+    m_busyTries = 0;
+    m_total = sqlite3_backup_pagecount(m_backup);
+    m_remaining = sqlite3_backup_remaining(m_backup);
+    // Started again from the first page: the source was changed meanwhile.
+    if (before > 0 && m_remaining > before)
+        ++m_restarts;
+    if (rc == SQLITE_OK)
+        return false;
+    const int finished = sqlite3_backup_finish(m_backup);
+    m_backup = nullptr;
+    if (finished != SQLITE_OK)
+        fail(finished);
+    m_remaining = 0;
+    m_copy = Connection();
+    return true;
+}
+
+} // namespace data
