@@ -162,7 +162,7 @@ void TestBackupCommands::automaticBackupsOncePerDayAndAtEveryExit()
     QCOMPARE(progress.texts(), QStringList{QStringLiteral("正在自动备份数据...")});
 }
 
-// Where the backups cannot go, the program warns and goes on.
+// Where the backups cannot go, the program warns, in words, and goes on.
 void TestBackupCommands::aFailedAutomaticBackupWarns_data()
 {
     QTest::addColumn<bool>("daily");
@@ -183,8 +183,9 @@ void TestBackupCommands::aFailedAutomaticBackupWarns()
     } else {
         app::backUpAutomatically(&m_program->main(), m_program->data(), work);
     }
-    QCOMPARE(m_program->messages().size(), 1);
-    QVERIFY(m_program->messages().first().startsWith(QStringLiteral("自动备份失败: ")));
+    QCOMPARE(m_program->messages(),
+             QStringList{QStringLiteral("自动备份失败: 无法建立文件夹 \"%1\": 已有同名的文件或文件夹")
+                             .arg(work.filePath(QStringLiteral("Backup")))});
     QCOMPARE(ui::MessageBox::shown().first().kind, ui::MessageBox::Kind::Warning);
 }
 
