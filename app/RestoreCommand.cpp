@@ -69,7 +69,12 @@ bool restoreWhereAsked(QWidget *parent, TData_in &data)
     // First the archive is known sound, then the user says yes to what it holds.
     data::BackupContents contents;
     try {
-        contents = data::unpackBackup(archive, staging);
+        ui::WorkProgress progress(QStringLiteral("正在检查备份文件..."), 1000, parent);
+        const auto unpacked =
+            data::unpackBackup(archive, staging, [&](int permille) { return progress.step(permille); });
+        if (!unpacked)
+            return false; // cancelled
+        contents = *unpacked;
     } catch (const data::DbError &e) {
         return refused(e.message());
     }

@@ -36,67 +36,38 @@ QString shown(const QString &path)
     return u'"' + QDir::toNativeSeparators(path) + u'"';
 }
 
-// Where a backup stands, told to its caller's progress: the copies of both
-// files come first, then their checks, then the archive, each share as
-// large as the files.
-class Reporter {
-public:
-    Reporter(const BackupProgress &progress, qint64 bytes) : m_progress(progress), m_total(std::max<qint64>(bytes, 1) * 3) {}
-    // False once the user cancelled.
-    bool at(qint64 done)
-    {
-        if (!m_progress)
-            return true;
-        if (!m_progress(int(std::min<qint64>(done, m_total) * 1000 / m_total)))
-            m_cancelled = true;
-        return !m_cancelled;
-    }
-    bool cancelled() const { return m_cancelled; }
-    qint64 checksAt() const { return m_total / 3; }
-    qint64 archiveAt() const { return m_total / 3 * 2; }
-
-private:
-    const BackupProgress &m_progress;
-    qint64 m_total;
-    bool m_cancelled = false;
-};
-
 qint64 sizeOf(Connection &c)
 {
     return QFileInfo(c.path()).size();
 }
 
 // A copy of an open database, made a few pages at a time. False when cancelled.
-bool copyDatabase(Connection &source, const QString &target, const QByteArray &key, Reporter &reporter, qint64 from)
+bool copyDatabase(Connection &source, const QString &target, const QByteArray &key, WorkSteps &steps, qint64 from)
 {
     OnlineCopy copy(source, target, key);
     const qint64 bytes = sizeOf(source);
     while (!copy.step()) {
-        if (!reporter.at(from + (copy.total() > 0 ? bytes * copy.done() / copy.total() : 0)))
+        if (!steps.at(from + (copy.total() > 0 ? bytes * copy.done() / copy.total() : 0)))
             return false;
     }
     return true;
 }
 
-int keepAnswering(void *reporter)
-{
-    Reporter *r = static_cast<Reporter *>(reporter);
-    return r->at(r->checksAt()) ? 0 : 1;
-}
-
 // The engine's check of a whole copy. False when cancelled.
-bool checkCopy(const QString &path, const QByteArray &key, const QString &of, Reporter &reporter)
+bool checkCopy(const QString &path, const QByteArray &key, const QString &of, WorkSteps &steps, qint64 at)
 {
+    if (!steps.at(at))
+        return false;
     QStringList problems;
     try {
         Connection copy = Connection::open(path, key);
         // Long for a large file: the window answers meanwhile.
-        sqlite3_progress_handler(copy.handle(), 100000, keepAnswering, &reporter);
+        steps.during(copy.handle(), at);
         Statement check(copy, QStringLiteral("PRAGMA integrity_check"));
         while (check.step())
             problems << check.text(0);
     } catch (const DbError &e) {
-        if (reporter.cancelled())
+        if (steps.cancelled())
             return false;
         throw DbError(QStringLiteral("无法检查数据文件 %1 的副本: %2").arg(of, engineReason(e.code())), e.code());
     }
@@ -106,7 +77,7 @@ bool checkCopy(const QString &path, const QByteArray &key, const QString &of, Re
 }
 
 // One file into the archive, a piece at a time. False when cancelled.
-bool addFile(ArchiveWriter &archive, const QByteArray &name, const QString &path, Reporter &reporter, qint64 from)
+bool addFile(ArchiveWriter &archive, const QByteArray &name, const QString &path, WorkSteps &steps, qint64 from)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -118,7 +89,7 @@ bool addFile(ArchiveWriter &archive, const QByteArray &name, const QString &path
             break;
         archive.write(piece);
         done += piece.size();
-        if (!reporter.at(from + done))
+        if (!steps.at(from + done))
             return false;
     }
     if (file.error() != QFileDevice::NoError)
@@ -158,18 +129,20 @@ bool writeBackup(const QDir &workDir, Connection &main, Connection &lookup, cons
 {
     const qint64 mainBytes = sizeOf(main);
     const qint64 lookupBytes = sizeOf(lookup);
-    Reporter reporter(progress, mainBytes + lookupBytes);
+    // The copies first, then their checks, then the archive, each a share as
+    // large as the files.
+    const qint64 bytes = mainBytes + lookupBytes;
+    WorkSteps steps(progress, bytes * 3);
     const std::unique_ptr<QTemporaryDir> work = workFolder(workDir);
     const QString mainCopy = work->filePath(QStringLiteral("Main_data.db"));
     const QString lookupCopy = work->filePath(QStringLiteral("C_data.db"));
     const QString mainName = QFileInfo(QString::fromLatin1(kMainFile.relativePath)).fileName();
     const QString lookupName = QFileInfo(QString::fromLatin1(kLookupFile.relativePath)).fileName();
-    if (!copyDatabase(main, mainCopy, QByteArray(kMainFile.key), reporter, 0)
-        || !copyDatabase(lookup, lookupCopy, QByteArray(kLookupFile.key), reporter, mainBytes)
-        || !reporter.at(reporter.checksAt())
-        || !checkCopy(mainCopy, QByteArray(kMainFile.key), mainName, reporter)
-        || !checkCopy(lookupCopy, QByteArray(kLookupFile.key), lookupName, reporter)
-        || !reporter.at(reporter.archiveAt()))
+    if (!copyDatabase(main, mainCopy, QByteArray(kMainFile.key), steps, 0)
+        || !copyDatabase(lookup, lookupCopy, QByteArray(kLookupFile.key), steps, mainBytes)
+        || !checkCopy(mainCopy, QByteArray(kMainFile.key), mainName, steps, bytes)
+        || !checkCopy(lookupCopy, QByteArray(kLookupFile.key), lookupName, steps, bytes + mainBytes)
+        || !steps.at(bytes * 2))
         return false;
 
     const QFileInfo target(path);
@@ -184,9 +157,8 @@ bool writeBackup(const QDir &workDir, Connection &main, Connection &lookup, cons
     archive.begin(kManifestName);
     archive.write(QStringLiteral("Talvero CRM backup\n%1\n").arg(when.toString(Qt::ISODate)).toUtf8());
     archive.end();
-    if (!addFile(archive, QByteArray(kMainFile.relativePath), mainCopy, reporter, reporter.archiveAt())
-        || !addFile(archive, QByteArray(kLookupFile.relativePath), lookupCopy, reporter,
-                    reporter.archiveAt() + mainBytes))
+    if (!addFile(archive, QByteArray(kMainFile.relativePath), mainCopy, steps, bytes * 2)
+        || !addFile(archive, QByteArray(kLookupFile.relativePath), lookupCopy, steps, bytes * 2 + mainBytes))
         return false;
     archive.close();
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || !file.commit())

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include "WorkSteps.h"
 
 namespace data {
 
@@ -15,10 +15,6 @@ class Connection;
 // they have in the working folder ("Data/Main_data.db", "Data/C_data.db"),
 // and a line that says what the archive is and when it was made. Each member
 // carries the date and time the backup was made.
-
-// How far a backup has come, in thousandths. False from it stops the backup
-// (the user cancelled): nothing is written then.
-using BackupProgress = std::function<bool(int permille)>;
 
 // Copies both open databases into a new archive at `path` while the program
 // runs: each through the engine's online backup, a few pages at a time so

@@ -80,7 +80,9 @@ QDateTime madeAt(unzFile zip)
 }
 
 // Unpacks one member of the archive into a private file.
-void unpackMember(unzFile zip, const char *name, const QString &target, const QString &archive)
+// False when cancelled.
+bool unpackMember(unzFile zip, const char *name, const QString &target, const QString &archive, WorkSteps &steps,
+                  qint64 &done)
 {
     if (unzLocateFile(zip, name, 1) != UNZ_OK)
         throw DbError(notABackup(archive, QStringLiteral("缺少 %1").arg(QString::fromLatin1(name))));
@@ -103,6 +105,9 @@ void unpackMember(unzFile zip, const char *name, const QString &target, const QS
         errno = 0;
         if (out.write(buffer.constData(), read) != read)
             cannotUnpack(errno ? errno : EIO);
+        done += read;
+        if (!steps.at(done))
+            return false;
     }
     // The member's checksum is tested once it is read to its end.
     closeMember.dismiss();
@@ -111,13 +116,16 @@ void unpackMember(unzFile zip, const char *name, const QString &target, const QS
     errno = 0;
     if (!out.flush())
         cannotUnpack(errno ? errno : EIO);
+    return true;
 }
 
 // Opens an unpacked file with its key and checks it whole: sound, and ours
-// in shape. An index of ours it lacks is added to it.
+// in shape. An index of ours it lacks is added to it. Not open when cancelled.
 Connection checkDatabase(const QString &path, const DatabaseFile &file, const std::vector<TableDef> &tables,
-                         const std::vector<IndexDef> &indexes, const QString &archive)
+                         const std::vector<IndexDef> &indexes, const QString &archive, WorkSteps &steps, qint64 at)
 {
+    if (!steps.at(at))
+        return {};
     const QString name = QString::fromLatin1(file.relativePath);
     Connection connection;
     try {
@@ -128,12 +136,16 @@ Connection checkDatabase(const QString &path, const DatabaseFile &file, const st
     QStringList problems;
     QString difference;
     try {
+        steps.during(connection.handle(), at);
         Statement check(connection, QStringLiteral("PRAGMA integrity_check"));
         while (check.step())
             problems << check.text(0);
+        WorkSteps::after(connection.handle());
         if (problems == QStringList{QStringLiteral("ok")})
             difference = schemaDifference(connection, tables, indexes);
     } catch (const DbError &e) {
+        if (steps.cancelled())
+            return {};
         throw DbError(notABackup(archive, QStringLiteral("%1 已损坏(%2)").arg(name, engineReason(e.code()))));
     }
     if (problems != QStringList{QStringLiteral("ok")})
@@ -183,7 +195,7 @@ void trade(const QString &incoming, const QString &place, const QString &aside)
 
 } // namespace
 
-BackupContents unpackBackup(const QString &archive, const QString &folder)
+std::optional<BackupContents> unpackBackup(const QString &archive, const QString &folder, const BackupProgress &progress)
 {
     const QString notFile = notAFile(archive);
     if (!notFile.isEmpty())
@@ -194,25 +206,36 @@ BackupContents unpackBackup(const QString &archive, const QString &folder)
     auto removeAll = qScopeGuard([folder] { QDir(folder).removeRecursively(); });
     makeFolder(QDir(folder).filePath(QStringLiteral("Data")));
 
+    // Unpacking the files, then checking them, each a share as large as the archive.
+    const qint64 size = QFileInfo(archive).size();
+    WorkSteps steps(progress, size * 2);
     BackupContents contents;
     unzFile zip = unzOpen64(QFile::encodeName(archive).constData());
     if (!zip)
         throw DbError(notABackup(archive, QStringLiteral("无法读取压缩包")));
     {
         auto closeZip = qScopeGuard([zip] { unzClose(zip); });
-        for (const DatabaseFile &file : {kMainFile, kLookupFile})
-            unpackMember(zip, file.relativePath, QDir(folder).filePath(QString::fromLatin1(file.relativePath)),
-                         archive);
+        qint64 done = 0;
+        for (const DatabaseFile &file : {kMainFile, kLookupFile}) {
+            if (!unpackMember(zip, file.relativePath, QDir(folder).filePath(QString::fromLatin1(file.relativePath)),
+                              archive, steps, done))
+                return std::nullopt;
+        }
         contents.made = madeAt(zip);
     }
+    const QString mainPath = QDir(folder).filePath(QString::fromLatin1(kMainFile.relativePath));
+    const QString lookupPath = QDir(folder).filePath(QString::fromLatin1(kLookupFile.relativePath));
     {
-        Connection main = checkDatabase(QDir(folder).filePath(QString::fromLatin1(kMainFile.relativePath)), kMainFile,
-                                        mainTables(), mainIndexes(), archive);
+        Connection main = checkDatabase(mainPath, kMainFile, mainTables(), mainIndexes(), archive, steps, size);
+        if (!main.isOpen())
+            return std::nullopt;
         contents.customers = customersIn(main);
     }
     static const std::vector<IndexDef> noIndexes;
-    checkDatabase(QDir(folder).filePath(QString::fromLatin1(kLookupFile.relativePath)), kLookupFile, lookupTables(),
-                  noIndexes, archive);
+    if (!checkDatabase(lookupPath, kLookupFile, lookupTables(), noIndexes, archive, steps,
+                       size + QFileInfo(mainPath).size())
+             .isOpen())
+        return std::nullopt;
     removeAll.dismiss();
     return contents;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "WorkSteps.h"
+
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace data {
 
@@ -20,8 +23,10 @@ struct BackupContents {
 // file lacks is added to the unpacked copy. Throws DbError, in Chinese,
 // saying what is wrong (no archive, not a file, a truncated or damaged one,
 // files under other keys, a table missing or not ours); whatever was
-// unpacked is then removed again.
-BackupContents unpackBackup(const QString &archive, const QString &folder);
+// unpacked is then removed again, as it is when the user cancelled through
+// `progress` (nothing is returned then).
+std::optional<BackupContents> unpackBackup(const QString &archive, const QString &folder,
+                                           const BackupProgress &progress = {});
 
 // Where a restore unpacks its archive (unpackBackup() makes it): a folder not
 // yet there, in the working folder, so that the data folders trade places

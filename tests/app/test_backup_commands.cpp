@@ -224,7 +224,10 @@ void TestBackupCommands::restoreGivesBackTheBackedUpData()
     m_program->reload();
     QCOMPARE(customers(), (QStringList{"李四", "张三"}));
 
+    ProgressSeen progress(&m_program->main());
     QVERIFY(runRestore(archive, true));
+    QCOMPARE(progress.texts(), (QStringList{QStringLiteral("正在检查备份文件... [取 消]"),
+                                            QStringLiteral("正在备份现在的数据... [取 消]")}));
     QCOMPARE(m_dialogFolder, work.filePath(QStringLiteral("Backup")));
     QCOMPARE(m_program->messages(),
              (QStringList{QStringLiteral("备份文件\"%1\"\n制作于 2026-12-11 09:30,其中有 1 位客户。\n\n"

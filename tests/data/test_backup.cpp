@@ -89,6 +89,8 @@ private slots:
     void anOlderFileWithoutTheIndexIsTakenAndGetsIt();
     void aBackupThatCannotBeWrittenLeavesNothing_data();
     void aBackupThatCannotBeWrittenLeavesNothing();
+    void aCancelledBackupLeavesNothing_data();
+    void aCancelledBackupLeavesNothing();
     void whichAutomaticBackupsAreKept_data();
     void whichAutomaticBackupsAreKept();
     void automaticBackupsOnePerDayDue();
@@ -176,7 +178,7 @@ void TestBackup::anArchiveSaysWhenItWasMadeAndWhatItHolds()
     QCOMPARE(memberTimes(archive), (QStringList{QStringLiteral("talvero-backup.txt 2026-12-11 9:30:14"),
                                                QStringLiteral("Data/Main_data.db 2026-12-11 9:30:14"),
                                                QStringLiteral("Data/C_data.db 2026-12-11 9:30:14")}));
-    const data::BackupContents contents = data::unpackBackup(archive, out(QStringLiteral("unpacked")));
+    const data::BackupContents contents = *data::unpackBackup(archive, out(QStringLiteral("unpacked")));
     QCOMPARE(contents.made, when);
     QCOMPARE(contents.customers, 1);
 }
@@ -203,7 +205,7 @@ void TestBackup::aSaveGoesThroughWhileTheBackupIsUnderWay()
     });
     QVERIFY(saved);
     const QString unpacked = out(QStringLiteral("unpacked"));
-    QCOMPARE(data::unpackBackup(archive, unpacked).customers, 1502);
+    QCOMPARE(data::unpackBackup(archive, unpacked)->customers, 1502);
     QCOMPARE(rowsOf(unpacked + QStringLiteral("/Data/Main_data.db"), data::kMainFile.key,
                     QStringLiteral("select a1 from atc1 order by aid desc limit 1")),
              QStringList{QStringLiteral("saved meanwhile")});
@@ -296,7 +298,7 @@ void TestBackup::anOlderFileWithoutTheIndexIsTakenAndGetsIt()
 {
     const QString archive = archiveWithMainChanged({QStringLiteral("drop index vtv1_e3")});
     const QString unpacked = out(QStringLiteral("unpacked"));
-    QCOMPARE(data::unpackBackup(archive, unpacked).customers, 1);
+    QCOMPARE(data::unpackBackup(archive, unpacked)->customers, 1);
     QCOMPARE(rowsOf(unpacked + QStringLiteral("/Data/Main_data.db"), data::kMainFile.key,
                     QStringLiteral("select name from sqlite_master where type = 'index'")),
              QStringList{QStringLiteral("vtv1_e3")});
@@ -334,6 +336,29 @@ void TestBackup::aBackupThatCannotBeWrittenLeavesNothing()
     }
     QCOMPARE(QDir(out(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     QVERIFY(QFileInfo(out(QStringLiteral("taken/inside"))).isDir());
+    QCOMPARE(QDir(m_install->path(QStringLiteral("Backup"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void TestBackup::aCancelledBackupLeavesNothing_data()
+{
+    QTest::addColumn<int>("calls"); // of the progress, the last of them answered with stop
+    QTest::newRow("while the copies are checked") << 1;
+    QTest::newRow("while the archive is written") << 5;
+}
+
+// 取 消 stops the backup: no archive, and no copy left of the files.
+void TestBackup::aCancelledBackupLeavesNothing()
+{
+    QFETCH(int, calls);
+    const QString archive = out(QStringLiteral("backup.zip"));
+    data::Connection main = data::Connection::open(file(data::kMainFile.relativePath), data::kMainFile.key);
+    data::Connection lookup = data::Connection::open(file(data::kLookupFile.relativePath), data::kLookupFile.key);
+    int called = 0;
+    QVERIFY(!data::writeBackup(m_install->dir(), main, lookup, archive, QDateTime::currentDateTime(),
+                               [&](int) { return ++called < calls; }));
+    QCOMPARE(called, calls);
+    QCOMPARE(QDir(out(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     QCOMPARE(QDir(m_install->path(QStringLiteral("Backup"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
 }
@@ -424,7 +449,7 @@ void TestBackup::theBackupJustWrittenIsKeptWhateverTheClockSaidBefore()
     data::Connection lookup = data::Connection::open(file(data::kLookupFile.relativePath), data::kLookupFile.key);
     const QString written = data::writeAutomaticBackup(main, lookup, work, QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
     QCOMPARE(data::automaticBackups(work), QStringList{written} + ahead);
-    QCOMPARE(data::unpackBackup(written, out(QStringLiteral("unpacked"))).customers, 1);
+    QCOMPARE(data::unpackBackup(written, out(QStringLiteral("unpacked")))->customers, 1);
 }
 
 QTEST_MAIN(TestBackup)
