@@ -5,7 +5,7 @@
 #include "DbError.h"
 #include "MessageBox.h"
 #include "Schema.h"
-#include "SystemReason.h"
+#include "EngineReason.h"
 
 #include <QFileInfo>
 

@@ -8,7 +8,7 @@
 #include "FileChoice.h"
 #include "MessageBox.h"
 #include "Restore.h"
-#include "SystemReason.h"
+#include "EngineReason.h"
 #include "TData_in.h"
 #include "WindowNames.h"
 #include "Windows.h"

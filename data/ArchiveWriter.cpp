@@ -99,8 +99,7 @@ ArchiveWriter::~ArchiveWriter()
 
 void ArchiveWriter::fail()
 {
-    const QString reason = systemReason(m_sink.error ? m_sink.error : EIO);
-    throw DbError(QStringLiteral("无法写入备份文件 %1: %2").arg(m_shownName, reason));
+    throw DbError(fileFailure(QStringLiteral("写入"), m_shownName, m_sink.error ? m_sink.error : EIO));
 }
 
 void ArchiveWriter::begin(const QByteArray &name)

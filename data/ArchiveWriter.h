@@ -8,11 +8,11 @@ class QIODevice;
 
 namespace data {
 
-// A zip archive written member by member into a device that is open for
-// writing (a file that takes its name only once written whole). Members are
-// stored as they are, each dated with the time given. Every failure throws a
-// DbError that names the archive (`shownName`, as the user knows it) and the
-// cause.
+// A zip archive written member by member into a file open for writing (the
+// engine's zip goes back to fill in each member's header, so the device must
+// be able to seek). Members are stored as they are, each dated with the time
+// given. Every failure throws a DbError that names where it is written
+// (`shownName`, as the user knows it) and the cause.
 class ArchiveWriter {
 public:
     ArchiveWriter(QIODevice &device, const QString &shownName, const QDateTime &dated);

@@ -8,12 +8,12 @@
 #include "PrivateFile.h"
 #include "Schema.h"
 #include "Statement.h"
+#include "EngineReason.h"
 #include "SystemReason.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
@@ -30,11 +30,6 @@ const QString kPrefix = QStringLiteral("Talvero-备份-");
 const QString kWorkPrefix = QStringLiteral(".talvero-backup-");
 const QByteArray kManifestName = "talvero-backup.txt";
 constexpr qint64 kChunk = qint64(1) << 20;
-
-QString shown(const QString &path)
-{
-    return u'"' + QDir::toNativeSeparators(path) + u'"';
-}
 
 qint64 sizeOf(Connection &c)
 {
@@ -102,16 +97,11 @@ bool addFile(ArchiveWriter &archive, const QByteArray &name, const QString &path
 std::unique_ptr<QTemporaryDir> workFolder(const QDir &workDir)
 {
     const QString folder = automaticBackupFolder(workDir);
-    const QByteArray native = QFile::encodeName(folder);
-    if (QFileInfo(folder).isDir()) {
-        keepPrivate(folder);
-    } else if (::mkdir(native.constData(), kPrivateFolderMode) != 0 || ::chmod(native.constData(), kPrivateFolderMode) != 0) {
-        throw DbError(QStringLiteral("无法建立文件夹 %1: %2").arg(shown(folder), systemReason(errno)));
-    }
+    makePrivateFolder(folder);
     errno = 0;
     auto work = std::make_unique<QTemporaryDir>(QDir(folder).filePath(kWorkPrefix + QStringLiteral("XXXXXX")));
     if (!work->isValid())
-        throw DbError(QStringLiteral("无法在文件夹 %1 中写入: %2").arg(shown(folder), systemReason(errno)));
+        throw DbError(fileFailure(QStringLiteral("写入"), QDir::toNativeSeparators(folder), errno ? errno : EACCES));
     return work;
 }
 
@@ -129,10 +119,12 @@ bool writeBackup(const QDir &workDir, Connection &main, Connection &lookup, cons
 {
     const qint64 mainBytes = sizeOf(main);
     const qint64 lookupBytes = sizeOf(lookup);
-    // The copies first, then their checks, then the archive, each a share as
-    // large as the files.
+    // The copies first, then their checks, then the archive, then the file
+    // that takes its name, each a share as large as the files.
     const qint64 bytes = mainBytes + lookupBytes;
-    WorkSteps steps(progress, bytes * 3);
+    WorkSteps steps(progress, bytes * 4);
+    if (QFileInfo(path).isDir())
+        throw DbError(fileFailure(QStringLiteral("写入"), QDir::toNativeSeparators(path), EISDIR));
     const std::unique_ptr<QTemporaryDir> work = workFolder(workDir);
     const QString mainCopy = work->filePath(QStringLiteral("Main_data.db"));
     const QString lookupCopy = work->filePath(QStringLiteral("C_data.db"));
@@ -145,24 +137,43 @@ bool writeBackup(const QDir &workDir, Connection &main, Connection &lookup, cons
         || !steps.at(bytes * 2))
         return false;
 
-    const QFileInfo target(path);
-    if (target.isDir())
-        throw DbError(QStringLiteral("无法写入备份文件 %1: %2").arg(shown(path), systemReason(EISDIR)));
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        throw DbError(QStringLiteral("无法写入备份文件 %1: %2").arg(shown(path), systemReason(errno ? errno : EACCES)));
-    ArchiveWriter archive(file, shown(path), when);
-    archive.begin(kManifestName);
-    archive.write(QStringLiteral("Talvero CRM backup\n%1\n").arg(when.toString(Qt::ISODate)).toUtf8());
-    archive.end();
-    if (!addFile(archive, QByteArray(kMainFile.relativePath), mainCopy, steps, bytes * 2)
-        || !addFile(archive, QByteArray(kLookupFile.relativePath), lookupCopy, steps, bytes * 2 + mainBytes))
-        return false;
-    archive.close();
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || !file.commit())
-        throw DbError(QStringLiteral("无法写入备份文件 %1: %2").arg(shown(path), systemReason(errno ? errno : EIO)));
+    // The archive is made in the work folder (the engine's zip goes back to
+    // fill in each member's header), then written under its name in one go.
+    const QString zipped = work->filePath(QStringLiteral("archive.zip"));
+    {
+        QFile file(zipped);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            throw DbError(fileFailure(QStringLiteral("写入"), QDir::toNativeSeparators(automaticBackupFolder(workDir)),
+                                      errno ? errno : EACCES));
+        ArchiveWriter archive(file, QDir::toNativeSeparators(automaticBackupFolder(workDir)), when);
+        archive.begin(kManifestName);
+        archive.write(QStringLiteral("Talvero CRM backup\n%1\n").arg(when.toString(Qt::ISODate)).toUtf8());
+        archive.end();
+        if (!addFile(archive, QByteArray(kMainFile.relativePath), mainCopy, steps, bytes * 2)
+            || !addFile(archive, QByteArray(kLookupFile.relativePath), lookupCopy, steps, bytes * 2 + mainBytes))
+            return false;
+        archive.close();
+    }
+    // The copies are in the archive now: the disk need not hold them any longer.
+    QFile::remove(mainCopy);
+    QFile::remove(lookupCopy);
+    QFile archive(zipped);
+    if (!archive.open(QIODevice::ReadOnly))
+        throw DbError(fileFailure(QStringLiteral("读取"), QDir::toNativeSeparators(zipped), EIO));
+    PrivateFileWriter out(path);
+    for (qint64 done = 0;;) {
+        const QByteArray piece = archive.read(kChunk);
+        if (piece.isEmpty())
+            break;
+        out.device().write(piece);
+        done += piece.size();
+        if (!steps.at(bytes * 3 + done))
+            return false;
+    }
+    if (archive.error() != QFileDevice::NoError)
+        throw DbError(fileFailure(QStringLiteral("读取"), QDir::toNativeSeparators(zipped), EIO));
+    out.commit();
     return true;
 }
 
@@ -173,6 +184,12 @@ void removeInterruptedBackups(const QDir &workDir)
         folder.entryList({kWorkPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QString &name : left)
         QDir(folder.filePath(name)).removeRecursively();
+    // An archive the writer had not given its name yet (PrivateFileWriter
+    // writes ".<name>.XXXXXX" beside the name).
+    const QStringList partial = folder.entryList({u'.' + kPrefix + QStringLiteral("*.zip.??????")},
+                                                 QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : partial)
+        QFile::remove(folder.filePath(name));
 }
 
 QString backupFileName(const QDateTime &when)

@@ -22,16 +22,18 @@ class Connection;
 // private work folder in Backup/ of the working folder (what a backup that
 // was killed leaves there goes at the next start:
 // removeInterruptedBackups()), then opened with its key and checked
-// (integrity) before it goes into the archive. The archive is private to the
-// user and appears whole or not at all; a file of that name is replaced only
-// by a finished archive. False when cancelled through `progress`. Throws
-// DbError, in Chinese, saying what failed (a full or read-only disk among
-// them).
+// (integrity) before it goes into the archive, which is made there too. The
+// archive is written under its name by the one writer (PrivateFileWriter):
+// private to the user, whole or not at all; a file or a symbolic link of
+// that name is replaced only by a finished archive. False when cancelled
+// through `progress`. Throws DbError, in Chinese, saying what failed (a full
+// or read-only disk among them).
 bool writeBackup(const QDir &workDir, Connection &main, Connection &lookup, const QString &path,
                  const QDateTime &when = QDateTime::currentDateTime(), const BackupProgress &progress = {});
 
-// At start-up, before anything else is backed up: removes the work folders
-// of backups that did not finish (the program was killed).
+// At start-up, before anything else is backed up: removes what backups that
+// did not finish (the program was killed) left in Backup/: their work
+// folders, and an automatic archive not yet written whole.
 void removeInterruptedBackups(const QDir &workDir);
 
 // The name a backup made at `when` gets unless the user gives another:

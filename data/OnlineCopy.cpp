@@ -1,7 +1,7 @@
 #include "OnlineCopy.h"
 
 #include "DbError.h"
-#include "SystemReason.h"
+#include "EngineReason.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,6 +7,7 @@
 #include "Schema.h"
 #include "SchemaCheck.h"
 #include "Statement.h"
+#include "EngineReason.h"
 #include "SystemReason.h"
 
 #include <QDir>
@@ -176,8 +177,8 @@ void trade(const QString &incoming, const QString &place, const QString &aside)
     const QByteArray from = QFile::encodeName(incoming);
     const QByteArray to = QFile::encodeName(place);
     const QByteArray side = QFile::encodeName(aside);
-    const auto failed = [](int error) {
-        throw DbError(QStringLiteral("无法替换 Data 文件夹: %1").arg(systemReason(error)), error);
+    const auto failed = [&place](int error) {
+        throw DbError(fileFailure(QStringLiteral("用恢复的数据替换"), QDir::toNativeSeparators(place), error), error);
     };
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
         return;

@@ -1,7 +1,6 @@
 #include "SystemReason.h"
 
 #include <cerrno>
-#include <sqlite3.h>
 
 namespace data {
 
@@ -9,14 +8,14 @@ QString systemReason(int error)
 {
     switch (error) {
     case ENOSPC:
-        return QStringLiteral("磁盘空间不足");
+        return QStringLiteral("磁盘空间已满");
     case EDQUOT:
         return QStringLiteral("超出了磁盘配额");
-    case EROFS:
-        return QStringLiteral("磁盘只能读,不能写");
     case EACCES:
     case EPERM:
         return QStringLiteral("没有权限");
+    case EROFS:
+        return QStringLiteral("磁盘是只读的");
     case ENOENT:
         return QStringLiteral("文件或文件夹不存在");
     case ENOTDIR:
@@ -24,61 +23,40 @@ QString systemReason(int error)
     case EISDIR:
         return QStringLiteral("这是一个文件夹");
     case EEXIST:
+        return QStringLiteral("同名的文件已存在");
     case ENOTEMPTY:
-        return QStringLiteral("已有同名的文件或文件夹");
-    case EIO:
-        return QStringLiteral("读写磁盘时出错");
+        return QStringLiteral("文件夹不是空的");
+    case ELOOP:
+        return QStringLiteral("这是一个符号链接");
     case ENAMETOOLONG:
         return QStringLiteral("文件名太长");
-    case ELOOP:
-        return QStringLiteral("路径中的符号链接太多");
     case EMFILE:
     case ENFILE:
         return QStringLiteral("打开的文件太多");
-    case ENOMEM:
-        return QStringLiteral("内存不足");
-    case EFBIG:
-        return QStringLiteral("文件太大");
     case EXDEV:
-        return QStringLiteral("不在同一个磁盘上");
+        return QStringLiteral("不能跨磁盘移动");
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("文件正被使用");
+        return QStringLiteral("文件正在使用中");
+    case EFBIG:
+        return QStringLiteral("文件太大");
+    case ENOMEM:
+        return QStringLiteral("内存不足");
+    case EIO:
+        return QStringLiteral("磁盘读写出错");
+    case ENXIO:
+    case ENODEV:
+        return QStringLiteral("这不是普通文件");
+    case EINVAL:
+        return QStringLiteral("参数无效");
     default:
-        return QStringLiteral("系统错误(编号 %1)").arg(error);
+        return QStringLiteral("系统错误(代码 %1)").arg(error);
     }
 }
 
-QString engineReason(int code)
+QString fileFailure(const QString &action, const QString &path, int error)
 {
-    switch (code & 0xff) {
-    case SQLITE_FULL:
-        return QStringLiteral("磁盘空间不足");
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("数据库正被另一个程序使用");
-    case SQLITE_READONLY:
-        return QStringLiteral("文件只能读,不能写");
-    case SQLITE_IOERR:
-        return QStringLiteral("读写磁盘时出错");
-    case SQLITE_CORRUPT:
-        return QStringLiteral("数据库文件已损坏");
-    case SQLITE_NOTADB:
-        return QStringLiteral("不是本系统的数据库文件");
-    case SQLITE_CANTOPEN:
-        return QStringLiteral("文件无法打开");
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return QStringLiteral("没有权限");
-    case SQLITE_NOMEM:
-        return QStringLiteral("内存不足");
-    case SQLITE_TOOBIG:
-        return QStringLiteral("数据太大");
-    case SQLITE_INTERRUPT:
-        return QStringLiteral("操作被中断");
-    default:
-        return QStringLiteral("数据库出错(代码 %1)").arg(code);
-    }
+    return QStringLiteral("无法%1“%2”:%3").arg(action, path, systemReason(error));
 }
 
 } // namespace data

@@ -4,12 +4,12 @@
 
 namespace data {
 
-// The cause of a failure as the user is told it: a few Chinese words, never
-// the system's or the engine's own English text.
-
-// Of a call to the system, by its error number (errno).
+// What the operating system said, in the user's words: the reason behind a
+// failed file operation (an errno value), in Chinese, never the system's own
+// English text.
 QString systemReason(int error);
-// Of the database engine, by its result code (primary or extended).
-QString engineReason(int code);
+
+// "无法<action>“<path>”:<reason>", the message of a failed file operation.
+QString fileFailure(const QString &action, const QString &path, int error);
 
 } // namespace data

@@ -184,7 +184,7 @@ void TestBackupCommands::aFailedAutomaticBackupWarns()
         app::backUpAutomatically(&m_program->main(), m_program->data(), work);
     }
     QCOMPARE(m_program->messages(),
-             QStringList{QStringLiteral("自动备份失败: 无法建立文件夹 \"%1\": 已有同名的文件或文件夹")
+             QStringList{QStringLiteral("自动备份失败: 无法创建文件夹“%1”:同名的文件已存在")
                              .arg(work.filePath(QStringLiteral("Backup")))});
     QCOMPARE(ui::MessageBox::shown().first().kind, ui::MessageBox::Kind::Warning);
 }
@@ -360,7 +360,8 @@ void TestBackupCommands::aRestoreThatFailsTwiceEndsWithTheOldDataOpen()
 }
 
 // A backup killed halfway left its work folder, with copies of both files,
-// in Backup/: the next start removes it and leaves the backups alone.
+// in Backup/, or an archive half written: the next start removes them and
+// leaves the backups alone.
 void TestBackupCommands::whatAnInterruptedBackupLeftGoesAtStart()
 {
     m_program.reset();
@@ -369,6 +370,7 @@ void TestBackupCommands::whatAnInterruptedBackupLeftGoesAtStart()
         for (const char *name : {"Main_data.db", "C_data.db", "archive.zip"})
             testing::writeFile(install.path(QStringLiteral("Backup/.talvero-backup-Ab12Cd/") + QLatin1String(name)), "copy");
         testing::writeFile(install.path(QStringLiteral("Backup/Talvero-备份-2026-12-01-090000.zip")), "a backup");
+        testing::writeFile(install.path(QStringLiteral("Backup/.Talvero-备份-2026-12-02-090000.zip.Xy12Zq")), "half");
     });
     QCOMPARE(QDir(m_program->install().path(QStringLiteral("Backup")))
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -309,10 +309,10 @@ void TestBackup::aBackupThatCannotBeWrittenLeavesNothing_data()
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("says"); // %1: the archive, %2: the working folder
     QTest::newRow("a folder that is a file") << "file/backup.zip"
-                                             << "无法写入备份文件 \"%1\": 路径中有一项不是文件夹";
-    QTest::newRow("a name a folder has") << "taken" << "无法写入备份文件 \"%1\": 这是一个文件夹";
+                                             << "无法创建“%1”:路径中有一项不是文件夹";
+    QTest::newRow("a name a folder has") << "taken" << "无法写入“%1”:这是一个文件夹";
     QTest::newRow("no folder for the copies") << "backup.zip"
-                                              << "无法建立文件夹 \"%2/Backup\": 已有同名的文件或文件夹";
+                                              << "无法创建文件夹“%2/Backup”:同名的文件已存在";
 }
 
 // A backup that cannot be written says why, in words, and leaves nothing
