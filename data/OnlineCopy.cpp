@@ -2,8 +2,10 @@
 
 #include "DbError.h"
 #include "EngineReason.h"
+#include "SystemReason.h"
 
 #include <QDir>
+#include <cerrno>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -40,7 +42,18 @@ OnlineCopy::~OnlineCopy()
 
 void OnlineCopy::fail(int code)
 {
-    throw DbError(QStringLiteral("无法复制数据文件 %1: %2").arg(m_source, engineReason(code)), code);
+    // Where the file system refused a write (a full disk), the system's own
+    // reason says more than the engine's.
+    const int primary = code & 0xff;
+    int system = m_copy.isOpen() ? sqlite3_system_errno(m_copy.handle()) : 0;
+    // The engine keeps none for a backup step: what the system last said,
+    // where it is a reason a write fails for.
+    if (system == 0 && (m_errno == ENOSPC || m_errno == EDQUOT || m_errno == EFBIG || m_errno == EROFS || m_errno == EIO))
+        system = m_errno;
+    const QString reason = system != 0 && (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN)
+        ? systemReason(system)
+        : engineReason(code);
+    throw DbError(QStringLiteral("无法复制数据文件 %1: %2").arg(m_source, reason), code);
 }
 
 bool OnlineCopy::step()
@@ -49,7 +62,9 @@ bool OnlineCopy::step()
         return true;
     const int pages = m_restarts >= kRestartsBeforeOneStep ? -1 : kStepPages;
     const int before = m_remaining;
+    errno = 0;
     const int rc = sqlite3_backup_step(m_backup, pages);
+    m_errno = errno;
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
         if (++m_busyTries >= kBusyTries)
             fail(rc);
@@ -65,7 +80,9 @@ bool OnlineCopy::step()
         ++m_restarts;
     if (rc == SQLITE_OK)
         return false;
+    errno = 0;
     const int finished = sqlite3_backup_finish(m_backup);
+    m_errno = errno;
     m_backup = nullptr;
     if (finished != SQLITE_OK)
         fail(finished);

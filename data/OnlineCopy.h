@@ -49,6 +49,7 @@ private:
     int m_remaining = 0;
     int m_restarts = 0;
     int m_busyTries = 0;
+    int m_errno = 0; // of the system, after the engine's last call
 };
 
 } // namespace data

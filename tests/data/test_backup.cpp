@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unzip.h>
 
@@ -89,6 +91,8 @@ private slots:
     void anOlderFileWithoutTheIndexIsTakenAndGetsIt();
     void aBackupThatCannotBeWrittenLeavesNothing_data();
     void aBackupThatCannotBeWrittenLeavesNothing();
+    void aBackupOverALinkReplacesTheLink();
+    void aFileThatCannotGrowIsNamed();
     void aCancelledBackupLeavesNothing_data();
     void aCancelledBackupLeavesNothing();
     void whichAutomaticBackupsAreKept_data();
@@ -336,6 +340,45 @@ void TestBackup::aBackupThatCannotBeWrittenLeavesNothing()
     }
     QCOMPARE(QDir(out(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     QVERIFY(QFileInfo(out(QStringLiteral("taken/inside"))).isDir());
+    QCOMPARE(QDir(m_install->path(QStringLiteral("Backup"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+// A symbolic link of the archive's name is replaced by the archive; what it
+// points to is left as it was.
+void TestBackup::aBackupOverALinkReplacesTheLink()
+{
+    testing::writeFile(out(QStringLiteral("kept.txt")), "the user's own");
+    QVERIFY(QFile::link(out(QStringLiteral("kept.txt")), out(QStringLiteral("backup.zip"))));
+    backUp(out(QStringLiteral("backup.zip")));
+    QVERIFY(!QFileInfo(out(QStringLiteral("backup.zip"))).isSymLink());
+    QCOMPARE(bytesOf(out(QStringLiteral("kept.txt"))), QByteArray("the user's own"));
+    QCOMPARE(data::unpackBackup(out(QStringLiteral("backup.zip")), out(QStringLiteral("unpacked")))->customers, 1);
+}
+
+// Files that cannot grow past a few pages (a limit on the size of files,
+// much as a full disk): the backup says why in words and leaves nothing.
+void TestBackup::aFileThatCannotGrowIsNamed()
+{
+    m_install->execMain(QStringLiteral("insert into atc1 (a9) select printf('%.100000c', 'x')"));
+    data::Connection main = data::Connection::open(file(data::kMainFile.relativePath), data::kMainFile.key);
+    data::Connection lookup = data::Connection::open(file(data::kLookupFile.relativePath), data::kLookupFile.key);
+    rlimit before{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 32 * 1024;
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString message;
+    try {
+        data::writeBackup(m_install->dir(), main, lookup, out(QStringLiteral("backup.zip")));
+    } catch (const data::DbError &e) {
+        message = e.message();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldSignal);
+    QCOMPARE(message, QStringLiteral("无法复制数据文件 Main_data.db: 文件太大"));
+    QCOMPARE(QDir(out(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     QCOMPARE(QDir(m_install->path(QStringLiteral("Backup"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
 }
