@@ -141,12 +141,13 @@ bool writeBackup(const QDir &workDir, Connection &main, Connection &lookup, cons
     // fill in each member's header), then written under its name in one go.
     const QString zipped = work->filePath(QStringLiteral("archive.zip"));
     {
+        const QString shownFolder = QDir::toNativeSeparators(automaticBackupFolder(workDir));
+        // Unbuffered: a write the disk refuses fails at once, with its reason.
         QFile file(zipped);
         errno = 0;
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw DbError(fileFailure(QStringLiteral("写入"), QDir::toNativeSeparators(automaticBackupFolder(workDir)),
-                                      errno ? errno : EACCES));
-        ArchiveWriter archive(file, QDir::toNativeSeparators(automaticBackupFolder(workDir)), when);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            throw DbError(fileFailure(QStringLiteral("写入"), shownFolder, errno ? errno : EACCES));
+        ArchiveWriter archive(file, shownFolder, when);
         archive.begin(kManifestName);
         archive.write(QStringLiteral("Talvero CRM backup\n%1\n").arg(when.toString(Qt::ISODate)).toUtf8());
         archive.end();

@@ -288,11 +288,14 @@ void recoverInterruptedRestore(const QString &workDir)
     const QDir work(workDir);
     const QStringList left =
         work.entryList({QString::fromLatin1(kRestoreFolderPrefix) + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    if (!QFileInfo(work.filePath(QStringLiteral("Data"))).isDir()) {
+    // The working folder without its Data/: the folder set aside comes back;
+    // failing that, the one under the unpacked files' name, which holds the
+    // old files once the two had traded places (and checked ones otherwise).
+    for (const QString &name : {QStringLiteral("Data.old"), QStringLiteral("Data")}) {
         for (const QString &folder : left) {
-            const QString aside = QDir(work.filePath(folder)).filePath(QStringLiteral("Data.old"));
-            if (QFileInfo(aside).isDir() && QDir().rename(aside, work.filePath(QStringLiteral("Data"))))
-                break;
+            const QString kept = QDir(work.filePath(folder)).filePath(name);
+            if (!QFileInfo(work.filePath(QStringLiteral("Data"))).isDir() && QFileInfo(kept).isDir())
+                QDir().rename(kept, work.filePath(QStringLiteral("Data")));
         }
     }
     // Only once the working folder has its files again is anything removed.

@@ -50,9 +50,9 @@ void exchangeDataFolders(const QString &workDir, const QString &staging);
 bool putBackDataFolder(const QString &workDir, const QString &staging, bool traded);
 
 // At start-up, before the files are opened: a restore the program did not
-// finish (it was killed, the machine went down) is taken back where the
-// working folder was left without its Data/, and what restores left behind
-// is removed.
+// finish (it was killed, the machine went down, putting the old files back
+// failed) is taken back where the working folder was left without its
+// Data/, and what restores left behind is removed.
 void recoverInterruptedRestore(const QString &workDir);
 
 } // namespace data

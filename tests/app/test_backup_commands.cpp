@@ -298,25 +298,30 @@ void TestBackupCommands::restoreRefusedChangesNothing()
 
 void TestBackupCommands::anInterruptedRestoreIsTakenBack_data()
 {
-    QTest::addColumn<bool>("swapped"); // the files had already traded places
-    QTest::newRow("stopped with the data folder set aside") << false;
-    QTest::newRow("stopped after the files traded places") << true;
+    QTest::addColumn<QString>("left"); // how the restore left the working folder
+    QTest::newRow("stopped with the data folder set aside") << "aside";
+    QTest::newRow("stopped after the files traded places") << "traded";
+    QTest::newRow("the old files left in the staging folder") << "staged";
 }
 
-// A restore killed halfway: the next start finds its data folder whole, the
-// old one where the files had not traded places yet, and nothing left over.
+// A restore killed halfway, or one whose old files could not be put back:
+// the next start finds its data folder whole, the old one where the files
+// had not traded places yet or the working folder lost its own, and nothing
+// left over.
 void TestBackupCommands::anInterruptedRestoreIsTakenBack()
 {
-    QFETCH(bool, swapped);
+    QFETCH(QString, left);
     m_program.reset();
     m_program = std::make_unique<testing::Program>([&](testing::TempInstall &install) {
         install.execMain(QStringLiteral("insert into atc1 (a1) values ('张三')"));
         QDir work = install.dir();
         QVERIFY(work.mkdir(QStringLiteral(".talvero-restore-1")));
-        if (swapped)
+        if (left == QLatin1String("traded"))
             QVERIFY(QDir().mkpath(work.filePath(QStringLiteral(".talvero-restore-1/Data"))));
-        else
+        else if (left == QLatin1String("aside"))
             QVERIFY(work.rename(QStringLiteral("Data"), QStringLiteral(".talvero-restore-1/Data.old")));
+        else
+            QVERIFY(work.rename(QStringLiteral("Data"), QStringLiteral(".talvero-restore-1/Data")));
     });
     QCOMPARE(customers(), QStringList{"张三"});
     QCOMPARE(m_program->install().dir().entryList({QStringLiteral(".talvero-restore-*")},
