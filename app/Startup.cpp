@@ -18,6 +18,7 @@
 #include "activities/Tnew_sell.h"
 #include "activities/Tover_sell.h"
 #include "activities/Tring.h"
+#include "activities/Tring_list.h"
 #include "analyses/Tfind_fenxi.h"
 #include "analyses/Tnew_fenxi.h"
 #include "analyses/Tover_fenxi.h"
@@ -77,6 +78,7 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tlist_fenxi, new Tlist_fenxi);
     add(ui::names::Tlist_suoshu, new Tlist_suoshu);
     add(ui::names::Tring, new Tring);
+    add(ui::names::Tring_list, new Tring_list);
     add(ui::names::Tnew_chanpin, new Tnew_chanpin);
     add(ui::names::Tlist_chanpin, new Tlist_chanpin);
     add(ui::names::Tfind_fenxi, new Tfind_fenxi);
