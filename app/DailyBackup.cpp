@@ -5,7 +5,7 @@
 #include "DbError.h"
 #include "MessageBox.h"
 #include "Schema.h"
-#include "EngineReason.h"
+#include "DbCause.h"
 
 #include <QFileInfo>
 
@@ -20,7 +20,7 @@ data::Connection openFile(const QDir &workDir, const data::DatabaseFile &file)
         return data::Connection::open(path, QByteArray(file.key));
     } catch (const data::DbError &e) {
         throw data::DbError(QStringLiteral("无法打开数据文件 %1: %2")
-                                .arg(QFileInfo(path).fileName(), data::engineReason(e.code())),
+                                .arg(QFileInfo(path).fileName(), data::causeOf(e)),
                             e.code());
     }
 }

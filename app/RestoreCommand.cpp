@@ -8,7 +8,7 @@
 #include "FileChoice.h"
 #include "MessageBox.h"
 #include "Restore.h"
-#include "EngineReason.h"
+#include "DbCause.h"
 #include "TData_in.h"
 #include "WindowNames.h"
 #include "Windows.h"
@@ -41,7 +41,7 @@ QString question(const QString &archive, const data::BackupContents &contents)
 // What an engine error says of the files: its cause alone.
 QString reasonOf(const data::DbError &e)
 {
-    return data::engineReason(e.code());
+    return data::causeOf(e);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "PrivateFile.h"
 #include "Schema.h"
 #include "Statement.h"
-#include "EngineReason.h"
+#include "DbCause.h"
 #include "SystemReason.h"
 
 #include <QFile>
@@ -64,7 +64,7 @@ bool checkCopy(const QString &path, const QByteArray &key, const QString &of, Wo
     } catch (const DbError &e) {
         if (steps.cancelled())
             return false;
-        throw DbError(QStringLiteral("无法检查数据文件 %1 的副本: %2").arg(of, engineReason(e.code())), e.code());
+        throw DbError(QStringLiteral("无法检查数据文件 %1 的副本: %2").arg(of, causeOf(e)), e.code());
     }
     if (problems != QStringList{QStringLiteral("ok")})
         throw DbError(QStringLiteral("数据文件 %1 的副本已损坏,备份没有完成").arg(of));

@@ -1,7 +1,7 @@
 #include "OnlineCopy.h"
 
 #include "DbError.h"
-#include "EngineReason.h"
+#include "DbCause.h"
 #include "SystemReason.h"
 
 #include <QDir>
@@ -52,7 +52,7 @@ void OnlineCopy::fail(int code)
         system = m_errno;
     const QString reason = system != 0 && (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN)
         ? systemReason(system)
-        : engineReason(code);
+        : causeOf(DbError(QString(), code));
     throw DbError(QStringLiteral("无法复制数据文件 %1: %2").arg(m_source, reason), code);
 }
 

@@ -4,10 +4,12 @@
 #include "DbError.h"
 #include "FreshInstall.h"
 #include "PrivateFile.h"
+#include "ReminderText.h"
 #include "Schema.h"
 #include "SchemaCheck.h"
+#include "SqlText.h"
 #include "Statement.h"
-#include "EngineReason.h"
+#include "DbCause.h"
 #include "SystemReason.h"
 
 #include <QDir>
@@ -123,7 +125,7 @@ bool unpackMember(unzFile zip, const char *name, const QString &target, const QS
 // Opens an unpacked file with its key and checks it whole: sound, and ours
 // in shape. An index of ours it lacks is added to it. Not open when cancelled.
 Connection checkDatabase(const QString &path, const DatabaseFile &file, const std::vector<TableDef> &tables,
-                         const std::vector<IndexDef> &indexes, const QString &archive, WorkSteps &steps, qint64 at)
+                         const QStringList &later, const QString &archive, WorkSteps &steps, qint64 at)
 {
     if (!steps.at(at))
         return {};
@@ -143,24 +145,33 @@ Connection checkDatabase(const QString &path, const DatabaseFile &file, const st
             problems << check.text(0);
         WorkSteps::after(connection.handle());
         if (problems == QStringList{QStringLiteral("ok")})
-            difference = schemaDifference(connection, tables, indexes);
+            difference = schemaDifference(connection, tables, later);
     } catch (const DbError &e) {
         if (steps.cancelled())
             return {};
-        throw DbError(notABackup(archive, QStringLiteral("%1 已损坏(%2)").arg(name, engineReason(e.code()))));
+        throw DbError(notABackup(archive, QStringLiteral("%1 已损坏(%2)").arg(name, causeOf(e))));
     }
     if (problems != QStringList{QStringLiteral("ok")})
         throw DbError(notABackup(archive, QStringLiteral("%1 已损坏").arg(name)));
     if (!difference.isEmpty())
         throw DbError(notABackup(archive, QStringLiteral("%1 %2").arg(name, difference)));
-    if (!indexes.empty()) {
-        try {
-            addMissingIndexes(connection);
-        } catch (const DbError &e) {
-            throw DbError(QStringLiteral("无法解压备份文件: %1").arg(engineReason(e.code())), e.code());
-        }
-    }
     return connection;
+}
+
+// What the program adds to a file that lacks it, and a backup may therefore
+// hold or not: the main file's indexes; the reminder's record in the lookup
+// file.
+QStringList laterInMain()
+{
+    QStringList statements;
+    for (const IndexDef &index : mainIndexes())
+        statements << createIndex(index);
+    return statements;
+}
+
+QStringList laterInLookup()
+{
+    return {createReminderWatch(), createReminded()};
 }
 
 int customersIn(Connection &main)
@@ -227,13 +238,18 @@ std::optional<BackupContents> unpackBackup(const QString &archive, const QString
     const QString mainPath = QDir(folder).filePath(QString::fromLatin1(kMainFile.relativePath));
     const QString lookupPath = QDir(folder).filePath(QString::fromLatin1(kLookupFile.relativePath));
     {
-        Connection main = checkDatabase(mainPath, kMainFile, mainTables(), mainIndexes(), archive, steps, size);
+        Connection main = checkDatabase(mainPath, kMainFile, mainTables(), laterInMain(), archive, steps, size);
         if (!main.isOpen())
             return std::nullopt;
         contents.customers = customersIn(main);
+        // An older file gets the indexes it lacks now, as at start-up.
+        try {
+            addMissingIndexes(main);
+        } catch (const DbError &e) {
+            throw DbError(QStringLiteral("无法解压备份文件: %1").arg(causeOf(e)), e.code());
+        }
     }
-    static const std::vector<IndexDef> noIndexes;
-    if (!checkDatabase(lookupPath, kLookupFile, lookupTables(), noIndexes, archive, steps,
+    if (!checkDatabase(lookupPath, kLookupFile, lookupTables(), laterInLookup(), archive, steps,
                        size + QFileInfo(mainPath).size())
              .isOpen())
         return std::nullopt;

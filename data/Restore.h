@@ -19,8 +19,9 @@ struct BackupContents {
 // checks what it got before anything else is touched: both files present,
 // each opened with its own key, sound by the engine's integrity check, and
 // ours in shape (schemaDifference(): exactly our tables, columns and
-// indexes, no view or trigger of its own). An index of ours that an older
-// file lacks is added to the unpacked copy. Throws DbError, in Chinese,
+// indexes, and the reminder's record where it is there, no view or trigger
+// of its own). An index of ours that an older file lacks is added to the
+// unpacked copy. Throws DbError, in Chinese,
 // saying what is wrong (no archive, not a file, a truncated or damaged one,
 // files under other keys, a table missing or not ours); whatever was
 // unpacked is then removed again, as it is when the user cancelled through

@@ -33,7 +33,7 @@ const QString kSelectEntries = QStringLiteral("select type, name, tbl_name, sql 
 
 // What a fresh installation's file holds: made by the same statements in a
 // database that lives in memory only.
-QHash<QString, Entry> expectedEntries(const std::vector<TableDef> &tables, const std::vector<IndexDef> &indexes)
+QHash<QString, Entry> expectedEntries(const std::vector<TableDef> &tables, const QStringList &later)
 {
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
@@ -43,8 +43,7 @@ QHash<QString, Entry> expectedEntries(const std::vector<TableDef> &tables, const
     QStringList statements;
     for (const TableDef &table : tables)
         statements << createTable(table);
-    for (const IndexDef &index : indexes)
-        statements << createIndex(index);
+    statements << later;
     for (const QString &sql : statements) {
         if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
             sqlite3_close(db);
@@ -82,9 +81,9 @@ QString kindOf(const QString &type)
 
 } // namespace
 
-QString schemaDifference(Connection &file, const std::vector<TableDef> &tables, const std::vector<IndexDef> &indexes)
+QString schemaDifference(Connection &file, const std::vector<TableDef> &tables, const QStringList &later)
 {
-    const QHash<QString, Entry> expected = expectedEntries(tables, indexes);
+    const QHash<QString, Entry> expected = expectedEntries(tables, later);
     Statement select(file, kSelectEntries);
     const QHash<QString, Entry> present = entriesOf([&](Entry &e) {
         if (!select.step())
@@ -92,28 +91,23 @@ QString schemaDifference(Connection &file, const std::vector<TableDef> &tables, 
         e = {select.text(0), select.text(1), select.text(2), select.text(3)};
         return true;
     });
-    // Ours first, in the order they are made, so that the first fault named is
-    // the same whatever order the file keeps.
+    // The tables first, in the order they are made, so that the first fault
+    // named is the same whatever order the file keeps.
     for (const TableDef &table : tables) {
         const auto it = present.find(table.name.toLower());
         if (it == present.end() || it->type != QLatin1String("table"))
             return QStringLiteral("缺少表 %1").arg(table.name);
-        if (it->sql != expected.value(table.name.toLower()).sql)
-            return QStringLiteral("中的表 %1 与本系统的不同").arg(table.name);
     }
-    for (const IndexDef &index : indexes) {
-        const auto it = present.find(index.name.toLower());
-        if (it != present.end() && (it->type != QLatin1String("index") || it->sql != expected.value(index.name.toLower()).sql))
-            return QStringLiteral("中的索引 %1 与本系统的不同").arg(index.name);
-    }
-    // Then whatever else it holds; its names are the file's, not shown.
     QStringList names = present.keys();
     names.sort();
     for (const QString &name : names) {
         const Entry &e = present[name];
         const auto it = expected.find(name);
-        if (it == expected.end() || it->type != e.type || it->sql != e.sql)
+        // Whatever is not ours: its names are the file's, not shown.
+        if (it == expected.end() || it->type != e.type)
             return QStringLiteral("含有本系统没有的%1").arg(kindOf(e.type));
+        if (it->sql != e.sql)
+            return QStringLiteral("中的%1 %2 与本系统的不同").arg(kindOf(e.type), it->name);
     }
     return {};
 }

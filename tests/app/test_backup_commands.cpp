@@ -357,7 +357,7 @@ void TestBackupCommands::aRestoreThatFailsTwiceEndsWithTheOldDataOpen()
     QVERIFY(runRestore(archive, true));
     QVERIFY(struck);
     QCOMPARE(m_program->messages().last(),
-             QStringLiteral("恢复失败,数据没有改变: 恢复的数据无法打开: 数据库出错(代码 1)"));
+             QStringLiteral("恢复失败,数据没有改变: 恢复的数据无法打开: 数据库文件的结构与本系统不符"));
     QCOMPARE(customers(), (QStringList{"李四", "张三"}));
     m_program->insert("atc1", {{"a1", "王五"}});
     QCOMPARE(m_program->install().columnMain(QStringLiteral("select a1 from atc1 order by aid")),

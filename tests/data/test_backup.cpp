@@ -5,6 +5,7 @@
 #include "BackupKeeping.h"
 #include "Connection.h"
 #include "DbError.h"
+#include "ReminderRecord.h"
 #include "Restore.h"
 #include "Schema.h"
 #include "SqlText.h"
@@ -88,7 +89,8 @@ private slots:
     void aSaveGoesThroughWhileTheBackupIsUnderWay();
     void unsoundArchivesAreRefused_data();
     void unsoundArchivesAreRefused();
-    void anOlderFileWithoutTheIndexIsTakenAndGetsIt();
+    void filesOfEarlierAndLaterRunsAreTaken_data();
+    void filesOfEarlierAndLaterRunsAreTaken();
     void aBackupThatCannotBeWrittenLeavesNothing_data();
     void aBackupThatCannotBeWrittenLeavesNothing();
     void aBackupOverALinkReplacesTheLink();
@@ -250,6 +252,9 @@ void TestBackup::unsoundArchivesAreRefused_data()
         << "main changed"
         << QStringList{QStringLiteral("drop index vtv1_e3"), QStringLiteral("create index vtv1_e3 on vtv1 (e3)")}
         << "Data/Main_data.db 中的索引 vtv1_e3 与本系统的不同";
+    QTest::newRow("a table of ours changed")
+        << "main changed" << QStringList{QStringLiteral("drop table ptp1"), QStringLiteral("create table ptp1 (watts)")}
+        << "Data/Main_data.db 中的表 ptp1 与本系统的不同";
 }
 
 // An archive that is not a whole backup of ours, in content and in shape, is
@@ -296,11 +301,26 @@ void TestBackup::unsoundArchivesAreRefused()
     QVERIFY(!QFileInfo::exists(unpacked));
 }
 
-// A file made before the reminder's index was part of an installation is a
-// backup of ours: it is taken, and what is unpacked has the index.
-void TestBackup::anOlderFileWithoutTheIndexIsTakenAndGetsIt()
+void TestBackup::filesOfEarlierAndLaterRunsAreTaken_data()
 {
-    const QString archive = archiveWithMainChanged({QStringLiteral("drop index vtv1_e3")});
+    QTest::addColumn<bool>("reminded"); // the lookup file holds the reminder's record
+    QTest::addColumn<QStringList>("changes"); // to the main file
+    QTest::newRow("made before the reminder's index") << false << QStringList{QStringLiteral("drop index vtv1_e3")};
+    QTest::newRow("with the reminder's record") << true << QStringList();
+}
+
+// What the program adds to a file that lacks it (the reminder's index, its
+// record of what it announced) may be there or not: such a file is a backup
+// of ours, and what is unpacked has the index.
+void TestBackup::filesOfEarlierAndLaterRunsAreTaken()
+{
+    QFETCH(bool, reminded);
+    QFETCH(QStringList, changes);
+    if (reminded) {
+        data::Connection lookup = data::Connection::open(file(data::kLookupFile.relativePath), data::kLookupFile.key);
+        data::markReminded(lookup, {{1, QStringLiteral("2026-12-11 09:30")}});
+    }
+    const QString archive = archiveWithMainChanged(changes);
     const QString unpacked = out(QStringLiteral("unpacked"));
     QCOMPARE(data::unpackBackup(archive, unpacked)->customers, 1);
     QCOMPARE(rowsOf(unpacked + QStringLiteral("/Data/Main_data.db"), data::kMainFile.key,
