@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "AppIcon.h"
+#include "Backup.h"
 #include "DailyBackup.h"
 
 #include "DbError.h"
@@ -133,8 +134,10 @@ void Startup::add(const QString &name, QObject *window)
 std::unique_ptr<Startup> start(const QDir &workDir)
 {
     std::unique_ptr<Startup> started;
-    // A restore that did not finish is taken back before the files are opened.
+    // A restore that did not finish is taken back before the files are
+    // opened; what a backup that did not finish left goes.
     data::recoverInterruptedRestore(workDir.absolutePath());
+    data::removeInterruptedBackups(workDir);
     try {
         started = std::make_unique<Startup>(workDir);
     } catch (const data::DbError &e) {
