@@ -81,6 +81,9 @@ void setUpWindow(QDialog *window, const QString &name, const QString &title, Tit
     if (bar == TitleBar::CloseBox)
         window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint);
+    else if (bar == TitleBar::Resizable)
+        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint
+                               | Qt::WindowCloseButtonHint);
     else if (bar == TitleBar::TitleOnly)
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     else

@@ -73,16 +73,17 @@ QLabel *banner(const QString &text, QWidget *parent);
 
 // ---- Windows ---------------------------------------------------------------
 
-// What the title bar of a fixed-size window offers.
+// What the title bar of a window offers.
 enum class TitleBar {
     CloseBox,  // the title and a close box
     TitleOnly, // the title alone: the window is left through its own buttons
     None,      // no title bar and no frame: the window draws its own face and its own way out
+    Resizable, // the title, a maximise and a close box, and a frame that can be dragged to another size
 };
 
-// Names and titles a window, gives it a fixed-size frame with the title bar
-// asked for. The window fixes its size itself: setFixedSize(), or a layout
-// with QLayout::SetFixedSize.
+// Names and titles a window, gives it a frame with the title bar asked for.
+// All but a Resizable window are of a fixed size, which the window fixes
+// itself: setFixedSize(), or a layout with QLayout::SetFixedSize.
 void setUpWindow(QDialog *window, const QString &name, const QString &title, TitleBar bar = TitleBar::CloseBox);
 
 // Places a window, frame included, in the middle of the desktop it is on.
