@@ -53,6 +53,7 @@ private slots:
     void init();
     void cleanup();
     void savedWithTheDefaults();
+    void customerNameLargerAndBold();
     void everyFieldAsChosen();
     void opensForTheCurrentCustomer_data();
     void opensForTheCurrentCustomer();
@@ -192,6 +193,42 @@ void TestAnalysisForms::savedWithTheDefaults()
         testing::click(w, "取消");
     }));
     QCOMPARE(stored("hid").size(), 1);
+}
+
+namespace {
+
+QStringList startWarnings;
+
+void keepWarning(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg)
+        startWarnings << text;
+}
+
+} // namespace
+
+// The customer's Chinese name stands out in larger bold type beside the
+// salutation and the English name; sizing it warns of nothing at start.
+void TestAnalysisForms::customerNameLargerAndBold()
+{
+    m_program.reset();
+    startWarnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler(keepWarning);
+    init();
+    qInstallMessageHandler(before);
+    QCOMPARE(startWarnings.filter(QStringLiteral("QFont")), QStringList());
+
+    QVERIFY(newAnalysis([&](QDialog *w) {
+        const QFontInfo name(named<QLabel>(w, "Label14")->font());
+        for (const char *other : {"Label15", "Label17"}) {
+            const QFontInfo shown(named<QLabel>(w, other)->font());
+            QVERIFY2(name.pixelSize() >= shown.pixelSize() * 5 / 4,
+                     qPrintable(QStringLiteral("%1 px beside %2 px").arg(name.pixelSize()).arg(shown.pixelSize())));
+            QVERIFY(!shown.bold());
+        }
+        QVERIFY(name.bold());
+        testing::click(w, "取消");
+    }));
 }
 
 void TestAnalysisForms::everyFieldAsChosen()
