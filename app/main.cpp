@@ -1,8 +1,7 @@
+#include "AppIdentity.h"
 #include "BackupCommands.h"
 #include "DailyBackup.h"
-#include "Fonts.h"
 #include "InstanceGuard.h"
-#include "QtTexts.h"
 #include "Startup.h"
 #include "TData_in.h"
 #include "Ta_main.h"
@@ -23,9 +22,7 @@ int main(int argc, char *argv[])
         return 0;
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Talvero CRM"));
-    app::installFonts();
-    app::installQtTexts();
+    app::setUpApplication();
 
     // Without its guard the program does not run: it says why and ends.
     if (!guard.isFirst())

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libgl-dev
   libsqlcipher-dev sqlcipher
   fonts-noto-cjk fonts-wqy-microhei qt6-translations-l10n
-  xvfb xauth
+  xvfb xauth x11-utils
   poppler-utils
   libminizip-dev libxlsxwriter-dev
   desktop-file-utils appstream dpkg-dev file lintian

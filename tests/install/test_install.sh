@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # `cmake --install` into a temporary prefix: every file a desktop needs is
-# there and valid, and the launcher makes a fresh installation the first
-# time and leaves an existing one as it is.
+# there and valid, nothing is installed that nothing reads, the launcher
+# makes a fresh installation the first time and leaves an existing one as it
+# is, and a working folder it cannot make is named, with the reason, in a
+# window.
 #   test_install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -17,7 +19,6 @@ expected=(
   bin/talvero-crm
   lib/talvero-crm/talvero-crm
   lib/talvero-crm/talvero-install
-  share/talvero-crm/ring.wav
   share/applications/org.talvero.crm.desktop
   share/metainfo/org.talvero.crm.metainfo.xml
   share/icons/hicolor/scalable/apps/org.talvero.crm.svg
@@ -25,12 +26,12 @@ expected=(
 for n in 16 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${n}x${n}/apps/org.talvero.crm.png")
 done
-for f in s1 s2 s3 s4 s5 s7; do
-  expected+=("share/talvero-crm/Rop/$f.rav")
-done
 for f in "${expected[@]}"; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
+# A fresh installation's sound and report files come from the program's own
+# code; copies that nothing reads are not installed.
+[ ! -e "$prefix/share/talvero-crm" ] || fail "share/talvero-crm is installed: $(cd "$prefix/share" && find talvero-crm)"
 [ -x "$prefix/bin/talvero-crm" ] || fail "the launcher cannot be run"
 for n in 16 32 48 64 128 256; do
   png="$prefix/share/icons/hicolor/${n}x${n}/apps/org.talvero.crm.png"
@@ -66,7 +67,7 @@ start_and_stop() {
 
 home="$work/data/talvero-crm"
 start_and_stop
-for f in Data/Main_data.db Data/C_data.db ring.wav Rop/s1.rav; do
+for f in Data/Main_data.db Data/C_data.db ring.wav Rop/s{1,2,3,4,5,7}.rav; do
   [ -f "$home/$f" ] || fail "the first start did not make $f"
 done
 [ "$(stat -c %a "$home")" = 700 ] || fail "the working folder is not private"
@@ -78,4 +79,38 @@ before="$(sha256sum "$home/Data/Main_data.db" "$home/Data/C_data.db" "$home/ring
 start_and_stop
 after="$(sha256sum "$home/Data/Main_data.db" "$home/Data/C_data.db" "$home/ring.wav" "$home/Rop/s1.rav")"
 [ "$before" = "$after" ] || fail "a second start changed the installation"
+
+# A working folder that cannot be made: a file stands where a folder must be.
+blocked="$work/blocked"
+echo "a file, not a folder" > "$blocked"
+folder="$blocked/talvero-crm"
+reason="无法准备工作文件夹 $folder：$blocked 是文件，不是文件夹。"
+# Without a display the reason goes to the standard error, and nothing starts.
+code=0
+env -u TALVERO_HOME -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$blocked" \
+  "$prefix/bin/talvero-crm" 2> "$work/said" || code=$?
+[ "$code" = 1 ] || fail "the launcher ended with $code"
+[ "$(cat "$work/said")" = "$reason" ] || fail "the launcher said: $(cat "$work/said")"
+
+# Started from a desktop, it says so in a window that waits for the user.
+cat > "$work/window.sh" <<'WINDOW'
+# window.sh WORK PREFIX BLOCKED: starts the launcher, waits for its window.
+set -u
+env -u TALVERO_HOME -u QT_QPA_PLATFORM XDG_DATA_HOME="$3" "$2/bin/talvero-crm" 2> "$1/said" &
+pid=$!
+for _ in $(seq 1 300); do
+  xwininfo -root -tree > "$1/windows" 2>/dev/null
+  grep -q '"Application Error' "$1/windows" && break
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && echo running > "$1/state"
+kill "$pid" 2>/dev/null
+exit 0
+WINDOW
+xvfb-run -a bash "$work/window.sh" "$work" "$prefix" "$blocked"
+grep -q '"Application Error' "$work/windows" || fail "no window named the reason"
+[ "$(cat "$work/state" 2>/dev/null)" = running ] || fail "the launcher did not wait for the window"
+grep -qxF "$reason" "$work/said" || fail "the launcher said: $(cat "$work/said")"
+[ ! -e "$folder" ] || fail "something was made in the file's place"
 echo "PASS"

@@ -24,7 +24,7 @@ diff -u "$work/installed" "$work/packaged" || fail "the package does not hold ex
 grep -qx /usr/share/applications/org.talvero.crm.desktop "$work/packaged" || fail "no desktop entry"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in fonts-noto-cjk fonts-wqy-microhei libqt6widgets6 libqt6multimedia6 libsqlcipher0 libxlsxwriter4 libminizip1; do
+for needed in fonts-noto-cjk fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libsqlcipher0 libxlsxwriter4 libminizip1; do
   echo "$depends" | grep -q "$needed" || fail "the package does not depend on $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = talvero-crm ] || fail "the package has another name"
