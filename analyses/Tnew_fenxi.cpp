@@ -3,7 +3,6 @@
 #include "AnalysisParts.h"
 #include "AnalysisText.h"
 #include "DateText.h"
-#include "DbControls.h"
 #include "FieldTable.h"
 #include "FormParts.h"
 #include "KeyFilter.h"

@@ -2,6 +2,7 @@
 // views open them, and the analysis search, over a fresh installation.
 #include "DbGrid.h"
 #include "Driving.h"
+#include "Fonts.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
@@ -208,10 +209,13 @@ void keepWarning(QtMsgType type, const QMessageLogContext &, const QString &text
 } // namespace
 
 // The customer's Chinese name stands out in larger bold type beside the
-// salutation and the English name; sizing it warns of nothing at start.
+// salutation and the English name, in the program's own type (sized in
+// pixels); sizing it warns of nothing at start.
 void TestAnalysisForms::customerNameLargerAndBold()
 {
     m_program.reset();
+    const QFont testFont = QApplication::font();
+    app::installFonts();
     startWarnings.clear();
     const QtMessageHandler before = qInstallMessageHandler(keepWarning);
     init();
@@ -229,6 +233,8 @@ void TestAnalysisForms::customerNameLargerAndBold()
         QVERIFY(name.bold());
         testing::click(w, "取消");
     }));
+    m_program.reset();
+    QApplication::setFont(testFont);
 }
 
 void TestAnalysisForms::everyFieldAsChosen()
