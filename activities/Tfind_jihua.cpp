@@ -43,7 +43,6 @@ QGroupBox *Tfind_jihua::createSearchGroup()
 {
     auto *box = new QGroupBox(QStringLiteral("自定义条件搜索"), this);
 
-    // The names first: the cursor starts in the Chinese name.
     Edit1 = fields().add(QStringLiteral("e11"), ui::textBox(box, QStringLiteral("Edit1"), ui::kNoLimit, 150));
     Edit2 = fields().add(QStringLiteral("e12"), ui::textBox(box, QStringLiteral("Edit2"), ui::kNoLimit, 150));
     m_typeText = fields().add(QStringLiteral("e5"), keptText(box, QStringLiteral("typeText")));

@@ -13,6 +13,7 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "WrappedValue.h"
 #include "customers/TFrame_lianxiren.h"
 #include "data/editors/PickListEditor.h"
 
@@ -76,11 +77,13 @@ QWidget *Tnew_sell::createGeneralPage()
     typeRow->addStretch();
 
     // The customer, as the caller named it: Chinese name, salutation, English name.
+    // Names of any length keep the window on the screen.
+    constexpr int kNameWidth = 150, kSalutationWidth = 70, kNameLines = 2;
     auto *customer = new QGroupBox(QStringLiteral("您选中的客户"), page);
-    m_name = ui::valueLabel(customer, QStringLiteral("中文名"));
+    m_name = new ui::WrappedValue(customer, kNameWidth, kNameLines, QStringLiteral("中文名"));
     m_name->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    m_salutation = ui::valueLabel(customer, QStringLiteral("称呼"));
-    m_englishName = ui::valueLabel(customer, QStringLiteral("英文名"));
+    m_salutation = new ui::WrappedValue(customer, kSalutationWidth, kNameLines, QStringLiteral("称呼"));
+    m_englishName = new ui::WrappedValue(customer, kNameWidth, kNameLines, QStringLiteral("英文名"));
     m_englishName->setStyleSheet(QStringLiteral("color: grey;"));
     auto *names = new QHBoxLayout(customer);
     names->addWidget(m_name);
@@ -148,6 +151,8 @@ QWidget *Tnew_sell::createGoalPlace(QWidget *parent)
     row->addWidget(m_goals);
     QToolButton *edit = ui::editListButton(place, QStringLiteral("编辑目标"), [this] { goalEditClick(); });
     edit->setObjectName(QStringLiteral("goalEdit"));
+    for (int type = 0; type < GoalChoices::kTypes; ++type)
+        m_goals->of(type)->setAddButton(edit);
     row->addWidget(edit);
     row->addStretch();
     return place;
@@ -202,7 +207,7 @@ void Tnew_sell::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         reset();
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     }
     QDialog::showEvent(event);
 }

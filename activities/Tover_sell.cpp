@@ -6,10 +6,12 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "WrappedValue.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -32,14 +34,15 @@ Tover_sell::Tover_sell(QWidget *parent) : QDialog(parent)
 QWidget *Tover_sell::createContentPage()
 {
     auto *page = new QWidget;
-    m_sentence = ui::valueLabel(page, QStringLiteral("销售活动"));
+    // Names and goals of any length keep the window on the screen.
+    constexpr int kSentenceWidth = 340, kSentenceLines = 4, kValueWidth = 260, kValueLines = 2;
+    m_sentence = new ui::WrappedValue(page, kSentenceWidth, kSentenceLines, QStringLiteral("销售活动"));
     m_sentence->setStyleSheet(QStringLiteral("color: green;"));
-    m_sentence->setWordWrap(true);
-    m_sentence->setFixedWidth(340);
-    m_type = ui::valueLabel(page);
-    m_goal = ui::valueLabel(page);
-    m_duration = ui::valueLabel(page);
-    m_priority = ui::valueLabel(page);
+    m_sentence->setFixedWidth(kSentenceWidth);
+    m_type = new ui::WrappedValue(page, kValueWidth, kValueLines);
+    m_goal = new ui::WrappedValue(page, kValueWidth, kValueLines);
+    m_duration = new ui::WrappedValue(page, kValueWidth, kValueLines);
+    m_priority = new ui::WrappedValue(page, kValueWidth, kValueLines);
 
     auto *grid = new QGridLayout;
     ui::FormGrid rows(page, grid);
@@ -93,7 +96,8 @@ void Tover_sell::takeRow(const data::StandingQuery &query)
 void Tover_sell::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    ui::centreOnScreen(this);
+    if (!event->spontaneous())
+        ui::readyToOpen(this);
 }
 
 // Ends the activity the window was opened for, by its key, whatever row is

@@ -148,9 +148,16 @@ void Tring::showActivity(const activities::DueActivity &due)
 void Tring::closeReminder()
 {
     accept();
-    // The activity list comes to the front as it stands: nothing is read again.
+    leadToActivityList();
+}
+
+void Tring::leadToActivityList()
+{
+    // The activity list comes to the front as it stands: nothing is read
+    // again. A view that holds a delete confirmation stays, its question
+    // open, until the user answers it there.
     auto *list = qobject_cast<QWidget *>(ui::Windows::find(ui::names::Frame_jihua1));
-    if (ui::Shell *shell = ui::Shell::instance(); shell && list)
+    if (ui::Shell *shell = ui::Shell::instance(); shell && list && shell->navigationEnabled())
         shell->showView(list);
 }
 

@@ -12,7 +12,7 @@ class QToolButton;
 // The reminder window: a sales activity whose minute has come, with its
 // customer, goal, duration, priority and details. A window without a title
 // bar; "确定" and the close picture in its corner both close it and lead to
-// the activity list.
+// the activity list. Several activities due at once come in Tring_list instead.
 class Tring : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +28,10 @@ public:
 
     // Escape closes it the way its own close controls do.
     void reject() override;
+
+    // Where closing a reminder leads: the activity list, unless the view on
+    // show holds a delete confirmation, which stays until it is answered.
+    static void leadToActivityList();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -56,7 +56,6 @@ Tfind_fenxi::Tfind_fenxi(QWidget *parent)
 QGroupBox *Tfind_fenxi::createSearchGroup()
 {
     auto *box = ui::groupBox(QStringLiteral("自定义条件搜索"), this);
-    // The names first: the cursor starts in the Chinese name.
     Edit1 = fields().add(QStringLiteral("h12"), ui::textBox(box, QStringLiteral("Edit1"), ui::kNoLimit, 150));
     Edit2 = fields().add(QStringLiteral("h13"), ui::textBox(box, QStringLiteral("Edit2"), ui::kNoLimit, 150));
     auto *names = new QGridLayout;

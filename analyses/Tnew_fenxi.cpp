@@ -9,9 +9,11 @@
 #include "KeyFilter.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
+#include "RequiredFields.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "WrappedValue.h"
 #include "customers/TFrame_lianxiren.h"
 
 #include <QDateEdit>
@@ -38,6 +40,13 @@ struct ProductValue {
 const ProductValue kProductValues[] = {
     {"大 类:", "o2"}, {"成 本 价:", "o5"}, {"细类1:", "o3"}, {"销售底价:", "o6"}, {"细类2:", "o4"}, {"销售标准价:", "o7"},
 };
+
+// Where the values the window shows wrap, and how many lines each takes at
+// most: names and categories of any length keep the window on the screen.
+constexpr int kNameWidth = 170;
+constexpr int kSalutationWidth = 80;
+constexpr int kProductValueWidth = 120;
+constexpr int kValueLines = 2;
 
 } // namespace
 
@@ -80,15 +89,14 @@ QWidget *Tnew_fenxi::createGeneralPage()
 QWidget *Tnew_fenxi::createCustomerGroup(QWidget *page)
 {
     auto *customer = ui::groupBox(QStringLiteral("您选中的客户"), page);
-    Label14 = ui::valueLabel(customer, QStringLiteral("中文名"));
+    Label14 = new ui::WrappedValue(customer, kNameWidth, kValueLines, QStringLiteral("中文名"));
     Label14->setObjectName(QStringLiteral("Label14"));
-    QFont large = Label14->font();
+    QFont large = ui::scaledFont(Label14->font(), 1.3);
     large.setBold(true);
-    large.setPointSizeF(large.pointSizeF() * 1.3);
     Label14->setFont(large);
-    Label15 = ui::valueLabel(customer, QStringLiteral("称呼"));
+    Label15 = new ui::WrappedValue(customer, kSalutationWidth, kValueLines, QStringLiteral("称呼"));
     Label15->setObjectName(QStringLiteral("Label15"));
-    Label17 = ui::valueLabel(customer, QStringLiteral("英文名"));
+    Label17 = new ui::WrappedValue(customer, kNameWidth, kValueLines, QStringLiteral("英文名"));
     Label17->setObjectName(QStringLiteral("Label17"));
     auto *names = new QHBoxLayout(customer);
     names->setSpacing(0);
@@ -119,7 +127,7 @@ QWidget *Tnew_fenxi::createProductGroup(QWidget *page)
     ui::FormGrid rows(product, grid);
     rows.nextLine();
     for (const ProductValue &value : kProductValues) {
-        auto *label = new ui::DbLabel(product);
+        auto *label = new ui::WrappedValue(product, kProductValueWidth, kValueLines);
         label->setObjectName(QString::fromLatin1(value.column));
         label->setMinimumWidth(90);
         m_productValues << label;
@@ -197,7 +205,7 @@ void Tnew_fenxi::bindData(TData_in &data)
     m_data = &data;
     m_product->setQuery(&data.vtv4_all(), QStringLiteral("o1"));
     for (int i = 0; i < m_productValues.size(); ++i)
-        static_cast<ui::DbLabel *>(m_productValues[i])->bind(&data.vtv4_all(), QString::fromLatin1(kProductValues[i].column));
+        m_productValues[i]->bind(&data.vtv4_all(), QString::fromLatin1(kProductValues[i].column));
     m_salesType->setList(&data.query(QString::fromLatin1(analyses::kSalesTypes.table)));
     m_stage->setList(&data.query(QString::fromLatin1(analyses::kStages.table)));
     m_competitor->setList(&data.query(QString::fromLatin1(analyses::kCompetitors.table)));
@@ -217,7 +225,7 @@ void Tnew_fenxi::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         reset();
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     }
     QDialog::showEvent(event);
 }
@@ -260,10 +268,9 @@ void Tnew_fenxi::factorChange(QLineEdit *factor)
 
 void Tnew_fenxi::Button1Click()
 {
-    if (m_product->text().isEmpty() || m_stage->text().isEmpty()) {
-        ui::MessageBox::warning(this, QStringLiteral("请选定目标产品,并设定销售进程"));
+    if (!ui::requiredFilled(this, {{m_product, !m_product->text().isEmpty()}, {m_stage, !m_stage->text().isEmpty()}},
+                            QStringLiteral("请选定目标产品,并设定销售进程")))
         return;
-    }
     const auto number = [](const QLineEdit *box) { return QString::number(box->text().toLongLong()); };
     const std::map<QString, QString> values{
         {QStringLiteral("h1"), m_customer.aid},

@@ -14,6 +14,7 @@ class QTextEdit;
 namespace ui {
 class PickListCombo;
 class QueryCombo;
+class WrappedValue;
 }
 
 // The new-analysis window: one sales opportunity for the customer the caller
@@ -50,7 +51,7 @@ private:
     QLabel *Label15 = nullptr; // salutation
     QLabel *Label17 = nullptr; // English name
     ui::QueryCombo *m_product = nullptr;
-    QList<QLabel *> m_productValues;
+    QList<ui::WrappedValue *> m_productValues;
     QLineEdit *m_quantity = nullptr;
     QLineEdit *m_unitPrice = nullptr;
     QLineEdit *m_total = nullptr;

@@ -5,9 +5,11 @@
 #include "FormParts.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
+#include "RequiredFields.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
+#include "WrappedValue.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,8 +21,20 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <map>
 
 namespace {
+
+// Where each value wraps, over two lines at most: values of any length keep
+// the window on the screen. Names, choices and texts wide; numbers narrow.
+constexpr int kValueLines = 2;
+int widthOf(const QString &column)
+{
+    static const std::map<QString, int> widths{{"h12", 170}, {"h13", 170}, {"h14", 80}, {"h4", 90}, {"h5", 90},
+                                               {"h6", 90},   {"h7", 100},  {"h8", 60}};
+    const auto found = widths.find(column);
+    return found == widths.end() ? 320 : found->second;
+}
 
 // One line of captioned values, each value after its caption, separated by
 // fixed texts where the caption is empty.
@@ -64,8 +78,9 @@ Tover_fenxi::Tover_fenxi(QWidget *parent) : QDialog(parent)
 
 QLabel *Tover_fenxi::value(const char *column, QWidget *parent)
 {
-    QLabel *label = ui::valueLabel(parent);
-    label->setObjectName(QString::fromLatin1(column));
+    const QString c = QString::fromLatin1(column);
+    QLabel *label = new ui::WrappedValue(parent, widthOf(c), kValueLines);
+    label->setObjectName(c);
     m_values[QString::fromLatin1(column)] = label;
     return label;
 }
@@ -156,7 +171,7 @@ void Tover_fenxi::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         m_stage->clearChoice();
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     }
     QDialog::showEvent(event);
 }
@@ -165,10 +180,8 @@ void Tover_fenxi::showEvent(QShowEvent *event)
 // whatever row is current by then. Without a chosen stage nothing is stored.
 void Tover_fenxi::Button1Click()
 {
-    if (m_stage->text().isEmpty()) {
-        ui::MessageBox::warning(this, QStringLiteral("请设定新的销售进程"));
+    if (!ui::requiredFilled(this, {{m_stage, !m_stage->text().isEmpty()}}, QStringLiteral("请设定新的销售进程")))
         return;
-    }
     const QString hid = Label32->text();
     const QString stage = m_stage->text();
     const auto write = [&] {

@@ -5,8 +5,27 @@
 #include "DbError.h"
 #include "MessageBox.h"
 #include "Schema.h"
+#include "DbCause.h"
+
+#include <QFileInfo>
 
 namespace app {
+
+namespace {
+
+data::Connection openFile(const QDir &workDir, const data::DatabaseFile &file)
+{
+    const QString path = workDir.filePath(QString::fromLatin1(file.relativePath));
+    try {
+        return data::Connection::open(path, QByteArray(file.key));
+    } catch (const data::DbError &e) {
+        throw data::DbError(QStringLiteral("无法打开数据文件 %1: %2")
+                                .arg(QFileInfo(path).fileName(), data::causeOf(e)),
+                            e.code());
+    }
+}
+
+} // namespace
 
 DailyBackup::DailyBackup(const QDir &workDir) : m_workDir(workDir)
 {
@@ -33,10 +52,8 @@ void DailyBackup::startIfDue(QWidget *parent, const QDateTime &now)
         QString error;
         try {
             // Connections of its own: a connection belongs to the thread that uses it.
-            data::Connection main = data::Connection::open(workDir.filePath(QString::fromLatin1(data::kMainFile.relativePath)),
-                                                           QByteArray(data::kMainFile.key));
-            data::Connection lookup = data::Connection::open(
-                workDir.filePath(QString::fromLatin1(data::kLookupFile.relativePath)), QByteArray(data::kLookupFile.key));
+            data::Connection main = openFile(workDir, data::kMainFile);
+            data::Connection lookup = openFile(workDir, data::kLookupFile);
             data::writeAutomaticBackup(main, lookup, workDir, now);
         } catch (const data::DbError &e) {
             error = e.message();

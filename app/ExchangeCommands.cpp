@@ -24,19 +24,9 @@ void exportWhereAsked(QWidget *parent, TData_in &data)
     if (window.exec() != QDialog::Accepted)
         return;
     const data::ExportTable &table = window.table();
-    const data::StandingQuery &query = data.query(table.query);
-    const QString file = window.file();
-    try {
-        ui::WorkProgress progress(QStringLiteral("正在导出%1...").arg(table.caption), query.count(), parent);
-        if (!data::exportRows(query, table, file, [&](int row) { return progress.step(row); }))
-            return;
-    } catch (const data::DbError &e) {
-        ui::MessageBox::error(parent, QStringLiteral("导出失败: %1").arg(e.message()));
-        return;
-    }
     ui::MessageBox::information(parent, QStringLiteral("已将 %1 条%2记录导出到\n\"%3\"")
-                                            .arg(query.count())
-                                            .arg(table.caption, QDir::toNativeSeparators(file)));
+                                            .arg(data.query(table.query).count())
+                                            .arg(table.caption, QDir::toNativeSeparators(window.file())));
 }
 
 bool importWhereAsked(QWidget *parent, TData_in &data)
@@ -51,13 +41,19 @@ bool importWhereAsked(QWidget *parent, TData_in &data)
     };
     FirstRows rows;
     try {
-        const std::unique_ptr<data::SheetRows> sheet = data::openSheet(file);
+        // A file may take a while before its first rows are there (a text
+        // file is read whole to tell its encoding): 取消 leaves it.
+        ui::WorkProgress progress(QStringLiteral("正在读取文件..."), 1000, parent);
+        const auto told = [&](int permille) { return progress.step(permille); };
+        const std::unique_ptr<data::SheetRows> sheet = data::openSheet(file, told);
         QStringList cells;
         int number = 0;
         while (rows.size() <= size_t(ImportWindow::kPreviewRows) && sheet->next(cells, number))
             rows.emplace_back(number, cells);
     } catch (const data::DbError &e) {
         return failed(e);
+    } catch (const data::ReadStopped &) {
+        return false;
     }
     if (rows.empty()) {
         ui::MessageBox::warning(parent, QStringLiteral("文件\"%1\"中没有任何记录").arg(QDir::toNativeSeparators(file)));
@@ -69,12 +65,14 @@ bool importWhereAsked(QWidget *parent, TData_in &data)
     const data::ImportTarget &target = window.target();
     data::ImportSummary summary;
     try {
-        const std::unique_ptr<data::SheetRows> sheet = data::openSheet(file);
         ui::WorkProgress progress(QStringLiteral("正在导入%1...").arg(target.caption), 1000, parent);
-        summary = data::importSheet(data.Con_data(), target, *sheet, window.choices(),
-                                    [&](int permille) { return progress.step(permille); });
+        const auto told = [&](int permille) { return progress.step(permille); };
+        const std::unique_ptr<data::SheetRows> sheet = data::openSheet(file, told);
+        summary = data::importSheet(data.Con_data(), target, *sheet, window.choices(), told);
     } catch (const data::DbError &e) {
         return failed(e);
+    } catch (const data::ReadStopped &) {
+        summary = data::stoppedImport(target);
     }
     if (summary.added > 0) {
         // The lists show what came in (a search shown before is over).

@@ -1,5 +1,6 @@
 #include "ExportWindow.h"
 
+#include "DbError.h"
 #include "ExportTables.h"
 #include "FileChoice.h"
 #include "DialogButtons.h"
@@ -7,6 +8,8 @@
 #include "MessageBox.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
+#include "WorkProgress.h"
+#include "XlsxWrite.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -37,6 +40,7 @@ const Format kFormats[] = {
     {"Excel 工作簿 (.xlsx)", ".xlsx", "Excel 工作簿 (*.xlsx)"},
     {"逗号分隔的文本 (.csv)", ".csv", "逗号分隔的文本 (*.csv)"},
 };
+constexpr int kCsvFormat = 1;
 
 // The file name offered for a table: its caption and the day.
 QString offeredName(const data::ExportTable &table, const QString &extension)
@@ -46,7 +50,7 @@ QString offeredName(const data::ExportTable &table, const QString &extension)
 
 } // namespace
 
-ExportWindow::ExportWindow(TData_in &data, QWidget *parent) : QDialog(parent)
+ExportWindow::ExportWindow(TData_in &data, QWidget *parent) : QDialog(parent), m_data(data)
 {
     ui::setUpWindow(this, QStringLiteral("export_excel"), kTitle);
     createLayout(data);
@@ -189,9 +193,46 @@ void ExportWindow::tryAccept()
         ui::MessageBox::warning(this, QStringLiteral("\"%1\"是一个文件夹,请输入文件名").arg(QDir::toNativeSeparators(path)));
         return;
     }
+    if (!fitsTheFormat())
+        return;
+    path = file();
     if (!ui::confirmReplace(this, kTitle, path))
         return;
-    accept();
+    if (exportTo(path))
+        accept();
+}
+
+// A workbook's sheet holds so many rows and no more: a table of more is
+// offered as comma-separated text before any work is done.
+bool ExportWindow::fitsTheFormat()
+{
+    const int rows = m_data.query(table().query).count();
+    if (extension() != QLatin1String(".xlsx") || rows <= data::kXlsxRows)
+        return true;
+    if (!ui::MessageBox::question(this, kTitle,
+                                  QStringLiteral("%1有 %2 条记录,超过一个 Excel 工作表最多能放的 %3 条。\n"
+                                                 "要改为导出为逗号分隔的文本 (.csv) 吗?")
+                                      .arg(table().caption)
+                                      .arg(rows)
+                                      .arg(data::kXlsxRows)))
+        return false;
+    m_format->setCurrentIndex(kCsvFormat); // the name takes its ending
+    return true;
+}
+
+// Writes the rows, with a progress window whose 取消 leaves nothing. A file
+// that cannot be written is said so, and the window stays as it is.
+bool ExportWindow::exportTo(const QString &path)
+{
+    const data::ExportTable &t = table();
+    const data::StandingQuery &query = m_data.query(t.query);
+    try {
+        ui::WorkProgress progress(QStringLiteral("正在导出%1...").arg(t.caption), query.count(), this);
+        return data::exportRows(query, t, path, [&](int row) { return progress.step(row); });
+    } catch (const data::DbError &e) {
+        ui::MessageBox::error(this, QStringLiteral("导出失败: %1").arg(e.message()));
+        return false;
+    }
 }
 
 } // namespace app

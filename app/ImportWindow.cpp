@@ -25,7 +25,10 @@ namespace app {
 namespace {
 
 const QString kNotTaken = QStringLiteral("(不导入)");
+// The window's size when it opens; the user may drag it larger or smaller.
+constexpr QSize kStartingSize(760, 680);
 enum MappingColumn { FileColumn, Field, FirstValue };
+enum PreviewColumn { PreviewRow, PreviewResult, PreviewFirstField };
 
 int columnCount(const FirstRows &rows)
 {
@@ -59,10 +62,12 @@ QTableWidgetItem *cell(const QString &text)
 ImportWindow::ImportWindow(data::Connection &main, const QString &file, FirstRows rows, QWidget *parent)
     : QDialog(parent), m_main(main), m_rows(std::move(rows))
 {
-    ui::setUpWindow(this, QStringLiteral("import_excel"), QStringLiteral("从Excel导入"));
+    ui::setUpWindow(this, QStringLiteral("import_excel"), QStringLiteral("从Excel导入"), ui::TitleBar::Resizable);
+    setSizeGripEnabled(true);
     createLayout(file);
     connectActions();
     targetChosen();
+    resize(sizeHint().expandedTo(kStartingSize));
 }
 
 ImportWindow::~ImportWindow() = default;
@@ -97,13 +102,13 @@ void ImportWindow::createLayout(const QString &file)
     m_mapping = table(QStringLiteral("mappingGrid"), {QStringLiteral("文件中的列"), QStringLiteral("导入为"),
                                                      QStringLiteral("第一条记录的值")},
                       columns);
-    m_mapping->setMinimumSize(640, 200);
+    m_mapping->setMinimumSize(480, 120);
     m_mapping->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     (new QVBoxLayout(columns))->addWidget(m_mapping);
 
     QGroupBox *preview = ui::groupBox(QStringLiteral("前 %1 条记录导入后").arg(kPreviewRows), this);
     m_preview = table(QStringLiteral("previewGrid"), {}, preview);
-    m_preview->setMinimumSize(640, 200);
+    m_preview->setMinimumSize(480, 120);
     (new QVBoxLayout(preview))->addWidget(m_preview);
 
     QGroupBox *options = ui::groupBox(QStringLiteral("选项"), this);
@@ -120,11 +125,11 @@ void ImportWindow::createLayout(const QString &file)
 
     QDialogButtonBox *buttons = ui::okCancelButtons(this, QStringLiteral("导 入"), [this] { tryAccept(); });
 
+    // The two grids take what room the window is given.
     auto *outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
     outer->addWidget(what);
-    outer->addWidget(columns);
-    outer->addWidget(preview);
+    outer->addWidget(columns, 1);
+    outer->addWidget(preview, 1);
     outer->addWidget(options);
     outer->addWidget(buttons);
 }
@@ -221,31 +226,34 @@ void ImportWindow::showPreview()
 {
     const data::ImportChoices c = choices();
     const data::RecordDef &record = target().record();
-    QStringList columns, headings{QStringLiteral("行")};
+    // The verdict first, where it is seen whatever the number of columns.
+    QStringList columns, headings{QStringLiteral("行"), QStringLiteral("结果")};
     for (const data::FieldDef *f : data::importableFields(record)) {
         if (c.mapping.contains(f->column)) {
             columns << f->column;
             headings << data::headingOf(f->caption);
         }
     }
-    headings << QStringLiteral("结果");
     m_preview->clear();
     m_preview->setColumnCount(int(headings.size()));
     m_preview->setHorizontalHeaderLabels(headings);
     const size_t from = c.headingRow ? 1 : 0;
     const int shown = int(std::min<size_t>(kPreviewRows, m_rows.size() > from ? m_rows.size() - from : 0));
     m_preview->setRowCount(shown);
+    // The rows are judged in their order, as the import will judge them: a
+    // row like one above it is that row's duplicate.
+    data::ImportBook book = *m_book;
     for (int i = 0; i < shown; ++i) {
         const auto &[number, cells] = m_rows[from + size_t(i)];
         const data::RowValues values = data::rowValues(c.mapping, cells);
-        m_preview->setItem(i, 0, cell(QString::number(number)));
-        for (int k = 0; k < columns.size(); ++k)
-            m_preview->setItem(i, k + 1, cell(data::insertedText(target(), values, columns[k])));
-        const data::ImportBook::Judgement j = m_book->judge(values, c);
+        const data::ImportBook::Judgement j = book.judge(values, number, c);
         const QString result = j.verdict == data::ImportBook::Verdict::Add       ? QStringLiteral("添加")
                                : j.verdict == data::ImportBook::Verdict::Duplicate ? QStringLiteral("跳过: ") + j.reason
                                                                                    : QStringLiteral("拒绝: ") + j.reason;
-        m_preview->setItem(i, int(columns.size()) + 1, cell(result));
+        m_preview->setItem(i, PreviewRow, cell(QString::number(number)));
+        m_preview->setItem(i, PreviewResult, cell(result));
+        for (int k = 0; k < columns.size(); ++k)
+            m_preview->setItem(i, PreviewFirstField + k, cell(data::insertedText(target(), values, columns[k])));
     }
     m_preview->resizeColumnsToContents();
 }

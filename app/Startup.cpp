@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "AppIcon.h"
+#include "Backup.h"
 #include "DailyBackup.h"
 
 #include "DbError.h"
@@ -17,6 +18,7 @@
 #include "activities/Tnew_sell.h"
 #include "activities/Tover_sell.h"
 #include "activities/Tring.h"
+#include "activities/Tring_list.h"
 #include "analyses/Tfind_fenxi.h"
 #include "analyses/Tnew_fenxi.h"
 #include "analyses/Tover_fenxi.h"
@@ -76,6 +78,7 @@ Startup::Startup(const QDir &workDir)
     add(ui::names::Tlist_fenxi, new Tlist_fenxi);
     add(ui::names::Tlist_suoshu, new Tlist_suoshu);
     add(ui::names::Tring, new Tring);
+    add(ui::names::Tring_list, new Tring_list);
     add(ui::names::Tnew_chanpin, new Tnew_chanpin);
     add(ui::names::Tlist_chanpin, new Tlist_chanpin);
     add(ui::names::Tfind_fenxi, new Tfind_fenxi);
@@ -131,8 +134,10 @@ void Startup::add(const QString &name, QObject *window)
 std::unique_ptr<Startup> start(const QDir &workDir)
 {
     std::unique_ptr<Startup> started;
-    // A restore that did not finish is taken back before the files are opened.
+    // A restore that did not finish is taken back before the files are
+    // opened; what a backup that did not finish left goes.
     data::recoverInterruptedRestore(workDir.absolutePath());
+    data::removeInterruptedBackups(workDir);
     try {
         started = std::make_unique<Startup>(workDir);
     } catch (const data::DbError &e) {

@@ -139,7 +139,7 @@ void Ta_about::createReminder()
 
 void Ta_about::bindData(TData_in &data)
 {
-    m_reminder->setConnection(&data.Con_data());
+    m_reminder->setConnections(&data.Con_data(), &data.Con_c());
 }
 
 void Ta_about::showEvent(QShowEvent *event)

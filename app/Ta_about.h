@@ -21,7 +21,8 @@ class Ta_about : public QDialog, public ui::DataBound {
 public:
     explicit Ta_about(QWidget *parent = nullptr);
 
-    // The reminder looks for due activities in the main database.
+    // The reminder looks for due activities in the main database and keeps
+    // what it has announced in the lookup database.
     void bindData(TData_in &data) override;
     activities::ReminderPoll &reminder() const { return *m_reminder; }
 

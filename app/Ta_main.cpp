@@ -253,6 +253,11 @@ void Ta_main::setNavigationEnabled(bool enabled)
         m->menuAction()->setEnabled(enabled);
 }
 
+bool Ta_main::navigationEnabled() const
+{
+    return m_navigation->buttonPanel()->isEnabled();
+}
+
 QAction *Ta_main::menuAction(const QString &menu, const QString &item) const
 {
     for (QMenu *m : m_menus) {

@@ -56,6 +56,7 @@ public:
     // While a view holds a delete confirmation, the navigation buttons and
     // the eight top-level menus are disabled.
     void setNavigationEnabled(bool enabled) override;
+    bool navigationEnabled() const override;
     app::NavigationBar *navigationBar() const { return m_navigation; }
     QList<QMenu *> topMenus() const { return m_menus; }
     QAction *menuAction(const QString &menu, const QString &item) const;

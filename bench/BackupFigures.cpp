@@ -31,7 +31,7 @@ TimedFigure backupFigure(const Installation &installation, int customers, int ru
                 throw data::DbError(QStringLiteral("cannot copy %1").arg(file));
         }
     };
-    const PairedTimes times = timeAlternately(runs, [&] { data::writeBackup(main, lookup, archive); }, copy);
+    const PairedTimes times = timeAlternately(runs, [&] { data::writeBackup(installation.dir(), main, lookup, archive); }, copy);
     TimedFigure figure;
     figure.name = QStringLiteral("backup of both files into one archive");
     figure.modelMs = times.firstMs;

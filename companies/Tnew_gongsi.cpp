@@ -4,6 +4,7 @@
 #include "FieldTable.h"
 #include "FormParts.h"
 #include "MessageBox.h"
+#include "RequiredFields.h"
 #include "TData_in.h"
 
 #include <QButtonGroup>
@@ -19,7 +20,6 @@ namespace {
 
 // After a new company the standing memo query lists the memos of all companies.
 const QString kCompanyMemos = QStringLiteral("select * from vtv3 where j5 like '2' order by jid desc");
-const QString kRequired = QStringLiteral("请将标有*号项填写完整");
 
 const char *const kRatings[] = {"一", "二", "三", "四", "五"};
 
@@ -96,10 +96,12 @@ void Tnew_gongsi::reset()
 
 void Tnew_gongsi::Button1Click()
 {
-    if (m_form->text(QStringLiteral("c1")).isEmpty() || m_form->text(QStringLiteral("c11")).isEmpty()) {
-        ui::MessageBox::warning(this, kRequired);
+    const auto required = [this](const char *column) {
+        const QString c = QString::fromLatin1(column);
+        return ui::Required{m_form->line(c), !m_form->text(c).isEmpty()};
+    };
+    if (!ui::requiredFilled(this, {required("c1"), required("c11")}))
         return;
-    }
     // Every column goes in under its parameter; the rating c17 comes from the radio buttons.
     const data::RecordDef &record = data::companyRecord();
     const data::Params params = data::insertParameters(

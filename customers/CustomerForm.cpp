@@ -266,6 +266,7 @@ QWidget *Builder::affiliationGroup()
         ui.companyList->setObjectName(QStringLiteral("a18"));
         ui.companyList->setFixedHeight(kRowHeight);
         ui.newCompanyButton = listButton(QStringLiteral("新建公司"), QStringLiteral("+"));
+        ui.companyList->setAddButton(ui.newCompanyButton);
         companyField = ui.companyList;
         company->addWidget(ui.companyList, 1);
         company->addWidget(ui.newCompanyButton);
@@ -282,6 +283,7 @@ QWidget *Builder::affiliationGroup()
 
     ui.department = pickList("a13");
     ui.departmentButton = listButton(QStringLiteral("部门菜单"), QStringLiteral("..."));
+    ui.department->setAddButton(ui.departmentButton);
     auto *department = new QHBoxLayout;
     department->addWidget(ui.department, 1);
     department->addWidget(ui.departmentButton);
@@ -289,6 +291,7 @@ QWidget *Builder::affiliationGroup()
 
     ui.jobTitle = pickList("a26");
     ui.jobTitleButton = listButton(QStringLiteral("职务菜单"), QStringLiteral("..."));
+    ui.jobTitle->setAddButton(ui.jobTitleButton);
     auto *jobTitle = new QHBoxLayout;
     jobTitle->addWidget(ui.jobTitle, 1);
     jobTitle->addWidget(ui.jobTitleButton);

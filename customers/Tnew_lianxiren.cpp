@@ -7,6 +7,7 @@
 #include "ListCombos.h"
 #include "MessageBox.h"
 #include "PickListEditor.h"
+#include "RequiredFields.h"
 #include "TData_in.h"
 #include "TextLimit.h"
 #include "WindowNames.h"
@@ -16,12 +17,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
-
-namespace {
-
-const QString kRequiredMissing = QStringLiteral("请将标有*号项填写完整");
-
-} // namespace
 
 Tnew_lianxiren::Tnew_lianxiren(QWidget *parent) : QDialog(parent)
 {
@@ -109,10 +104,13 @@ QString Tnew_lianxiren::companyKey() const
     return m_companyKey->text();
 }
 
-bool Tnew_lianxiren::requiredFilled() const
+bool Tnew_lianxiren::requiredFilled()
 {
-    return !m_form.line(QStringLiteral("a1"))->text().isEmpty() && !m_form.line(QStringLiteral("a3"))->text().isEmpty()
-           && !m_form.companyList->text().isEmpty();
+    QLineEdit *name = m_form.line(QStringLiteral("a1"));
+    QLineEdit *phone = m_form.line(QStringLiteral("a3"));
+    return ui::requiredFilled(this, {{name, !name->text().isEmpty()},
+                                     {phone, !phone->text().isEmpty()},
+                                     {m_form.companyList, !m_form.companyList->text().isEmpty()}});
 }
 
 // The text the insert writes into one column.
@@ -137,10 +135,8 @@ QString Tnew_lianxiren::columnText(const QString &column) const
 
 void Tnew_lianxiren::Button1Click()
 {
-    if (!requiredFilled()) {
-        ui::MessageBox::warning(this, kRequiredMissing);
+    if (!requiredFilled())
         return;
-    }
     const data::RecordDef &record = data::customerRecord();
     const data::Params params = data::insertParameters(record, [this](const QString &column) { return columnText(column); });
     const QString insert = data::insertStatement(record);

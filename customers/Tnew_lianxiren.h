@@ -31,7 +31,8 @@ protected:
 private:
     void createHiddenFields();
     void connectActions();
-    bool requiredFilled() const;
+    // Whether the marked fields are filled; otherwise says so, the cursor in the first empty one.
+    bool requiredFilled();
     QString columnText(const QString &column) const;
     void Button1Click(); // 确定
 

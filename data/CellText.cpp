@@ -147,13 +147,21 @@ QString isoDateText(const QString &text)
 QString unescapedText(QString text)
 {
     qsizetype at = text.indexOf(QStringLiteral("_x"));
-    while (at >= 0) {
+    if (at < 0)
+        return text;
+    // One pass, whatever the number of escapes: a cell may hold thousands.
+    QString plain = text.left(at);
+    plain.reserve(text.size());
+    while (at < text.size()) {
         const int code = escapedChar(text, at);
-        if (code >= 0)
-            text.replace(at, 7, QChar(char16_t(code)));
-        at = text.indexOf(QStringLiteral("_x"), at + 1);
+        if (code >= 0) {
+            plain += QChar(char16_t(code));
+            at += 7;
+        } else {
+            plain += text.at(at++);
+        }
     }
-    return text;
+    return plain;
 }
 
 bool tidyRow(QStringList &cells)

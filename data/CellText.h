@@ -39,6 +39,10 @@ QString serialDateText(double serial, bool date1904, DateKind kind);
 // serial's text; other text as it is.
 QString isoDateText(const QString &text);
 
+// The most characters of a workbook's text that stand for one character
+// of a cell: an escape "_xHHHH_".
+inline constexpr int kLongestEscape = 7;
+
 // Workbook text with its _xHHHH_ escapes (characters XML cannot carry, such
 // as a carriage return) turned back into the characters.
 QString unescapedText(QString text);

@@ -54,4 +54,20 @@ QChar firstRefused(Entry entry, const QString &text, const QString &extraKeys)
     return QChar();
 }
 
+bool inputTakes(Input input, QChar c)
+{
+    if (c.category() != QChar::Other_Control)
+        return true;
+    return input == Input::Memo && (c == u'\t' || c == u'\n' || c == u'\r');
+}
+
+qsizetype firstUntaken(Input input, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!inputTakes(input, text.at(i)))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace data

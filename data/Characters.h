@@ -19,4 +19,11 @@ bool entryTakes(Entry entry, QChar c, const QString &extraKeys = {});
 // The first character of text the entry does not take; a null QChar when it takes all.
 QChar firstRefused(Entry entry, const QString &text, const QString &extraKeys = {});
 
+// Whether a box of that kind lets a user put the character in: no control
+// character (U+0000 to U+001F, U+007F to U+009F) goes into a one-line box
+// or a drop-down; a multi-line box takes the tab and line breaks besides.
+bool inputTakes(Input input, QChar c);
+// Where the first character of text is that the box does not take; -1 when it takes all.
+qsizetype firstUntaken(Input input, const QString &text);
+
 } // namespace data

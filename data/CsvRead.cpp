@@ -6,6 +6,7 @@
 #include "TextEncoding.h"
 
 #include <QFile>
+#include <algorithm>
 #include <utility>
 
 namespace data {
@@ -23,7 +24,7 @@ bool isLineEnd(QChar c)
 
 class CsvRows : public SheetRows {
 public:
-    CsvRows(const QString &path, const DetectedEncoding &encoding);
+    CsvRows(const QString &path, const DetectedEncoding &encoding, const ReadProgress &progress);
     bool next(QStringList &cells, int &rowNumber) override;
     int permille() const override;
 
@@ -34,8 +35,10 @@ private:
     void endLine(QChar c);
     QChar findSeparator();
     bool readRecord(QStringList &fields, int &firstLine);
+    void endField(QStringList &fields, QString &field, int firstLine, qsizetype &rowCharacters) const;
 
     QString m_path;
+    ReadWatch m_watch;
     QFile m_file;
     TextDecoder m_decoder;
     QString m_text; // decoded and not yet read
@@ -46,11 +49,11 @@ private:
     int m_line = 1;
 };
 
-CsvRows::CsvRows(const QString &path, const DetectedEncoding &encoding)
-    : m_path(path), m_file(path), m_decoder(encoding.encoding)
+CsvRows::CsvRows(const QString &path, const DetectedEncoding &encoding, const ReadProgress &progress)
+    : m_path(path), m_watch(progress), m_file(path), m_decoder(encoding.encoding)
 {
     if (!m_file.open(QIODevice::ReadOnly) || !m_file.seek(encoding.markSize))
-        throw unopenedSheet(path, m_file.errorString());
+        throw unopenedSheet(path, fileReason(m_file));
     m_size = m_file.size();
     m_separator = findSeparator();
 }
@@ -67,9 +70,10 @@ bool CsvRows::fill()
 {
     while (!m_fileDone) {
         const QByteArray bytes = m_file.read(kChunk);
+        m_watch.tell(permille());
         if (bytes.isEmpty()) {
             if (m_file.error() != QFileDevice::NoError)
-                throw unopenedSheet(m_path, m_file.errorString());
+                throw unopenedSheet(m_path, fileReason(m_file));
             m_fileDone = true;
             break;
         }
@@ -130,16 +134,36 @@ QChar CsvRows::findSeparator()
     return tab ? QChar(u'\t') : semicolon ? QChar(u';') : QChar(u',');
 }
 
+// A field read to its end goes into the record, unless it is longer than
+// any cell may be or the record grows past the bounds of a row.
+void CsvRows::endField(QStringList &fields, QString &field, int firstLine, qsizetype &rowCharacters) const
+{
+    QString cell = restoredCell(std::exchange(field, QString()));
+    if (cell.size() > kLongestCell)
+        throw longCell(m_path, firstLine, int(fields.size()));
+    if (fields.size() >= kSheetColumns)
+        throw wideRow(m_path, firstLine);
+    rowCharacters += cell.size();
+    if (rowCharacters > kLongestRow)
+        throw longRow(m_path, firstLine);
+    fields << std::move(cell);
+}
+
 bool CsvRows::readRecord(QStringList &fields, int &firstLine)
 {
     enum class State { FieldStart, Plain, Quoted, QuoteInQuoted };
     State state = State::FieldStart;
     QString field;
     int quoteLine = 0;
+    qsizetype rowCharacters = 0;
     firstLine = m_line;
     if (atEnd())
         return false;
     while (!atEnd()) {
+        // A field is given up as soon as it is longer than a cell may be (an
+        // apostrophe before a formula not counted).
+        if (field.size() > kLongestCell + 1)
+            throw longCell(m_path, firstLine, int(fields.size()));
         const QChar c = take();
         switch (state) {
         case State::Quoted:
@@ -173,11 +197,11 @@ bool CsvRows::readRecord(QStringList &fields, int &firstLine)
         }
         // Outside quotes.
         if (c == m_separator) {
-            fields << restoredCell(std::exchange(field, QString()));
+            endField(fields, field, firstLine, rowCharacters);
             state = State::FieldStart;
         } else if (isLineEnd(c)) {
             endLine(c);
-            fields << restoredCell(field);
+            endField(fields, field, firstLine, rowCharacters);
             return true;
         } else {
             field += c; // text after a closing quote is kept as it stands
@@ -186,7 +210,7 @@ bool CsvRows::readRecord(QStringList &fields, int &firstLine)
     }
     if (state == State::Quoted)
         throw unclosedQuote(m_path, quoteLine);
-    fields << restoredCell(field);
+    endField(fields, field, firstLine, rowCharacters);
     return true;
 }
 
@@ -207,17 +231,21 @@ bool CsvRows::next(QStringList &cells, int &rowNumber)
 
 } // namespace
 
-std::unique_ptr<SheetRows> openCsv(const QString &path)
+std::unique_ptr<SheetRows> openCsv(const QString &path, const ReadProgress &progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw unopenedSheet(path, file.errorString());
-    const std::optional<DetectedEncoding> encoding = detectEncoding(file);
+        throw unopenedSheet(path, fileReason(file));
+    // The pass that tells the encoding reads the file whole: its progress is told too.
+    const ReadWatch watch(progress);
+    const qint64 size = std::max<qint64>(file.size(), 1);
+    const std::optional<DetectedEncoding> encoding =
+        detectEncoding(file, [&] { watch.tell(int(std::min(file.pos(), size) * 1000 / size)); });
     if (file.error() != QFileDevice::NoError)
-        throw unopenedSheet(path, file.errorString());
+        throw unopenedSheet(path, fileReason(file));
     if (!encoding)
         throw unknownTextEncoding(path);
-    return std::make_unique<CsvRows>(path, *encoding);
+    return std::make_unique<CsvRows>(path, *encoding, progress);
 }
 
 } // namespace data

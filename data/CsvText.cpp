@@ -1,9 +1,8 @@
 #include "CsvText.h"
 
-#include "DbError.h"
+#include "PrivateFile.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace data {
 
@@ -60,26 +59,20 @@ QByteArray csvLine(const QStringList &fields)
 bool writeCsv(const QString &path, const QStringList &captions, int rows,
               const std::function<QString(int row, int column)> &cell, const std::function<bool(int row)> &progress)
 {
-    QSaveFile file(path);
-    const auto failed = [&] { return DbError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString())); };
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw failed();
-    file.write("\xEF\xBB\xBF");
-    file.write(csvLine(captions));
+    PrivateFileWriter file(path);
+    QIODevice &out = file.device();
+    out.write("\xEF\xBB\xBF");
+    out.write(csvLine(captions));
     QStringList fields;
     for (int row = 0; row < rows; ++row) {
-        if (progress && !progress(row)) {
-            file.cancelWriting();
-            return false;
-        }
+        if (progress && !progress(row))
+            return false; // the writer takes away what it wrote
         fields.clear();
         for (int column = 0; column < captions.size(); ++column)
             fields << cell(row, column);
-        if (file.write(csvLine(fields)) < 0)
-            throw failed();
+        out.write(csvLine(fields));
     }
-    if (!file.commit())
-        throw failed();
+    file.commit(); // names the reason of a write that failed on the way
     return true;
 }
 

@@ -26,9 +26,10 @@ QByteArray csvLine(const QStringList &fields);
 // Writes a table: the captions as the first line, then `rows` lines of
 // `columns` cells, each asked of `cell`. `progress` hears of each row before
 // it is written; answering false stops the export. The file appears whole or
-// not at all (what had the name stays until a finished file replaces it) and
-// is the user's alone. Returns false when stopped; throws DbError when the
-// file cannot be written.
+// not at all (what had the name stays until a finished file replaces it),
+// under the name itself (a symbolic link of that name is replaced, never
+// what it points to), and is the user's alone (PrivateFileWriter). Returns
+// false when stopped; throws DbError when the file cannot be written.
 bool writeCsv(const QString &path, const QStringList &captions, int rows,
               const std::function<QString(int row, int column)> &cell,
               const std::function<bool(int row)> &progress = {});

@@ -52,7 +52,7 @@ InstallResult createFreshInstallation(const QDir &workDir)
         const QString path = workDir.filePath(QString::fromLatin1(f.file.relativePath));
         if (QFileInfo::exists(path)) {
             if (!keepPrivate(path))
-                fileError("make private", path);
+                fileError("设置权限", path);
             result.keptExisting << path;
             continue;
         }

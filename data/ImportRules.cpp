@@ -99,6 +99,10 @@ QString refusalOf(const ImportTarget &target, const RowValues &values)
     for (const auto &[column, text] : values) {
         const FieldDef &f = field(record, column);
         const QString caption = quoted(headingOf(f.caption));
+        if (const qsizetype at = firstUntaken(f.input, text); at >= 0)
+            return QStringLiteral("%1不能有控制字符,这里有 U+%2")
+                .arg(caption)
+                .arg(QString::number(text.at(at).unicode(), 16).toUpper().rightJustified(4, u'0'));
         if (column == target.rating) {
             if (!text.isEmpty() && (text.size() != 1 || text.front() < u'1' || text.front() > u'5'))
                 return QStringLiteral("%1应为 1 到 5 的数字,这里是“%2”").arg(caption, text.left(20));

@@ -37,8 +37,9 @@ QStringList matchHeadings(const RecordDef &record, const QStringList &headings);
 RowValues rowValues(const QStringList &mapping, const QStringList &cells);
 
 // Why a row cannot become a new record as the new window would refuse it: a
-// required field empty, too many characters, a character its key filter
-// would not let through, a rating not 1 to 5. Empty when it passes.
+// required field empty, a control character its box would not take, too
+// many characters, a character its key filter would not let through, a
+// rating not 1 to 5. Empty when it passes.
 QString refusalOf(const ImportTarget &target, const RowValues &values);
 
 // The text the insert writes into a column: the row's value where the file

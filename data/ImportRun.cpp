@@ -6,6 +6,8 @@
 #include "SheetRead.h"
 #include "Statement.h"
 
+#include <memory>
+
 namespace data {
 
 namespace {
@@ -25,7 +27,7 @@ QString valueIn(const RowValues &values, const QString &column)
 
 } // namespace
 
-ImportBook::ImportBook(Connection &main, const ImportTarget &target) : m_target(target)
+ImportBook::ImportBook(Connection &main, const ImportTarget &target) : m_target(&target)
 {
     const RecordDef &record = target.record();
     m_known.resize(target.sameRecord.size());
@@ -37,7 +39,7 @@ ImportBook::ImportBook(Connection &main, const ImportTarget &target) : m_target(
                 return rows.text(int(columns.indexOf(column)));
             });
             if (!key.isEmpty())
-                m_known[i].insert(key);
+                m_known[i].emplace(key, 0);
         }
     }
     if (!target.companyName.isEmpty()) {
@@ -46,8 +48,6 @@ ImportBook::ImportBook(Connection &main, const ImportTarget &target) : m_target(
             m_companies.emplace(folded(companies.text(1)), companies.text(0));
     }
 }
-
-ImportBook::~ImportBook() = default;
 
 QString ImportBook::duplicateKey(const QStringList &columns,
                                  const std::function<QString(const QString &)> &valueOf) const
@@ -62,73 +62,104 @@ QString ImportBook::duplicateKey(const QStringList &columns,
     return parts.join(QChar(0x1f));
 }
 
-ImportBook::Judgement ImportBook::judge(const RowValues &values, const ImportChoices &choices) const
+ImportBook::Judgement ImportBook::judge(const RowValues &values, int row, const ImportChoices &choices)
 {
-    const QString refusal = refusalOf(m_target, values);
+    const ImportTarget &target = *m_target;
+    const QString refusal = refusalOf(target, values);
     if (!refusal.isEmpty())
         return {Verdict::Refused, refusal};
-    if (!m_target.companyName.isEmpty() && !choices.createCompanies) {
-        const QString company = valueIn(values, m_target.companyName);
-        if (!m_companies.count(folded(company)))
+    if (!target.companyName.isEmpty() && !choices.createCompanies) {
+        const QString company = valueIn(values, target.companyName);
+        if (companyKey(company).isEmpty())
             return {Verdict::Refused, QStringLiteral("公司“%1”不存在").arg(company.trimmed())};
     }
+    // The keys as the row would be stored: a column the file lacks has the new window's value.
+    const auto stored = [&](const QString &column) { return insertedText(target, values, column); };
+    std::vector<QString> keys;
+    for (size_t i = 0; i < target.sameRecord.size(); ++i)
+        keys.push_back(duplicateKey(target.sameRecord[i], stored));
     if (choices.skipDuplicates) {
-        const RecordDef &record = m_target.record();
-        for (size_t i = 0; i < m_target.sameRecord.size(); ++i) {
-            const QStringList &columns = m_target.sameRecord[i];
-            const QString key = duplicateKey(columns, [&](const QString &c) { return valueIn(values, c); });
-            if (key.isEmpty() || !m_known[i].count(key))
+        for (size_t i = 0; i < keys.size(); ++i) {
+            const auto found = keys[i].isEmpty() ? m_known[i].end() : m_known[i].find(keys[i]);
+            if (found == m_known[i].end())
                 continue;
             QStringList captions;
-            for (const QString &column : columns)
-                captions << headingOf(field(record, column).caption);
-            return {Verdict::Duplicate,
-                    QStringLiteral("与已有的%1重复(%2相同)").arg(m_target.caption, captions.join(QStringLiteral("、")))};
+            for (const QString &column : target.sameRecord[i])
+                captions << headingOf(field(target.record(), column).caption);
+            const QString same = captions.join(QStringLiteral("、"));
+            return {Verdict::Duplicate, found->second == 0
+                                            ? QStringLiteral("与已有的%1重复(%2相同)").arg(target.caption, same)
+                                            : QStringLiteral("与第 %1 行重复(%2相同)").arg(found->second).arg(same)};
         }
+    }
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (!keys[i].isEmpty())
+            m_known[i].emplace(keys[i], row);
     }
     return {};
 }
 
-void ImportBook::add(Connection &main, const RowValues &values)
+QString ImportBook::companyKey(const QString &name) const
 {
-    QString companyKey;
-    if (!m_target.companyName.isEmpty()) {
-        const QString company = valueIn(values, m_target.companyName).trimmed();
-        const auto found = m_companies.find(folded(company));
-        if (found != m_companies.end()) {
-            companyKey = found->second;
-        } else {
-            // Made as a new company window would make it with only its name typed.
-            const RecordDef &companies = companyRecord();
-            main.execute(insertStatement(companies), insertParameters(companies, [&](const QString &column) {
-                             return column == u"c1" ? company : field(companies, column).initial;
-                         }));
-            companyKey = QString::number(main.lastInsertId());
-            m_companies.emplace(folded(company), companyKey);
-            ++m_companiesMade;
-        }
-    }
-    const RecordDef &record = m_target.record();
-    const auto textOf = [&](const QString &column) {
-        return column == m_target.companyKey ? companyKey : insertedText(m_target, values, column);
-    };
-    // One prepared insert for every row: a large file is not prepared a million times.
-    if (!m_insert)
-        m_insert = std::make_unique<Statement>(main, insertStatement(record));
-    m_insert->reset();
-    m_insert->bindAll(insertParameters(record, textOf));
-    m_insert->run();
-    remember(textOf);
+    const auto found = m_companies.find(folded(name));
+    return found == m_companies.end() ? QString() : found->second;
 }
 
-void ImportBook::remember(const std::function<QString(const QString &)> &valueOf)
+void ImportBook::companyMade(const QString &name, const QString &key)
 {
-    for (size_t i = 0; i < m_target.sameRecord.size(); ++i) {
-        const QString key = duplicateKey(m_target.sameRecord[i], valueOf);
-        if (!key.isEmpty())
-            m_known[i].insert(key);
-    }
+    m_companies.emplace(folded(name), key);
 }
+
+namespace {
+
+// Puts the rows the book lets in into the database: a customer's company,
+// when it is not on file, first.
+class RowWriter {
+public:
+    RowWriter(Connection &main, const ImportTarget &target, ImportBook &book)
+        : m_main(main), m_target(target), m_book(book)
+    {
+    }
+
+    void add(const RowValues &values)
+    {
+        QString companyKey;
+        if (!m_target.companyName.isEmpty()) {
+            const QString company = valueIn(values, m_target.companyName).trimmed();
+            companyKey = m_book.companyKey(company);
+            if (companyKey.isEmpty()) {
+                // Made as a new company window would make it with only its name typed.
+                const RecordDef &companies = companyRecord();
+                m_main.execute(insertStatement(companies), insertParameters(companies, [&](const QString &column) {
+                                   return column == u"c1" ? company : field(companies, column).initial;
+                               }));
+                companyKey = QString::number(m_main.lastInsertId());
+                m_book.companyMade(company, companyKey);
+                ++m_companiesMade;
+            }
+        }
+        const RecordDef &record = m_target.record();
+        // One prepared insert for every row: a large file is not prepared a million times.
+        if (!m_insert)
+            m_insert = std::make_unique<Statement>(m_main, insertStatement(record));
+        m_insert->reset();
+        m_insert->bindAll(insertParameters(record, [&](const QString &column) {
+            return column == m_target.companyKey ? companyKey : insertedText(m_target, values, column);
+        }));
+        m_insert->run();
+    }
+
+    int companiesMade() const { return m_companiesMade; }
+
+private:
+    Connection &m_main;
+    const ImportTarget &m_target;
+    ImportBook &m_book;
+    std::unique_ptr<Statement> m_insert;
+    int m_companiesMade = 0;
+};
+
+} // namespace
 
 QString ImportSummary::text() const
 {
@@ -154,6 +185,14 @@ QString ImportSummary::text() const
     return lines.join(u'\n') + u'\n';
 }
 
+ImportSummary stoppedImport(const ImportTarget &target)
+{
+    ImportSummary summary;
+    summary.caption = target.caption;
+    summary.stopped = true;
+    return summary;
+}
+
 ImportSummary importSheet(Connection &main, const ImportTarget &target, SheetRows &sheet,
                           const ImportChoices &choices, const std::function<bool(int permille)> &progress)
 {
@@ -161,34 +200,36 @@ ImportSummary importSheet(Connection &main, const ImportTarget &target, SheetRow
     summary.caption = target.caption;
     Transaction transaction(main);
     ImportBook book(main, target);
+    RowWriter writer(main, target, book);
     QStringList cells;
     int rowNumber = 0;
     bool first = true;
-    for (int read = 0; sheet.next(cells, rowNumber); ++read) {
-        if (progress && read % 256 == 0 && !progress(sheet.permille())) {
-            summary = ImportSummary{target.caption};
-            summary.stopped = true;
-            return summary; // the transaction rolls back
+    try {
+        for (int read = 0; sheet.next(cells, rowNumber); ++read) {
+            if (progress && read % 256 == 0 && !progress(sheet.permille()))
+                return stoppedImport(target); // the transaction rolls back
+            if (std::exchange(first, false) && choices.headingRow)
+                continue;
+            const RowValues values = rowValues(choices.mapping, cells);
+            const ImportBook::Judgement judgement = book.judge(values, rowNumber, choices);
+            switch (judgement.verdict) {
+            case ImportBook::Verdict::Refused:
+                summary.refused.emplace_back(rowNumber, judgement.reason);
+                break;
+            case ImportBook::Verdict::Duplicate:
+                summary.skipped.emplace_back(rowNumber, judgement.reason);
+                break;
+            case ImportBook::Verdict::Add:
+                writer.add(values);
+                ++summary.added;
+                break;
+            }
         }
-        if (std::exchange(first, false) && choices.headingRow)
-            continue;
-        const RowValues values = rowValues(choices.mapping, cells);
-        const ImportBook::Judgement judgement = book.judge(values, choices);
-        switch (judgement.verdict) {
-        case ImportBook::Verdict::Refused:
-            summary.refused.emplace_back(rowNumber, judgement.reason);
-            break;
-        case ImportBook::Verdict::Duplicate:
-            summary.skipped.emplace_back(rowNumber, judgement.reason);
-            break;
-        case ImportBook::Verdict::Add:
-            book.add(main, values);
-            ++summary.added;
-            break;
-        }
+    } catch (const ReadStopped &) {
+        return stoppedImport(target); // stopped within the reading of a row
     }
     transaction.commit();
-    summary.companiesMade = book.companiesMade();
+    summary.companiesMade = writer.companiesMade();
     return summary;
 }
 

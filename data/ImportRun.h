@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <functional>
 #include <map>
-#include <memory>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -25,34 +23,38 @@ struct ImportChoices {
     bool createCompanies = true;  // a customer's company that is not on file is made (by its name)
 };
 
-// The records of the kind that the file holds and that the import added, as
-// far as duplicates and customers' companies need them.
+// The records of the kind on file, and the rows of the file taken so far, as
+// far as duplicates and customers' companies need them. A copy judges on
+// its own (the preview judges its rows in a copy of the book).
 class ImportBook {
 public:
     ImportBook(Connection &main, const ImportTarget &target);
-    ~ImportBook();
 
     enum class Verdict { Add, Duplicate, Refused };
     struct Judgement {
         Verdict verdict = Verdict::Add;
         QString reason; // for Duplicate and Refused
     };
-    Judgement judge(const RowValues &values, const ImportChoices &choices) const;
+    // What becomes of the row of the file with that number, after the rows
+    // before it: a row that is to be added counts from then on, so that a
+    // later row like it is skipped as its duplicate. The preview and the
+    // import judge every row here, in the file's order.
+    Judgement judge(const RowValues &values, int row, const ImportChoices &choices);
 
-    // Inserts the row (and, for a customer whose company is new, that
-    // company first); from now on it counts for duplicates. Throws DbError.
-    void add(Connection &main, const RowValues &values);
-    int companiesMade() const { return m_companiesMade; }
+    // The key of the company of that name (blanks at the ends and case do
+    // not count), the first on file; empty when there is none.
+    QString companyKey(const QString &name) const;
+    // A company made by the import: later customers of its name join it.
+    void companyMade(const QString &name, const QString &key);
 
 private:
     QString duplicateKey(const QStringList &columns, const std::function<QString(const QString &)> &valueOf) const;
-    void remember(const std::function<QString(const QString &)> &valueOf);
 
-    const ImportTarget &m_target;
-    std::vector<std::set<QString>> m_known;  // per sameRecord set, the keys on file
-    std::map<QString, QString> m_companies;  // a company's folded name → its key, the first on file
-    int m_companiesMade = 0;
-    std::unique_ptr<Statement> m_insert;
+    const ImportTarget *m_target;
+    // Per sameRecord set, the keys taken: each with the number of the file's
+    // row that brought it, 0 for a record on file.
+    std::vector<std::map<QString, int>> m_known;
+    std::map<QString, QString> m_companies; // a company's folded name → its key, the first on file
 };
 
 // How an import went.
@@ -66,11 +68,14 @@ struct ImportSummary {
     // The summary as the user reads it and can save it.
     QString text() const;
 };
+// The summary of an import stopped before its end: nothing was added.
+ImportSummary stoppedImport(const ImportTarget &target);
 
 // Reads every row of the sheet and adds those that pass, all in one
 // transaction: every accepted row goes in, or (stopped, or any failure of
 // the file or the engine) none. `progress` hears how far reading has come (0
-// to 1000); false stops. Throws DbError when the file or the engine fails.
+// to 1000); false stops, and so does the sheet's own progress (ReadStopped).
+// Throws DbError when the file or the engine fails.
 ImportSummary importSheet(Connection &main, const ImportTarget &target, SheetRows &sheet,
                           const ImportChoices &choices, const std::function<bool(int permille)> &progress = {});
 

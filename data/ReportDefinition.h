@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <stdexcept>
 #include <vector>
@@ -50,14 +51,19 @@ struct ReportDefinition {
     bool operator==(const ReportDefinition &) const = default;
 };
 
-// A file that is no report definition: which file, which line, and why.
+// The most a definition file may hold. A definition is a few dozen short
+// lines; a file larger than this is something else and is not read whole.
+inline constexpr qint64 kReportDefinitionMaxBytes = 256 * 1024;
+
+// A file that is no report definition: which file, which line (0: the file
+// as a whole), and why, in words a user reads (Chinese, quoting no raw bytes).
 class ReportFormatError : public std::runtime_error {
 public:
     ReportFormatError(const QString &file, int line, const QString &reason);
     QString file() const { return m_file; }
     int line() const { return m_line; }
     QString reason() const { return m_reason; }
-    // "file, line n: reason"
+    // "file 第 n 行:reason", or "file:reason" for the file as a whole
     QString message() const;
 
 private:
@@ -70,6 +76,11 @@ private:
 // Every key but column is given at most once; title, data and at least one
 // column are required.
 ReportDefinition parseReportDefinition(const QString &text, const QString &file);
+// Reads a definition from the bytes of its file: UTF-8 text (a byte-order
+// mark allowed) of at most kReportDefinitionMaxBytes, without control
+// characters. Anything else, a binary file or text in another encoding, is
+// refused as a whole or at the first line that is not such text.
+ReportDefinition parseReportDefinitionFile(const QByteArray &bytes, const QString &file);
 // The text of a definition, which parseReportDefinition reads back as it was.
 QString reportDefinitionText(const ReportDefinition &definition);
 

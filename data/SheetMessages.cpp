@@ -1,5 +1,9 @@
 #include "SheetMessages.h"
 
+#include "CellText.h"
+#include "SheetRead.h"
+
+#include <QFile>
 #include <QFileInfo>
 
 namespace data {
@@ -7,6 +11,23 @@ namespace data {
 QString sheetFileName(const QString &path)
 {
     return QFileInfo(path).fileName();
+}
+
+QString fileReason(const QFile &file)
+{
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return QStringLiteral("文件不存在");
+    if (!info.isReadable())
+        return QStringLiteral("没有读取它的权限");
+    switch (file.error()) {
+    case QFileDevice::ReadError:
+        return QStringLiteral("读取时出错 (磁盘或存储设备有问题)");
+    case QFileDevice::ResourceError:
+        return QStringLiteral("系统资源不足");
+    default:
+        return QStringLiteral("系统不让打开它");
+    }
 }
 
 DbError unopenedSheet(const QString &path, const QString &why)
@@ -45,6 +66,62 @@ DbError unclosedQuote(const QString &path, int line)
     return DbError(QStringLiteral("无法读取文件 %1: 第 %2 行开始的带引号的字段到文件末尾也没有结束 (缺少后引号)")
                        .arg(sheetFileName(path))
                        .arg(line));
+}
+
+QString columnLetters(int column)
+{
+    QString letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters;
+}
+
+DbError longCell(const QString &path, int row, int column)
+{
+    return DbError(QStringLiteral("无法读取文件 %1: 第 %2 行 %3 列的单元格超过 %4 个字符, 比一个单元格能存的还多")
+                       .arg(sheetFileName(path))
+                       .arg(row)
+                       .arg(columnLetters(column))
+                       .arg(kLongestCell));
+}
+
+DbError longCellSomewhere(const QString &path)
+{
+    return DbError(QStringLiteral("无法读取文件 %1: 有一个单元格超过 %2 个字符, 比一个单元格能存的还多")
+                       .arg(sheetFileName(path))
+                       .arg(kLongestCell));
+}
+
+DbError longRow(const QString &path, int row)
+{
+    return DbError(QStringLiteral("无法读取文件 %1: 第 %2 行的单元格合起来超过 %3 个字符, 太长了")
+                       .arg(sheetFileName(path))
+                       .arg(row)
+                       .arg(kLongestRow));
+}
+
+DbError wideRow(const QString &path, int row)
+{
+    return DbError(QStringLiteral("无法读取文件 %1: 第 %2 行超过 %3 列, 比一个工作表能有的列还多")
+                       .arg(sheetFileName(path))
+                       .arg(row)
+                       .arg(kSheetColumns));
+}
+
+DbError manySharedStrings(const QString &path)
+{
+    return DbError(QStringLiteral("无法读取文件 %1: 工作簿中不同的文字太多 (超过 %2 条或共 %3 个字符)")
+                       .arg(sheetFileName(path))
+                       .arg(kMostSharedStrings)
+                       .arg(kMostSharedCharacters));
+}
+
+DbError largeWorkbook(const QString &path, qint64 bound, const QString &part)
+{
+    const QString what = part.isEmpty() ? QStringLiteral("工作簿") : QStringLiteral("工作簿中的 %1 ").arg(part);
+    return DbError(QStringLiteral("无法读取文件 %1: %2解压后超过 %3 MB, 太大了")
+                       .arg(sheetFileName(path), what)
+                       .arg(bound >> 20));
 }
 
 } // namespace data

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace data {
 
@@ -27,12 +28,14 @@ bool isCompoundDocument(const QByteArray &head)
 
 // An encrypted workbook keeps the key's description in a stream of this
 // name; the names of a compound document are UTF-16LE.
-bool holdsEncryptionInfo(QFile &file)
+bool holdsEncryptionInfo(QFile &file, const ReadWatch &watch)
 {
     static const QByteArray name = QByteArray("E\0n\0c\0r\0y\0p\0t\0i\0o\0n\0I\0n\0f\0o\0", 28);
     file.seek(0);
+    const qint64 size = std::max<qint64>(file.size(), 1);
     QByteArray window;
     for (QByteArray chunk = file.read(kChunk); !chunk.isEmpty(); chunk = file.read(kChunk)) {
+        watch.tell(int(std::min<qint64>(file.pos(), size) * 1000 / size));
         window = window.right(name.size() - 1) + chunk; // a name may lie across two chunks
         if (window.contains(name))
             return true;
@@ -42,7 +45,7 @@ bool holdsEncryptionInfo(QFile &file)
 
 } // namespace
 
-std::unique_ptr<SheetRows> openSheet(const QString &path)
+std::unique_ptr<SheetRows> openSheet(const QString &path, const ReadProgress &progress)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -51,15 +54,13 @@ std::unique_ptr<SheetRows> openSheet(const QString &path)
         throw unopenedSheet(path, QStringLiteral("这不是一个文件"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw unopenedSheet(path, file.error() == QFileDevice::OpenError && !info.isReadable()
-                                      ? QStringLiteral("没有读取它的权限")
-                                      : file.errorString());
+        throw unopenedSheet(path, fileReason(file));
     const QByteArray head = file.read(8);
     if (isZip(head))
-        return openWorkbook(path);
+        return openWorkbook(path, progress);
     if (isCompoundDocument(head))
-        throw holdsEncryptionInfo(file) ? passwordProtectedWorkbook(path) : oldWorkbookFormat(path);
-    return openCsv(path);
+        throw holdsEncryptionInfo(file, ReadWatch(progress)) ? passwordProtectedWorkbook(path) : oldWorkbookFormat(path);
+    return openCsv(path, progress);
 }
 
 } // namespace data

@@ -207,24 +207,27 @@ void StandingQuery::load()
 // The rows of a query opened with openDeferred() are read here, the first time
 // anything asks for them. Whoever asks has seen no rows yet, so no reset is
 // announced: the query answers with the rows it now has, its first row current,
-// as if they had been there from the start.
+// as if they had been there from the start. Controls that were waiting to be
+// seen before they asked hear of the rows through rowsArrived().
 void StandingQuery::readDeferred()
 {
-    Quiet quiet(m_quiet);
-    try {
-        readRows(QString(m_readText));
-    } catch (const DbError &e) {
-        m_rows.clear(int(m_columns.size()));
-        m_open = false;
-        // Not from inside the caller (a view asking for its row count, say).
-        QMetaObject::invokeMethod(
-            this, [this, message = e.message()] { emit failed(message); }, Qt::QueuedConnection);
-        return;
+    {
+        Quiet quiet(m_quiet);
+        try {
+            readRows(QString(m_readText));
+        } catch (const DbError &e) {
+            m_rows.clear(int(m_columns.size()));
+            m_open = false;
+            // Not from inside the caller (a view asking for its row count, say).
+            QMetaObject::invokeMethod(
+                this, [this, message = e.message()] { emit failed(message); }, Qt::QueuedConnection);
+            return;
+        }
+        if (m_rows.rowCount())
+            m_cursor->QItemSelectionModel::setCurrentIndex(index(0, 0), QItemSelectionModel::ClearAndSelect
+                                                                            | QItemSelectionModel::Rows);
     }
-    if (!m_rows.rowCount())
-        return;
-    m_cursor->QItemSelectionModel::setCurrentIndex(index(0, 0),
-                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    emit rowsArrived();
 }
 
 const RowStore &StandingQuery::rows() const

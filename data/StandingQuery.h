@@ -126,6 +126,9 @@ public:
 signals:
     void refreshed();              // after every close, open, reset, reopen or filter
     void currentRowChanged(int row);
+    // The rows of a deferred open were read (by whoever asked first): a
+    // control still waiting for its first showing shows its field now.
+    void rowsArrived();
     void stateChanged();           // browse/edit/insert or the modified flag changed
     void aboutToPost();            // bound editors hand over the text they still hold
     void failed(const QString &message);

@@ -162,13 +162,15 @@ std::optional<DetectedEncoding> markOf(QByteArrayView head)
 
 } // namespace
 
-std::optional<DetectedEncoding> detectEncoding(QIODevice &file)
+std::optional<DetectedEncoding> detectEncoding(QIODevice &file, const std::function<void()> &chunkRead)
 {
     QByteArray chunk = file.read(kChunk);
     const std::optional<DetectedEncoding> mark = markOf(chunk);
     const int skip = mark ? mark->markSize : 0;
     QByteArrayView bytes = QByteArrayView(chunk).sliced(skip);
     const auto nextChunk = [&] {
+        if (chunkRead)
+            chunkRead();
         chunk = file.read(kChunk);
         bytes = chunk;
     };

@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QString>
 #include <QStringDecoder>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,8 +23,9 @@ struct DetectedEncoding {
 // the start of `file`: a byte-order mark names UTF-8 or UTF-16; without one
 // it is UTF-8 when every byte sequence is valid UTF-8, else GB18030 when
 // every sequence is valid there. Nothing when the bytes are neither (NUL
-// bytes, say, which no text of ours holds).
-std::optional<DetectedEncoding> detectEncoding(QIODevice &file);
+// bytes, say, which no text of ours holds). `chunkRead` is heard after each
+// chunk (to tell how far the pass has come).
+std::optional<DetectedEncoding> detectEncoding(QIODevice &file, const std::function<void()> &chunkRead = {});
 
 // Turns bytes, given in chunks as they are read, into text; a character
 // split between two chunks comes out whole.

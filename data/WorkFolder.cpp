@@ -1,13 +1,16 @@
 #include "WorkFolder.h"
 
 #include "DbError.h"
+#include "SystemReason.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
-#include <sqlite3.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,130 +18,65 @@ namespace data {
 
 namespace {
 
-[[noreturn]] void refuse(const QString &folder, const QString &cause)
+// Removes the files in the open folder (a folder within it stays, and so
+// the folder itself then does).
+void emptyFolder(int fd, const QString &path)
 {
-    throw DbError(QStringLiteral("无法准备工作文件夹 %1：%2。").arg(QDir::toNativeSeparators(folder), cause));
+    const QStringList names = QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names)
+        ::unlinkat(fd, QFile::encodeName(name).constData(), 0);
 }
 
-// The engine's report of a file it could not make or write, by its code.
-QString engineCause(const DbError &e)
+// Removes the folders of this kind beside `folder`'s new one that a killed
+// program left: the user's own, real folders (no links), that no process
+// holds and that have been left alone for a while.
+void removeStale(const QString &folder, const QString &prefix)
 {
-    switch (e.code() & 0xff) {
-    case SQLITE_FULL:
-        return systemErrorText(ENOSPC);
-    case SQLITE_READONLY:
-        return systemErrorText(EROFS);
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return systemErrorText(EACCES);
-    case SQLITE_IOERR:
-        return systemErrorText(EIO);
-    case SQLITE_CANTOPEN:
-        return QStringLiteral("无法建立数据库文件");
-    default:
-        return e.message();
-    }
-}
-
-// Room for a fresh installation with some to spare: its two database files,
-// the sound and the report files take less than a tenth of it.
-constexpr qsizetype kInstallationBytes = 1024 * 1024;
-
-// Why files cannot be written into the folder (no room, a disk that is only
-// read, ...), found by writing a private file of an installation's size and
-// taking it away again: an errno value, or 0 when that could be written.
-int writeProbe(const QString &folder)
-{
-    QByteArray name = QFile::encodeName(folder + QStringLiteral("/.probe-XXXXXX"));
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const QByteArray block(64 * 1024, '\0');
-    int error = 0;
-    for (qsizetype done = 0; !error && done < kInstallationBytes;) {
-        const ssize_t n = ::write(fd, block.constData(), size_t(block.size()));
-        if (n > 0)
-            done += n;
-        else if (n == 0)
-            error = EIO;
-        else if (errno != EINTR)
-            error = errno;
-    }
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    ::unlink(name.constData());
-    return error;
-}
-
-// Makes the folder and every missing folder above it, each for the user
-// alone; a folder that is there is left as it is.
-void makeFolders(const QString &folder)
-{
-    QString path;
-    for (const QString &part : folder.split(u'/', Qt::SkipEmptyParts)) {
-        const QString parent = path.isEmpty() ? QStringLiteral("/") : path;
-        path += u'/' + part;
-        const QByteArray native = QFile::encodeName(path);
-        struct stat info {};
-        if (::stat(native.constData(), &info) == 0) {
-            if (!S_ISDIR(info.st_mode))
-                refuse(folder, QStringLiteral("%1 是文件，不是文件夹").arg(path));
+    QDir dir(folder);
+    const QStringList names = dir.entryList({prefix + QStringLiteral("??????")},
+                                            QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const QString path = dir.filePath(name);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
             continue;
+        struct stat info {};
+        const bool stale = ::fstat(fd, &info) == 0 && info.st_uid == ::getuid()
+                           && std::time(nullptr) - info.st_mtime >= WorkFolder::kStaleAfter
+                           && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (stale) {
+            emptyFolder(fd, path);
+            ::rmdir(QFile::encodeName(path).constData());
         }
-        if (errno != ENOENT)
-            refuse(folder, QStringLiteral("无法查看 %1，%2").arg(path, systemErrorText(errno)));
-        if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-            refuse(folder, QStringLiteral("无法在 %1 中建立文件夹 %2，%3").arg(parent, part, systemErrorText(errno)));
+        ::close(fd);
     }
-    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        refuse(folder, QStringLiteral("不能写入该文件夹，%1").arg(systemErrorText(errno)));
 }
 
 } // namespace
 
-InstallResult prepareWorkFolder(const QString &folder)
+WorkFolder::WorkFolder(const QString &file, const QString &prefix)
 {
-    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
-    makeFolders(absolute);
-    try {
-        return createFreshInstallation(QDir(absolute));
-    } catch (const DbError &e) {
-        const int error = writeProbe(absolute);
-        refuse(absolute, QStringLiteral("无法在其中建立新的安装，%1").arg(error ? systemErrorText(error) : engineCause(e)));
+    const QString folder = QFileInfo(file).absolutePath();
+    removeStale(folder, prefix);
+    QByteArray name = QFile::encodeName(folder + u'/' + prefix + QStringLiteral("XXXXXX"));
+    if (!::mkdtemp(name.data())) // 0700
+        throw DbError(fileFailure(QStringLiteral("写入"), file, errno));
+    m_path = QFile::decodeName(name);
+    m_fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (m_fd < 0 || ::flock(m_fd, LOCK_EX) != 0) {
+        const int error = errno;
+        if (m_fd >= 0)
+            ::close(m_fd);
+        ::rmdir(name.constData());
+        throw DbError(fileFailure(QStringLiteral("写入"), file, error));
     }
 }
 
-QString systemErrorText(int error)
+WorkFolder::~WorkFolder()
 {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("没有权限");
-    case EROFS:
-        return QStringLiteral("所在的磁盘只能读取");
-    case ENOSPC:
-        return QStringLiteral("磁盘已满");
-    case EDQUOT:
-        return QStringLiteral("超出了磁盘配额");
-    case ENOTDIR:
-        return QStringLiteral("路径中有一项不是文件夹");
-    case ENOENT:
-        return QStringLiteral("路径不存在");
-    case ENAMETOOLONG:
-        return QStringLiteral("路径太长");
-    case ELOOP:
-        return QStringLiteral("路径中的符号链接太多");
-    case EIO:
-        return QStringLiteral("读写磁盘时出错");
-    case ENOMEM:
-        return QStringLiteral("内存不足");
-    case EMLINK:
-        return QStringLiteral("文件夹中的项目太多");
-    default:
-        return QStringLiteral("系统错误（代码 %1）").arg(error);
-    }
+    emptyFolder(m_fd, m_path);
+    ::rmdir(QFile::encodeName(m_path).constData());
+    ::close(m_fd);
 }
 
 } // namespace data

@@ -1,12 +1,14 @@
 #include "XlsxParts.h"
 
 #include "SheetMessages.h"
+#include "SheetRead.h"
 #include "XmlFeed.h"
 #include "ZipReader.h"
 
 #include <QDir>
 #include <QHash>
 #include <QUrl>
+#include <algorithm>
 #include <utility>
 
 namespace data {
@@ -44,6 +46,15 @@ QString folderOf(const QString &member)
 // The relationships that a part names, from "<folder>/_rels/<name>.rels" (the
 // package's own from "_rels/.rels"), by id. Targets outside the package are
 // left out.
+// A part read whole before the sheet: relationships, the workbook, the styles.
+XmlFeed smallPart(ZipReader &zip, const QString &member)
+{
+    const QString path = zip.path();
+    return XmlFeed(zip, member, kLargestPart, [path, member] {
+        return brokenWorkbook(path, QStringLiteral("%1 中有一段内容过长").arg(member));
+    });
+}
+
 QHash<QString, Relationship> readRelationships(ZipReader &zip, const QString &part)
 {
     const QString folder = folderOf(part);
@@ -52,7 +63,7 @@ QHash<QString, Relationship> readRelationships(ZipReader &zip, const QString &pa
     QHash<QString, Relationship> found;
     if (!zip.contains(rels))
         return found;
-    XmlFeed xml(zip, rels);
+    XmlFeed xml = smallPart(zip, rels);
     for (auto token = xml.next(); token != QXmlStreamReader::EndDocument; token = xml.next()) {
         if (token != QXmlStreamReader::StartElement || xml.name() != u"Relationship"
             || xml.attribute(u"TargetMode") == u"External")
@@ -81,7 +92,7 @@ WorkbookParts findWorkbookParts(ZipReader &zip)
     QStringList sheetIds; // in workbook order
     WorkbookParts parts;
     {
-        XmlFeed xml(zip, workbook);
+        XmlFeed xml = smallPart(zip, workbook);
         for (auto token = xml.next(); token != QXmlStreamReader::EndDocument; token = xml.next()) {
             if (token != QXmlStreamReader::StartElement)
                 continue;
@@ -128,10 +139,11 @@ void StringItem::end(QStringView element)
         --m_inPhonetic;
 }
 
-void StringItem::characters(QStringView text)
+bool StringItem::characters(QStringView text)
 {
     if (m_inText > 0 && m_inPhonetic == 0)
         m_text += text;
+    return m_text.size() <= qsizetype(kLongestCell) * kLongestEscape;
 }
 
 QString StringItem::take()
@@ -140,35 +152,79 @@ QString StringItem::take()
     return unescapedText(std::exchange(m_text, QString()));
 }
 
-void SharedStrings::read(ZipReader &zip, const QString &member)
+namespace {
+
+// What the table of shared strings takes to begin with, in characters and in entries.
+constexpr qsizetype kFirstBlock = qsizetype(1) << 16;
+
+} // namespace
+
+SharedStrings::SharedStrings(const QString &path, const QString &member, ZipReader::Allowance &allowance,
+                             const std::function<void()> &chunkRead)
+    : m_zip(path, allowance)
 {
-    XmlFeed xml(zip, member);
-    StringItem item;
+    m_zip.onChunk(chunkRead);
+    if (member.isEmpty() || !m_zip.contains(member)) {
+        m_atEnd = true;
+        return;
+    }
+    m_xml = std::make_unique<XmlFeed>(m_zip, member, kMostUnpacked, [path] { return longCellSomewhere(path); });
+}
+
+SharedStrings::~SharedStrings() = default;
+
+bool SharedStrings::readOne()
+{
     bool inItem = false;
-    for (auto token = xml.next(); token != QXmlStreamReader::EndDocument; token = xml.next()) {
+    while (!m_atEnd) {
+        const auto token = m_xml->next();
         if (token == QXmlStreamReader::StartElement) {
-            if (xml.name() == u"si")
+            if (m_xml->name() == u"si")
                 inItem = true;
             else if (inItem)
-                item.start(xml.name());
+                m_item.start(m_xml->name());
         } else if (token == QXmlStreamReader::EndElement) {
-            if (xml.name() == u"si") {
-                m_text += item.take();
-                m_ends.push_back(m_text.size());
-                inItem = false;
-            } else if (inItem) {
-                item.end(xml.name());
+            if (m_xml->name() == u"si") {
+                const QString text = m_item.take();
+                if (text.size() > kLongestCell)
+                    throw longCellSomewhere(m_zip.path());
+                if (qsizetype(m_ends.size()) >= kMostSharedStrings || m_text.size() + text.size() > kMostSharedCharacters)
+                    throw manySharedStrings(m_zip.path());
+                // Grown by a quarter at a time, not doubled: the table may come near its bound.
+                if (m_text.capacity() - m_text.size() < text.size())
+                    m_text.reserve(m_text.size() + std::max(m_text.size() / 4, kFirstBlock) + text.size());
+                if (m_ends.capacity() == m_ends.size())
+                    m_ends.reserve(m_ends.size() + std::max(m_ends.size() / 4, size_t(kFirstBlock)));
+                m_text += text;
+                m_ends.push_back(quint32(m_text.size()));
+                return true;
             }
+            if (inItem)
+                m_item.end(m_xml->name());
         } else if (token == QXmlStreamReader::Characters && inItem) {
-            item.characters(xml.text());
+            if (!m_item.characters(m_xml->text()))
+                throw longCellSomewhere(m_zip.path());
+        } else if (token == QXmlStreamReader::EndDocument) {
+            m_atEnd = true;
         }
+    }
+    return false;
+}
+
+void SharedStrings::readToEnd()
+{
+    while (readOne()) {
     }
 }
 
-QString SharedStrings::at(qsizetype index) const
+std::optional<QString> SharedStrings::at(qsizetype index)
 {
-    const qsizetype begin = index == 0 ? 0 : m_ends[size_t(index - 1)];
-    return m_text.mid(begin, m_ends[size_t(index)] - begin);
+    while (index >= qsizetype(m_ends.size()) && readOne()) {
+    }
+    if (index < 0 || index >= qsizetype(m_ends.size()))
+        return std::nullopt;
+    const qsizetype begin = index == 0 ? 0 : qsizetype(m_ends[size_t(index - 1)]);
+    return m_text.mid(begin, qsizetype(m_ends[size_t(index)]) - begin);
 }
 
 std::vector<DateKind> readDateStyles(ZipReader &zip, const QString &member)
@@ -176,7 +232,7 @@ std::vector<DateKind> readDateStyles(ZipReader &zip, const QString &member)
     QHash<int, DateKind> custom;
     std::vector<DateKind> styles;
     bool inCellStyles = false;
-    XmlFeed xml(zip, member);
+    XmlFeed xml = smallPart(zip, member);
     for (auto token = xml.next(); token != QXmlStreamReader::EndDocument; token = xml.next()) {
         if (token == QXmlStreamReader::StartElement) {
             if (xml.name() == u"numFmt") {

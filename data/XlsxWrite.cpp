@@ -2,16 +2,16 @@
 
 #include "DbError.h"
 #include "PrivateFile.h"
+#include "SystemReason.h"
+#include "WorkFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 namespace data {
@@ -58,13 +58,16 @@ bool numberText(const QString &text, double &value)
     return digits && ok;
 }
 
-// The workbook being written, closed (and so freed) whatever happens.
+// The workbook being written, closed (and so freed) whatever happens. Its
+// temporary files (the rows, each part before it goes into the zip) are made
+// in `folder`, never in the system's common temporary folder.
 class Workbook {
 public:
-    explicit Workbook(const QString &path)
+    Workbook(const QString &path, const QString &folder) : m_folder(QFile::encodeName(folder))
     {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE; // each row goes to disk once written
+        options.tmpdir = m_folder.data();
         m_book = workbook_new_opt(QFile::encodeName(path).constData(), &options);
     }
     ~Workbook()
@@ -80,12 +83,40 @@ public:
     }
 
 private:
+    QByteArray m_folder;
     lxw_workbook *m_book = nullptr;
 };
 
 DbError writeError(const QString &path, const QString &reason)
 {
-    return DbError(QStringLiteral("无法写入文件 %1: %2").arg(QFileInfo(path).fileName(), reason));
+    return DbError(QStringLiteral("无法写入“%1”:%2").arg(path, reason));
+}
+
+// What went wrong in the workbook library, in the user's words: the system's
+// reason where it left one, else the library's.
+QString workbookReason(lxw_error error, int systemError)
+{
+    if (systemError != 0)
+        return systemReason(systemError);
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("内存不足");
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        return QStringLiteral("不能建立文件");
+    case LXW_ERROR_CREATING_TMPFILE:
+        return QStringLiteral("不能建立临时文件");
+    case LXW_ERROR_READING_TMPFILE:
+        return QStringLiteral("不能读回临时文件");
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_PARAMETER_ERROR:
+    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return QStringLiteral("写入压缩文件时出错");
+    default:
+        return QStringLiteral("Excel 工作簿程序库出错(代码 %1)").arg(int(error));
+    }
 }
 
 } // namespace
@@ -94,27 +125,30 @@ bool writeXlsx(const QString &path, const QString &sheetName, const QStringList 
                const std::vector<bool> &numeric, int rows, const std::function<QString(int row, int column)> &cell,
                const std::function<bool(int row)> &progress)
 {
+    if (rows > kXlsxRows)
+        throw DbError(QStringLiteral("要导出 %1 条记录,超过一个 Excel 工作表最多能放的 %2 条。请导出为 .csv 文件。")
+                          .arg(rows)
+                          .arg(kXlsxRows));
     const QFileInfo target(path);
     // Written in a private folder beside the target, then renamed over it.
-    QTemporaryDir work(target.absolutePath() + QStringLiteral("/.talvero-export-XXXXXX"));
-    if (!work.isValid())
-        throw writeError(path, QStringLiteral("文件夹不可写"));
+    const WorkFolder work(path, QStringLiteral(".talvero-export-"));
     const QString partial = work.filePath(QStringLiteral("export.xlsx"));
 
-    Workbook book(partial);
+    errno = 0;
+    Workbook book(partial, work.path());
     if (!book.get())
-        throw writeError(path, QStringLiteral("不能建立文件"));
+        throw writeError(path, workbookReason(LXW_ERROR_CREATING_TMPFILE, errno));
     lxw_worksheet *sheet = workbook_add_worksheet(book.get(), sheetName.toUtf8().constData());
     lxw_format *bold = workbook_add_format(book.get());
     format_set_bold(bold);
     if (!sheet)
-        throw writeError(path, QStringLiteral("不能建立工作表"));
+        throw writeError(path, workbookReason(LXW_ERROR_MEMORY_MALLOC_FAILED, 0));
 
     const int columns = int(captions.size());
     std::vector<int> widths(size_t(columns), 0);
     const auto written = [&](lxw_error error) {
         if (error != LXW_NO_ERROR)
-            throw writeError(path, QString::fromUtf8(lxw_strerror(error)));
+            throw writeError(path, workbookReason(error, errno));
     };
     for (int c = 0; c < columns; ++c) {
         written(worksheet_write_string(sheet, 0, lxw_col_t(c), captions[c].toUtf8().constData(), bold));
@@ -148,11 +182,12 @@ bool writeXlsx(const QString &path, const QString &sheetName, const QStringList 
     for (int c = 0; c < columns; ++c)
         worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c),
                              std::clamp(double(widths[size_t(c)]) + 2, kNarrowest, kWidest), nullptr);
+    errno = 0;
     written(book.close());
     setMode(partial, kPrivateFileMode);
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target.absoluteFilePath()).constData())
         != 0)
-        throw writeError(path, QString::fromLocal8Bit(std::strerror(errno)));
+        throw writeError(path, systemReason(errno));
     return true;
 }
 

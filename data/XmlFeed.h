@@ -1,6 +1,9 @@
 #pragma once
 
+#include "DbError.h"
+
 #include <QXmlStreamReader>
+#include <functional>
 
 namespace data {
 
@@ -11,8 +14,18 @@ class ZipReader;
 // whole. Malformed or cut-off XML throws the "damaged workbook" DbError.
 class XmlFeed {
 public:
-    // Opens `member` of `zip` (which must outlive the feed).
-    XmlFeed(ZipReader &zip, const QString &member);
+    // A tag, a text or any other piece of XML that takes more bytes than
+    // this is refused: the XML reader holds a piece whole before it gives
+    // it, and no cell's text is that long (a character takes up to 7 bytes,
+    // written as an escape).
+    static constexpr qint64 kLongestPiece = qint64(1) << 20;
+
+    // What is thrown for a piece longer than kLongestPiece.
+    using TooLong = std::function<DbError()>;
+
+    // Opens `member` of `zip` (which must outlive the feed), refusing a
+    // member that unpacks to more than `largest` bytes.
+    XmlFeed(ZipReader &zip, const QString &member, qint64 largest, TooLong tooLong);
 
     // The next token; EndDocument once the member is read to its end.
     QXmlStreamReader::TokenType next();
@@ -25,9 +38,12 @@ public:
 private:
     ZipReader &m_zip;
     QString m_member;
+    TooLong m_tooLong;
     QXmlStreamReader m_reader;
-    QXmlStreamAttributes m_attributes; // of the current start tag
+    mutable QXmlStreamAttributes m_attributes; // of the current start tag, once asked for
+    mutable bool m_attributesTaken = false;
     bool m_fed = false; // the whole member has been handed to the reader
+    qint64 m_waiting = 0; // bytes handed to the reader since it last gave a token
 };
 
 } // namespace data

@@ -1,6 +1,7 @@
 #include "ZipReader.h"
 
 #include "SheetMessages.h"
+#include "SheetRead.h"
 
 #include <QFile>
 #include <unzip.h>
@@ -19,8 +20,8 @@ unzFile zipOf(void *zip)
 
 } // namespace
 
-ZipReader::ZipReader(const QString &path)
-    : m_path(path), m_zip(unzOpen64(QFile::encodeName(path).constData()))
+ZipReader::ZipReader(const QString &path, Allowance &allowance)
+    : m_path(path), m_allowance(allowance), m_zip(unzOpen64(QFile::encodeName(path).constData()))
 {
     if (!m_zip)
         throw brokenWorkbook(path, QStringLiteral("压缩包无法打开"));
@@ -45,7 +46,7 @@ bool ZipReader::contains(const QString &member)
     return unzLocateFile(zipOf(m_zip), member.toUtf8().constData(), kIgnoreCase) == UNZ_OK;
 }
 
-void ZipReader::open(const QString &member)
+void ZipReader::open(const QString &member, qint64 largest)
 {
     m_member = member;
     m_done = 0;
@@ -56,12 +57,17 @@ void ZipReader::open(const QString &member)
     unz_file_info64 info{};
     if (unzGetCurrentFileInfo64(zipOf(m_zip), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
         throw brokenWorkbook(m_path, QStringLiteral("%1 已损坏").arg(member));
-    if (info.uncompressed_size > quint64(kLargestMember))
-        throw brokenWorkbook(m_path, QStringLiteral("%1 解压后过大").arg(member));
+    // minizip gives no more than the size the zip's directory states, so the
+    // stated size bounds the work before any of it is done.
+    if (info.uncompressed_size > quint64(largest))
+        throw largeWorkbook(m_path, largest, member);
+    if (info.uncompressed_size > quint64(m_allowance.left))
+        throw largeWorkbook(m_path, kMostUnpacked);
     if (unzOpenCurrentFile(zipOf(m_zip)) != UNZ_OK)
         throw brokenWorkbook(m_path, QStringLiteral("%1 已损坏").arg(member));
     m_open = true;
     m_size = qint64(info.uncompressed_size);
+    m_allowance.left -= m_size;
 }
 
 QByteArray ZipReader::read()
@@ -81,6 +87,8 @@ QByteArray ZipReader::read()
     }
     chunk.truncate(got);
     m_done += got;
+    if (m_onChunk)
+        m_onChunk();
     return chunk;
 }
 

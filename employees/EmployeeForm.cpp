@@ -63,12 +63,6 @@ EmployeeForm::EmployeeForm(Kind kind, QWidget *parent) : QWidget(parent), m_kind
     layout->addWidget(createBasicGroup());
     layout->addLayout(sideBySide);
     layout->addWidget(createRemarksGroup());
-
-    // Tab goes through the fields in screen order, whatever group holds them.
-    const char *order[] = {"u1",  "u2",  "u20", "u6",  "u8",  "u9",  "u10", "u11", "u12", "u7",  "u19",
-                           "u5",  "u4",  "u17", "u18", "u13", "u14", "u15", "u16", "u22", "u21"};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(field(column(order[i - 1])), field(column(order[i])));
 }
 
 void EmployeeForm::createFields()

@@ -1,5 +1,6 @@
 #include "TFrame_worker.h"
 
+#include "DeletePanel.h"
 #include "FormParts.h"
 #include "HandOver.h"
 #include "MessageBox.h"
@@ -17,6 +18,8 @@ TFrame_worker::TFrame_worker(QWidget *parent)
                 QStringLiteral("员工已被成功删除！"), QStringLiteral("此操作会清除此员工全部信息。")},
                parent, ui::StripNavigator::None)
 {
+    deletePanel()->setCancelCaption(QStringLiteral("取消"));
+    setDeleteLock(ui::DeleteLock::WholeView);
     layOut(ui::viewToolBar(this, {
                {"新员工", "创建新员工档案", QStyle::SP_FileIcon, [] { ui::openWindow(ui::names::Tnew_user); }},
                {"编 辑", "编辑所选员工档案", QStyle::SP_FileDialogDetailedView, [this] { editClick(); }},

@@ -40,7 +40,7 @@ void Tedit_worker::bindData(TData_in &data)
 void Tedit_worker::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     QDialog::showEvent(event);
 }
 

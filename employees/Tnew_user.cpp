@@ -4,6 +4,7 @@
 #include "FieldTable.h"
 #include "FormParts.h"
 #include "MessageBox.h"
+#include "RequiredFields.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "WindowNames.h"
@@ -38,26 +39,24 @@ void Tnew_user::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     m_form->resetDates();
-    m_form->field(QStringLiteral("u1"))->setFocus();
-    ui::centreOnScreen(this);
+    ui::readyToOpen(this);
 }
 
 // The marked fields, in screen order.
-bool Tnew_user::requiredFilled() const
+bool Tnew_user::requiredFilled()
 {
+    QList<ui::Required> fields;
     for (const char *column : {"u1", "u20", "u8", "u19"}) {
-        if (m_form->text(QString::fromLatin1(column)).isEmpty())
-            return false;
+        const QString c = QString::fromLatin1(column);
+        fields.append({m_form->field(c), !m_form->text(c).isEmpty()});
     }
-    return true;
+    return ui::requiredFilled(this, fields);
 }
 
 void Tnew_user::Button1Click()
 {
-    if (!requiredFilled()) {
-        ui::MessageBox::warning(this, QStringLiteral("请将标有*号项填写完整"));
+    if (!requiredFilled())
         return;
-    }
     const data::RecordDef &employee = data::employeeRecord();
     const auto write = [&] {
         m_data->Con_data().execute(data::insertStatement(employee),

@@ -24,7 +24,8 @@ protected:
 
 private:
     void Button1Click(); // 确 定
-    bool requiredFilled() const;
+    // Whether the marked fields are filled; otherwise says so, the cursor in the first empty one.
+    bool requiredFilled();
 
     TData_in *m_data = nullptr;
     EmployeeForm *m_form = nullptr;

@@ -4,6 +4,7 @@
 #include "FormParts.h"
 #include "StandingQuery.h"
 #include "WindowNames.h"
+#include "WrappedValue.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +16,10 @@
 
 namespace {
 
-constexpr int kValueWidth = 130;
+// A value wraps at this width over at most two lines, so that values of any
+// length keep the window on the screen.
+constexpr int kValueWidth = 200;
+constexpr int kValueLines = 2;
 
 ui::FormGridLook gridLook()
 {
@@ -33,7 +37,7 @@ Tover_user::Tover_user(QWidget *parent) : QDialog(parent)
 
 QLabel *Tover_user::value(const QString &column, QWidget *parent)
 {
-    QLabel *label = ui::valueLabel(parent);
+    auto *label = new ui::WrappedValue(parent, kValueWidth, kValueLines);
     label->setObjectName(column);
     label->setMinimumWidth(kValueWidth);
     m_values[column] = label;
@@ -101,6 +105,6 @@ void Tover_user::takeRow(const data::StandingQuery &query)
 void Tover_user::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     QDialog::showEvent(event);
 }

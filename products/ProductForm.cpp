@@ -10,6 +10,7 @@
 #include "WindowNames.h"
 #include "WholeNumber.h"
 #include "Windows.h"
+#include "WrappedValue.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -30,6 +31,7 @@ using Mode = ui::KeyFilter::Mode;
 constexpr int kLeftWidth = 150;
 constexpr int kRightWidth = 120;
 constexpr int kDescriptionHeight = 80;
+constexpr int kValueLines = 3; // of a value in the detail window
 
 // Grid columns: the required mark, then a caption and its place, twice.
 enum Column { MarkColumn, CaptionColumn, FieldColumn, Caption2Column, Field2Column };
@@ -147,7 +149,8 @@ void ProductForm::createFields()
             const int width = side == std::begin(kLeft) ? kLeftWidth : kRightWidth;
             QWidget *place = nullptr;
             if (m_kind == Kind::Detail) {
-                place = ui::valueLabel(this);
+                // A value of any length keeps the window on the screen.
+                place = new ui::WrappedValue(this, width, kValueLines);
                 place->setMinimumWidth(width);
             } else if (c == QLatin1String("o8")) {
                 if (m_kind == Kind::Search) {
@@ -157,8 +160,10 @@ void ProductForm::createFields()
                     m_datePicker->setCalendarPopup(true);
                     m_datePicker->setFixedWidth(width);
                     place = m_datePicker;
+                } else if (m_kind == Kind::Edit) {
+                    place = new ui::WrappedValue(this, width, kValueLines);
                 } else {
-                    place = m_kind == Kind::Edit ? new ui::DbLabel(this) : ui::valueLabel(this);
+                    place = ui::valueLabel(this);
                 }
             } else if (std::any_of(std::begin(kPickLists), std::end(kPickLists),
                                    [&](const PickList &p) { return c == QLatin1String(p.column); })) {
@@ -222,20 +227,6 @@ QWidget *ProductForm::createBasicGroup()
     }
     if (m_kind == Kind::Detail)
         rows.add(QStringLiteral("创建日期:"), field(QStringLiteral("o8")));
-
-    // Tab goes down the left side, then down the right.
-    QList<QWidget *> order;
-    for (const auto *side : {std::begin(kLeft), std::begin(kRight)}) {
-        for (int i = 0; i < 5; ++i) {
-            QWidget *w = field(column(side[i].column));
-            if (w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel *>(w))
-                order << w;
-        }
-    }
-    if (m_description && m_kind != Kind::Detail)
-        order << m_description;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
     return group;
 }
 
@@ -261,6 +252,7 @@ QHBoxLayout *ProductForm::withListButton(const QString &c)
     row->addWidget(field(c), 1);
     QToolButton *button = PickListEditor::editButton(this, ui::names::Tlist_chanpin, table, editorCaption, editorCaption);
     button->setToolTip(QString::fromUtf8(list->hint)); // only the status button has a hint
+    qobject_cast<ui::PickListCombo *>(field(c))->setAddButton(button);
     row->addWidget(button);
     return row;
 }
@@ -278,7 +270,7 @@ void ProductForm::bind(data::StandingQuery *products)
             edit->bind(products, c);
         else if (auto *combo = qobject_cast<ui::PickListCombo *>(w))
             combo->bind(products, c);
-        else if (auto *label = qobject_cast<ui::DbLabel *>(w))
+        else if (auto *label = qobject_cast<ui::WrappedValue *>(w))
             label->bind(products, c);
     }
     if (auto *memo = qobject_cast<ui::DbMemo *>(m_description))

@@ -22,6 +22,7 @@ TFrame_chanpin::TFrame_chanpin(QWidget *parent)
                parent, ui::StripNavigator::None)
 {
     deletePanel()->setCancelCaption(QStringLiteral("取消"));
+    setDeleteLock(ui::DeleteLock::ToolbarAndGrid);
     layOut(ui::viewToolBar(this, {
                {"新 增", "添加新产品信息", QStyle::SP_FileIcon, [this] { newClick(); }, true},
                {"修 改", "修改选中产品的信息", QStyle::SP_FileDialogDetailedView, [this] { editClick(); }},

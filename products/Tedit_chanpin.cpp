@@ -54,7 +54,7 @@ void Tedit_chanpin::bindData(TData_in &data)
 void Tedit_chanpin::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     QDialog::showEvent(event);
 }
 

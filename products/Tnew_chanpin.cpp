@@ -5,6 +5,7 @@
 #include "FormParts.h"
 #include "ListCombos.h"
 #include "MessageBox.h"
+#include "RequiredFields.h"
 #include "ProductForm.h"
 #include "WholeNumber.h"
 #include "TData_in.h"
@@ -14,12 +15,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString kRequired = QStringLiteral("请将标有*号项填写完整");
-
-} // namespace
 
 Tnew_chanpin::Tnew_chanpin(QWidget *parent) : QDialog(parent)
 {
@@ -71,7 +66,7 @@ void Tnew_chanpin::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         reset();
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     }
     QDialog::showEvent(event);
 }
@@ -86,16 +81,16 @@ void Tnew_chanpin::reset()
     for (const QString &column : ProductForm::numberColumns())
         m_form->line(column)->setText(data::field(record, column).initial);
     m_form->description()->clear();
-    m_form->line(QStringLiteral("o1"))->setFocus();
 }
 
 void Tnew_chanpin::Button1Click()
 {
-    const auto filled = [this](const char *column) { return !m_form->text(QString::fromLatin1(column)).isEmpty(); };
-    if (!filled("o1") || !filled("o11") || !filled("o2")) {
-        ui::MessageBox::warning(this, kRequired);
+    const auto required = [this](const char *column) {
+        const QString c = QString::fromLatin1(column);
+        return ui::Required{m_form->field(c), !m_form->text(c).isEmpty()};
+    };
+    if (!ui::requiredFilled(this, {required("o1"), required("o11"), required("o2")}))
         return;
-    }
     if (const QString problem = m_form->numberProblem(); !problem.isEmpty()) {
         ui::MessageBox::warning(this, problem);
         return;

@@ -35,6 +35,6 @@ void Tover_chanpin::takeRow(const data::StandingQuery &query)
 void Tover_chanpin::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        ui::centreOnScreen(this);
+        ui::readyToOpen(this);
     QDialog::showEvent(event);
 }

@@ -1,6 +1,6 @@
 #include "ReportOutput.h"
 
-#include "DbError.h"
+#include "PrivateFile.h"
 #include "ReportDefinition.h"
 #include "ReportPages.h"
 #include "ReportPaper.h"
@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <functional>
 
 namespace reports {
@@ -60,13 +59,11 @@ bool paintAll(ReportPages &pages, QPagedPaintDevice &device, int copies, bool co
 bool writeReportPdf(const data::ReportDefinition &definition, const ReportRows &rows, const QString &path,
                     const QString &date, ReportProgress *progress)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw data::DbError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    data::PrivateFileWriter file(path);
     constexpr int kDpi = 300;
     bool done = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.device());
         writer.setResolution(kDpi);
         writer.setTitle(kTitle);
         writer.setCreator(kTitle);
@@ -75,12 +72,9 @@ bool writeReportPdf(const data::ReportDefinition &definition, const ReportRows &
         ReportPages pages(definition, rows, &writer, QRectF(0, 0, paint.width(), paint.height()), date);
         done = layOut(pages, progress) && paintAll(pages, writer, 1, true, progress);
     }
-    if (!done) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-        throw data::DbError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    if (!done)
+        return false; // the writer takes away what it wrote
+    file.commit();
     return true;
 }
 

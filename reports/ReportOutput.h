@@ -24,8 +24,10 @@ public:
 
 // Writes a report as a PDF file on the report's paper, private to the user and
 // titled "Talvero CRM"; `date` is what {date} shows. The file appears whole or
-// not at all: a run stopped through `progress` returns false and leaves what
-// was there before. Throws data::DbError when the file cannot be written.
+// not at all, under the name itself: a symbolic link of that name is replaced,
+// never what it points to. A run stopped through `progress` returns false and
+// leaves what was there before. Throws data::DbError (its message Chinese)
+// when the file cannot be written.
 bool writeReportPdf(const data::ReportDefinition &definition, const ReportRows &rows, const QString &path,
                     const QString &date, ReportProgress *progress = nullptr);
 

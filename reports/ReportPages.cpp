@@ -7,10 +7,54 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextLayout>
 #include <algorithm>
 
 namespace reports {
+
+namespace {
+
+// The type face of the pages. A PDF file gives its text back (to a search, a
+// copy, a screen reader) by mapping each glyph to one character: the first
+// of those the font maps to that glyph. Noto Sans CJK gives many common ideographs (户 手 门 页
+// …) the glyph of a radical or compatibility character that comes first, so
+// their text would read as those. WenQuanYi Micro Hei maps each of its
+// ideographs' glyphs from that ideograph alone (its few compatibility
+// characters come after theirs), so the text reads as printed. Noto Sans
+// CJK SC stands in for what it lacks.
+const QStringList &pageFamilies()
+{
+    static const QStringList families{QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")};
+    return families;
+}
+
+// Whether a text is a number: a sign, digits with decimal points or group
+// commas between them, and an exponent. A number is printed whole or not at all.
+bool isNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    const auto digit = [&](qsizetype at) { return at < n && text[at] >= u'0' && text[at] <= u'9'; };
+    if (!digit(i))
+        return false;
+    while (i < n && (digit(i) || ((text[i] == u'.' || text[i] == u',') && digit(i + 1))))
+        i += digit(i) ? 1 : 2;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < n && (text[i] == u'-' || text[i] == u'+'))
+            ++i;
+        if (!digit(i))
+            return false;
+        while (digit(i))
+            ++i;
+    }
+    return i == n;
+}
+
+} // namespace
 
 ReportPages::RawFont::RawFont(const QFont &from, const QPaintDevice *device)
     : font(QRawFont::fromFont(from, QFontDatabase::SimplifiedChinese))
@@ -23,7 +67,7 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
     : m_definition(definition), m_rows(rows), m_device(device), m_page(page), m_date(date)
 {
     const double dotsPerMm = device->logicalDpiX() / 25.4;
-    m_font = QFont(QStringLiteral("Noto Sans CJK SC"));
+    m_font = QFont(pageFamilies());
     m_font.setPointSizeF(definition.fontPt);
     m_bold = m_font;
     m_bold.setBold(true);
@@ -61,7 +105,21 @@ ReportPages::ReportPages(const data::ReportDefinition &definition, const ReportR
     m_pageStarts.push_back(0);
 }
 
-QStringList ReportPages::cellLines(const QString &text, int column, int maxLines) const
+double ReportPages::fittingScale(const QString &text, double width) const
+{
+    // Sizes and widths are nearly in proportion: a step or two finds the size.
+    double scale = 1;
+    double wide = m_metrics->horizontalAdvance(text);
+    for (int step = 0; step < 8 && wide > width && wide > 0; ++step) {
+        scale *= width / wide * 0.995;
+        QFont smaller = m_font;
+        smaller.setPointSizeF(m_font.pointSizeF() * scale);
+        wide = QFontMetricsF(smaller, m_device).horizontalAdvance(text);
+    }
+    return scale;
+}
+
+ReportPages::Cell ReportPages::cellLines(const QString &text, int column, int maxLines) const
 {
     const double width = std::max(1.0, m_widths[size_t(column)] - 2 * m_padding);
     const QFontMetricsF &metrics = *m_metrics;
@@ -75,10 +133,12 @@ QStringList ReportPages::cellLines(const QString &text, int column, int maxLines
         if (m_raw.font.isValid())
             plain = plainWidth(m_raw.font, shown);
         if ((plain ? *plain : metrics.horizontalAdvance(shown)) <= width)
-            return {shown};
+            return {{shown}};
+        if (isNumber(shown))
+            return {{shown}, fittingScale(shown, width)};
     }
     if (!wraps || maxLines == 1)
-        return {metrics.elidedText(QString(shown).replace(u'\n', u' '), Qt::ElideRight, width)};
+        return {{metrics.elidedText(QString(shown).replace(u'\n', u' '), Qt::ElideRight, width)}};
 
     shown.replace(u'\n', QChar::LineSeparator);
     QTextLayout layout(shown, m_font, m_device);
@@ -96,9 +156,9 @@ QStringList ReportPages::cellLines(const QString &text, int column, int maxLines
         // A row taller than a page keeps what fits; the cut is marked.
         QStringList kept = lines.mid(0, maxLines);
         kept.last() = metrics.elidedText(kept.last() + QStringLiteral("……"), Qt::ElideRight, width);
-        return kept;
+        return {kept};
     }
-    return lines;
+    return {lines};
 }
 
 double ReportPages::rowHeight(int row) const
@@ -107,7 +167,7 @@ double ReportPages::rowHeight(int row) const
     for (size_t c = 0; c < m_fields.size(); ++c) {
         if (m_fields[c] < 0)
             continue;
-        lines = std::max(lines, cellLines(m_rows.text(row, m_fields[c]), int(c), m_bodyLines).size());
+        lines = std::max(lines, cellLines(m_rows.text(row, m_fields[c]), int(c), m_bodyLines).lines.size());
     }
     return double(lines) * m_lineHeight + 2 * m_padding;
 }
@@ -159,13 +219,22 @@ void ReportPages::put(QPainter &painter, GlyphRow &run, const QFont &font, const
                       const QString &text, double left, double room, double baseline,
                       data::Alignment alignment) const
 {
-    if (run.add(text, left, room, alignment, baseline))
+    const bool outline = m_outlineBold && font.bold();
+    if (!outline && run.add(text, left, room, alignment, baseline))
         return;
     // Placed by hand: a drawing in a rectangle lays the text out once more.
     double x = left;
     if (alignment != data::Alignment::Left) {
         const double free = room - metrics.horizontalAdvance(text);
         x += alignment == data::Alignment::Right ? free : free / 2;
+    }
+    if (outline) {
+        // The pages' face has no bold of its own: bold made from it and drawn scaled
+        // (a preview) comes out far too heavy as text, right as an outline.
+        QPainterPath path;
+        path.addText(QPointF(x, baseline), font, text);
+        painter.fillPath(path, painter.pen().color());
+        return;
     }
     painter.setFont(font);
     painter.drawText(QPointF(x, baseline), text);
@@ -212,6 +281,7 @@ void ReportPages::paintPage(QPainter &painter, int page)
         return font;
     };
     const QFont font = sized(m_font), bold = sized(m_bold), title = sized(m_titleFont);
+    m_outlineBold = painter.device() != m_device;
 
     // The header: the title in the middle, larger, the other parts beside it.
     paintLine(painter, m_definition.header, font, *m_metrics, m_raw, title, *m_titleMetrics, m_rawTitle,
@@ -238,20 +308,30 @@ void ReportPages::paintPage(QPainter &painter, int page)
     const double tableTop = top - m_captionHeight;
     for (int row = first; row < end; ++row) {
         double height = 0;
-        std::vector<QStringList> cells(m_fields.size());
+        std::vector<Cell> cells(m_fields.size());
         for (size_t c = 0; c < m_fields.size(); ++c) {
             if (m_fields[c] >= 0)
                 cells[c] = cellLines(m_rows.text(row, m_fields[c]), int(c), m_bodyLines);
-            height = std::max(height, double(cells[c].size()) * m_lineHeight);
+            height = std::max(height, double(cells[c].lines.size()) * m_lineHeight);
         }
         height = std::max(height, m_lineHeight) + 2 * m_padding;
         painter.setPen(Qt::black);
         GlyphRow glyphs(m_raw.font);
         for (size_t c = 0; c < m_fields.size(); ++c) {
             double lineTop = top + m_padding;
-            for (const QString &line : cells[c]) {
-                put(painter, glyphs, font, *m_metrics, line, m_lefts[c] + m_padding, m_widths[c] - 2 * m_padding,
-                    baseline(*m_metrics, lineTop), m_definition.columns[c].alignment);
+            const double left = m_lefts[c] + m_padding, room = m_widths[c] - 2 * m_padding;
+            const data::Alignment alignment = m_definition.columns[c].alignment;
+            if (cells[c].scale < 1) {
+                // A number too wide for its column, whole in a smaller size, on the row's baseline.
+                QFont smaller = m_font;
+                smaller.setPointSizeF(m_font.pointSizeF() * cells[c].scale);
+                GlyphRow byHand{QRawFont()};
+                put(painter, byHand, sized(smaller), QFontMetricsF(smaller, m_device), cells[c].lines.first(), left,
+                    room, baseline(*m_metrics, lineTop), alignment);
+                continue;
+            }
+            for (const QString &line : cells[c].lines) {
+                put(painter, glyphs, font, *m_metrics, line, left, room, baseline(*m_metrics, lineTop), alignment);
                 lineTop += m_lineHeight;
             }
         }

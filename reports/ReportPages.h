@@ -25,9 +25,10 @@ class ReportRows;
 // A report laid out on pages of one size: on each page the header line, the
 // column captions, as many rows as fit, and the footer line with the page
 // number and the number of pages. A text longer than its column wraps onto
-// further lines of its row or is cut with "…", as its column says; nothing
-// reaches into a neighbouring column or off the page (columns wider than the
-// page together are narrowed in proportion). Pages are laid out in order as
+// further lines of its row or is cut with "…", as its column says; a number
+// is never cut nor wrapped: one too wide for its column is printed whole in
+// a smaller size. Nothing reaches into a neighbouring column or off the page
+// (columns wider than the page together are narrowed in proportion). Pages are laid out in order as
 // they are asked for, so the first can be shown before the last is known.
 class ReportPages {
 public:
@@ -50,8 +51,15 @@ public:
     void paintPage(QPainter &painter, int page);
 
 private:
-    // The lines of one cell as they are printed, at most maxLines.
-    QStringList cellLines(const QString &text, int column, int maxLines) const;
+    // The lines of one cell as they are printed, at most maxLines, and the
+    // size they are printed in, a share of the body font's (1: that size).
+    struct Cell {
+        QStringList lines;
+        double scale = 1;
+    };
+    Cell cellLines(const QString &text, int column, int maxLines) const;
+    // The share of the body font's size at which a text is no wider than `width`.
+    double fittingScale(const QString &text, double width) const;
     double rowHeight(int row) const;
     bool layOutNextPage();
     int knownPageCount() const;
@@ -97,6 +105,7 @@ private:
     std::vector<double> m_widths;
     std::vector<int> m_pageStarts; // the first row of each page laid out, and where the next starts
     bool m_complete = false;
+    bool m_outlineBold = false; // while painting on another device than the layout's: bold texts as outlines
 };
 
 } // namespace reports

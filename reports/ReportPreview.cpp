@@ -25,6 +25,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace reports {
@@ -187,10 +188,7 @@ void ReportPreview::connectActions()
         if (m_print)
             m_print();
     });
-    const auto step = [this](int by) {
-        if (m_current + by >= 0)
-            showPage(m_current + by);
-    };
+    const auto step = [this](int by) { stepPage(by); };
     const auto last = [this] { showPage(m_pages->pageCount() - 1); };
     connect(m_first, &QToolButton::clicked, this, [this] { showPage(0); });
     connect(m_previous, &QToolButton::clicked, this, [step] { step(-1); });
@@ -215,8 +213,9 @@ void ReportPreview::connectActions()
         if (isVisible() && !m_pages->complete() && !m_slices.isActive())
             m_slices.start();
     });
-    // The fits follow the size of the page area.
+    // The fits follow the size of the page area; the wheel over it turns pages.
     m_scroll->installEventFilter(this);
+    m_scroll->viewport()->installEventFilter(this);
 }
 
 void ReportPreview::setZoom(int percent)
@@ -261,6 +260,38 @@ void ReportPreview::showPage(int page)
     m_sheet->showPage(page);
     m_pageEdit->setText(QString::number(page + 1));
     showProgress();
+}
+
+void ReportPreview::stepPage(int by)
+{
+    if (m_current + by >= 0)
+        showPage(m_current + by);
+}
+
+bool ReportPreview::wheelTurnsPage(const QWheelEvent &wheel)
+{
+    const int turned = wheel.angleDelta().y();
+    if (turned == 0 || wheel.modifiers() != Qt::NoModifier)
+        return false;
+    QScrollBar *bar = m_scroll->verticalScrollBar();
+    const bool down = turned < 0;
+    if (down ? bar->value() < bar->maximum() : bar->value() > bar->minimum()) {
+        m_wheelTurned = 0;
+        return false; // the page scrolls to its end first
+    }
+    // A wheel of fine steps (a touchpad) turns a page once it has gone as
+    // far as one notch of a mouse wheel.
+    if ((m_wheelTurned < 0) != down)
+        m_wheelTurned = 0;
+    m_wheelTurned += turned;
+    if (std::abs(m_wheelTurned) < QWheelEvent::DefaultDeltasPerStep)
+        return true;
+    m_wheelTurned = 0;
+    const int before = m_current;
+    stepPage(down ? 1 : -1);
+    if (!down && m_current != before)
+        bar->setValue(bar->maximum()); // back onto the foot of the page before
+    return true;
 }
 
 void ReportPreview::goToTypedPage()
@@ -343,6 +374,12 @@ void ReportPreview::hideEvent(QHideEvent *event)
 
 bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Wheel) {
+        if (!wheelTurnsPage(*static_cast<QWheelEvent *>(event)))
+            return false;
+        event->accept();
+        return true;
+    }
     if (watched == m_scroll && event->type() == QEvent::Resize && m_zoom->currentData().toDouble() < 0)
         applyZoom();
     return QDialog::eventFilter(watched, event);

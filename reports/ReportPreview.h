@@ -13,6 +13,7 @@ class QLineEdit;
 class QPdfWriter;
 class QScrollArea;
 class QToolButton;
+class QWheelEvent;
 
 namespace data {
 struct ReportDefinition;
@@ -28,6 +29,10 @@ class ReportRows;
 // The print preview of one report, titled "Talvero CRM": one page at a time
 // on the report's paper, at the paper's real size to begin with, with rulers
 // in centimetres along the top and the left of the page area.
+//
+// The mouse wheel scrolls a page larger than its area and turns to the next
+// page past its foot (to the previous past its head, arriving at its foot);
+// PgDn and PgUp turn a page at once.
 //
 // Pages are laid out as they are viewed: opening lays out the first page
 // only. Once the window shows, the rest are laid out a few at a time from
@@ -72,6 +77,11 @@ private:
     // The counts, the status line and the buttons after pages were laid out or shown.
     void showProgress();
     void goToTypedPage();
+    // Shows the page `by` pages on, if there is one.
+    void stepPage(int by);
+    // A wheel turned over the page area: true when it turned a page (or is
+    // on its way to), false when it is left to scroll the page.
+    bool wheelTurnsPage(const QWheelEvent &wheel);
     // Sizes the sheet and the rulers for the zoom chosen, on the screen the window is on.
     void applyZoom();
 
@@ -83,6 +93,7 @@ private:
     double m_pixelsPerMm = 1;
     int m_current = 0;
     bool m_totalShown = false;
+    int m_wheelTurned = 0; // wheel turned past the page's end, towards a page turn
     QTimer m_slices;
 
     QToolButton *m_printButton = nullptr;

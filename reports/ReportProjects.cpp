@@ -37,16 +37,22 @@ const data::ReportDefinition &ReportLibrary::definition(const ReportProject &pro
     if (!QFileInfo(path).isFile())
         throw ReportUnavailable(QStringLiteral("The following reporting project does not exist:\n\"%1\"").arg(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw ReportUnavailable(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        throw ReportUnavailable(QStringLiteral("%1:%2").arg(path, file.error() == QFileDevice::PermissionsError
+                                                                      ? QStringLiteral("没有读取这个文件的权限")
+                                                                      : QStringLiteral("无法打开这个文件")));
+    // One byte past the most a definition holds tells a file too large without reading it whole.
+    const QByteArray bytes = file.read(data::kReportDefinitionMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw ReportUnavailable(QStringLiteral("%1:读取这个文件时出错").arg(path));
     data::ReportDefinition definition;
     try {
-        definition = data::parseReportDefinition(QString::fromUtf8(file.readAll()), path);
+        definition = data::parseReportDefinitionFile(bytes, path);
     } catch (const data::ReportFormatError &e) {
         throw ReportUnavailable(e.message());
     }
     if (definition.data != QLatin1String(project.data))
-        throw ReportUnavailable(QStringLiteral("%1: the report prints %2, not %3")
-                                    .arg(path, QString::fromLatin1(project.data), definition.data));
+        throw ReportUnavailable(QStringLiteral("%1:这个报表打印 %2 的数据,文件里写的却是“%3”")
+                                    .arg(path, QString::fromLatin1(project.data), definition.data.left(40)));
     return m_loaded.emplace(name, std::move(definition)).first->second;
 }
 

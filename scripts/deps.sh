@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libgl-dev
   libsqlcipher-dev sqlcipher
-  fonts-noto-cjk qt6-translations-l10n
+  fonts-noto-cjk fonts-wqy-microhei qt6-translations-l10n
   xvfb xauth x11-utils
   poppler-utils
   libminizip-dev libxlsxwriter-dev

@@ -8,7 +8,7 @@
 #include "AppIdentity.h"
 #include "DbError.h"
 #include "MessageBox.h"
-#include "WorkFolder.h"
+#include "HomeFolder.h"
 
 #include <QApplication>
 #include <cstdio>

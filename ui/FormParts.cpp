@@ -1,5 +1,8 @@
 #include "FormParts.h"
 
+#include "FocusOrder.h"
+#include "ListCombos.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -10,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,6 +27,26 @@ QLabel *plainLabel(const QString &text, QWidget *parent)
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
+}
+
+// A layout and the layouts nested in it compute their sizes afresh.
+void forgetSizes(QLayout *layout)
+{
+    layout->invalidate();
+    for (int i = 0; QLayoutItem *item = layout->itemAt(i); ++i) {
+        if (QLayout *inner = item->layout())
+            forgetSizes(inner);
+    }
+}
+
+// The window as large as it is now, frame included, in the middle of the desktop it is on.
+void placeInTheMiddle(QWidget *window)
+{
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }
 
 } // namespace
@@ -81,19 +105,67 @@ void setUpWindow(QDialog *window, const QString &name, const QString &title, Tit
     if (bar == TitleBar::CloseBox)
         window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint);
+    else if (bar == TitleBar::Resizable)
+        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint
+                               | Qt::WindowCloseButtonHint);
     else if (bar == TitleBar::TitleOnly)
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     else
         window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
 }
 
+void layOutNow(QWidget *window)
+{
+    // Every size is asked afresh, down to the innermost layout, tab pages not
+    // on show too (a tab widget is as large as its largest page).
+    const QList<QWidget *> inside = window->findChildren<QWidget *>();
+    for (QWidget *w : inside) {
+        if (w->isWindow())
+            continue;
+        w->updateGeometry();
+        if (w->layout())
+            forgetSizes(w->layout());
+    }
+    if (QLayout *layout = window->layout()) {
+        forgetSizes(layout);
+        layout->activate();
+    }
+    // A tab page not on show is as large as the one on show.
+    for (QStackedWidget *stack : window->findChildren<QStackedWidget *>()) {
+        for (int i = 0; i < stack->count(); ++i) {
+            if (stack->widget(i) != stack->currentWidget())
+                stack->widget(i)->setGeometry(stack->contentsRect());
+        }
+    }
+    // Outer parts before inner ones (findChildren() lists a parent before its children).
+    for (QWidget *w : inside) {
+        if (QLayout *layout = w->layout(); layout && w->window() == window) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
+}
+
 void centreOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    layOutNow(window);
+    placeInTheMiddle(window);
+}
+
+void readyToOpen(QWidget *window)
+{
+    layOutNow(window);
+    focusFirstField(window, chainInReadingOrder(window));
+    placeInTheMiddle(window);
+}
+
+QFont scaledFont(QFont font, qreal factor)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    return font;
 }
 
 void layOutWindow(QDialog *window, QWidget *strip, const QList<QWidget *> &parts, const QList<QWidget *> &buttons)
@@ -166,6 +238,12 @@ QGroupBox *groupBox(const QString &title, QWidget *parent)
 
 QHBoxLayout *fieldWithButton(QWidget *field, QWidget *button)
 {
+    if (const auto *adds = qobject_cast<const QAbstractButton *>(button)) {
+        if (auto *pickList = qobject_cast<PickListCombo *>(field))
+            pickList->setAddButton(adds);
+        else if (auto *rows = qobject_cast<QueryCombo *>(field))
+            rows->setAddButton(adds);
+    }
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);

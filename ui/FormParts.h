@@ -8,7 +8,8 @@
 //   3. ui::FormGrid rows(parent, grid): rows.add("名称:", field) sets the caption beside its field as its
 //      buddy; rows.add("电话:", area, ui::phoneRow(area, number, extension)) for a telephone line.
 //   4. showEvent(): unless event->spontaneous() (the window system showing it again after the program
-//      was restored), reset() the fields, then ui::centreOnScreen(this).
+//      was restored), reset() the fields, then ui::readyToOpen(this): Tab in reading order, the cursor
+//      in the first field, the window in the middle of the desktop.
 //      A window without a title bar (TitleBar::None) offers its own way out: ui::pictureButton(this,
 //      ui::crossPicture(10, colour), "关闭") in a corner.
 //   5. A view: values in ui::valueLabel() or ui::JoinedLabel; ui::viewToolBar(this, {{caption, hint, icon, handler}}).
@@ -73,21 +74,36 @@ QLabel *banner(const QString &text, QWidget *parent);
 
 // ---- Windows ---------------------------------------------------------------
 
-// What the title bar of a fixed-size window offers.
+// What the title bar of a window offers.
 enum class TitleBar {
     CloseBox,  // the title and a close box
     TitleOnly, // the title alone: the window is left through its own buttons
     None,      // no title bar and no frame: the window draws its own face and its own way out
+    Resizable, // the title, a maximise and a close box, and a frame that can be dragged to another size
 };
 
-// Names and titles a window, gives it a fixed-size frame with the title bar
-// asked for. The window fixes its size itself: setFixedSize(), or a layout
-// with QLayout::SetFixedSize.
+// Names and titles a window, gives it a frame with the title bar asked for.
+// All but a Resizable window are of a fixed size, which the window fixes
+// itself: setFixedSize(), or a layout with QLayout::SetFixedSize.
 void setUpWindow(QDialog *window, const QString &name, const QString &title, TitleBar bar = TitleBar::CloseBox);
 
-// Places a window, frame included, in the middle of the desktop it is on.
+// Lays a window out at once for what it holds now (a value just set, a part
+// just shown or hidden), every group and every tab page, not only the one on
+// show; layouts otherwise follow a change only when the event loop comes round.
+void layOutNow(QWidget *window);
+
+// Places a window, frame included, in the middle of the desktop it is on, at
+// the size of what it holds now (layOutNow()).
 // Called from showEvent(), after whatever changes the window's size.
 void centreOnScreen(QWidget *window);
+
+// What showEvent() does once the fields hold what the window opens with: lays
+// it out, chains its fields for Tab in reading order (FocusOrder.h), puts the
+// cursor into the first field and centres it on the desktop.
+void readyToOpen(QWidget *window);
+
+// The font scaled by `factor`, in the unit it was given in (pixels or points).
+QFont scaledFont(QFont font, qreal factor);
 
 // Lays out a small window (a search, a memo): its title strip across the
 // top, its parts one below the other with 8-pixel sides, its buttons at the
@@ -169,6 +185,7 @@ QComboBox *choiceBox(QWidget *parent, const QString &name, const QStringList &it
 // It takes no focus, so that Tab goes from field to field.
 QToolButton *editListButton(QWidget *parent, const QString &hint, const std::function<void()> &open);
 // A field and the small button that belongs to it, side by side, left-aligned.
+// A drop-down whose list the button adds to says so while the list is empty.
 QHBoxLayout *fieldWithButton(QWidget *field, QWidget *button);
 
 // A group box with its title, read by assistive technology as that title

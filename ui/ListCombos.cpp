@@ -5,13 +5,51 @@
 #include "FirstShow.h"
 #include "StandingQuery.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 
 namespace ui {
 
+namespace {
+
+// Drop-downs keep the width their window gives them, whatever the length of
+// their entries; a longer entry is cut in the box and shown whole in the list.
+void keepWidth(QComboBox *combo)
+{
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(8);
+}
+
+// A drop-down without entries says, where its text would be, how entries
+// are added (`hint`), for as long as its list (the model it has now) stays empty.
+void hintWhileEmpty(QComboBox *combo, const QString &hint)
+{
+    if (hint.isEmpty())
+        return;
+    const auto showHint = [combo, hint] {
+        const bool empty = combo->count() == 0;
+        // A blank rather than none: a drop-down without a placeholder would
+        // take its first entry as chosen.
+        combo->setPlaceholderText(empty ? hint : QStringLiteral(" "));
+        combo->setAccessibleDescription(empty ? QStringLiteral("列表为空,") + hint : QString());
+    };
+    showHint();
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        QObject::connect(combo->model(), changed, combo, showHint);
+    QObject::connect(combo->model(), &QAbstractItemModel::modelReset, combo, showHint);
+}
+
+QString addHint(const QAbstractButton *button)
+{
+    return QStringLiteral("用“%1”添加").arg(button->text());
+}
+
+} // namespace
+
 PickListCombo::PickListCombo(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
+    keepWidth(this);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_listChanging)
             m_chosen = text();
@@ -35,6 +73,13 @@ void PickListCombo::setList(data::StandingQuery *pickList)
         connect(pickList, done, this, &PickListCombo::showChosen);
     connect(pickList, &QAbstractItemModel::modelReset, this, &PickListCombo::showChosen);
     connect(pickList, &QAbstractItemModel::dataChanged, this, &PickListCombo::showChosen);
+    hintWhileEmpty(this, m_addHint);
+}
+
+void PickListCombo::setAddButton(const QAbstractButton *button)
+{
+    m_addHint = addHint(button);
+    hintWhileEmpty(this, m_addHint);
 }
 
 void PickListCombo::setText(const QString &text)
@@ -67,6 +112,7 @@ void PickListCombo::bind(data::StandingQuery *record, const QString &field)
 QueryCombo::QueryCombo(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
+    keepWidth(this);
 }
 
 void QueryCombo::setQuery(data::StandingQuery *query, const QString &field)
@@ -77,8 +123,15 @@ void QueryCombo::setQuery(data::StandingQuery *query, const QString &field)
         setModel(m_query);
         setModelColumn(column);
         setCurrentIndex(-1);
+        hintWhileEmpty(this, m_addHint);
     });
     connect(this, &QComboBox::activated, this, &QueryCombo::choose);
+}
+
+void QueryCombo::setAddButton(const QAbstractButton *button)
+{
+    m_addHint = addHint(button);
+    hintWhileEmpty(this, m_addHint);
 }
 
 void QueryCombo::keyPressEvent(QKeyEvent *event)

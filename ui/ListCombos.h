@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+class QAbstractButton;
+
 namespace data {
 class StandingQuery;
 }
@@ -26,6 +28,9 @@ public:
     QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
     void setText(const QString &text); // selects the first entry with that text, or none
     void clearChoice() { setText(QString()); }
+    // While the list has no entries (a fresh installation's), the drop-down
+    // says in its place that they are added with `button`, the "..." beside it.
+    void setAddButton(const QAbstractButton *button);
 
 private:
     void showChosen();
@@ -34,6 +39,7 @@ private:
     bool m_showing = false;
     bool m_listChanging = false;
     QString m_chosen; // the text on show, kept when no entry holds it any more
+    QString m_addHint;
 };
 
 // A drop-down list over one column of a standing query (the company names of
@@ -49,6 +55,8 @@ public:
 
     QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
     void clearChoice() { setCurrentIndex(-1); }
+    // As PickListCombo::setAddButton(): while the query has no rows.
+    void setAddButton(const QAbstractButton *button);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -58,6 +66,7 @@ private:
 
     data::StandingQuery *m_query = nullptr;
     bool m_typed = false;
+    QString m_addHint;
 };
 
 } // namespace ui

@@ -32,6 +32,7 @@ ListView::ListView(const QString &name, const ListTexts &texts, QWidget *parent,
 void ListView::layOut(QToolBar *toolBar, const QList<QWidget *> &more, QWidget *top)
 {
     m_toolBar = toolBar;
+    m_top = top;
     m_strip = createStrip(more);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,8 +116,11 @@ void ListView::setBrowsing(bool browsing)
     if (Shell *shell = Shell::instance())
         shell->setNavigationEnabled(browsing);
     m_toolBar->setEnabled(browsing);
-    m_strip->setEnabled(browsing);
     DBGrid1->setEnabled(browsing);
+    if (m_deleteLock != DeleteLock::ToolbarAndGrid)
+        m_strip->setEnabled(browsing);
+    if (m_deleteLock == DeleteLock::WholeView && m_top)
+        m_top->setEnabled(browsing);
 }
 
 } // namespace ui

@@ -30,6 +30,11 @@ struct ListTexts {
 // Whether a list view's strip holds a record navigator beside its caption box.
 enum class StripNavigator { Shown, None };
 
+// What of a list view, besides its toolbar and grid, is disabled while its
+// delete panel is up: its strip (the usual), nothing more, or the strip and
+// the picture strip above the toolbar.
+enum class DeleteLock { Strip, ToolbarAndGrid, WholeView };
+
 // A list view of the main window: its toolbar, a strip with the caption box,
 // the record navigator (unless the view has none), maybe more controls and
 // the banner (when it has a text), and a read-only
@@ -42,6 +47,7 @@ class ListView : public QFrame, public DataBound {
 public:
     DbGrid *grid() const { return DBGrid1; }
     DeletePanel *deletePanel() const { return m_deletePanel; }
+    void setDeleteLock(DeleteLock lock) { m_deleteLock = lock; }
 
 protected:
     ListView(const QString &name, const ListTexts &texts, QWidget *parent,
@@ -70,6 +76,8 @@ private:
     data::StandingQuery *m_query = nullptr;
     QToolBar *m_toolBar = nullptr;
     QWidget *m_strip = nullptr;
+    QWidget *m_top = nullptr;
+    DeleteLock m_deleteLock = DeleteLock::Strip;
     DbNavigator *DBNavigator1 = nullptr;
     DbGrid *DBGrid1 = nullptr;
     DeletePanel *m_deletePanel = nullptr;

@@ -54,10 +54,4 @@ void SearchFields::clear() const
     }
 }
 
-void SearchFields::focusFirst() const
-{
-    if (m_first)
-        m_first->setFocus();
-}
-
 } // namespace ui

@@ -24,8 +24,6 @@ public:
     template <typename Field> Field *add(const QString &column, Field *field)
     {
         m_fields[column] = field;
-        if (!m_first)
-            m_first = field;
         return field;
     }
 
@@ -35,12 +33,9 @@ public:
     data::SearchTexts texts(const data::RecordDef &record) const;
     // Empties every field; drop-downs are left without a choice.
     void clear() const;
-    // Puts the cursor into the field added first.
-    void focusFirst() const;
 
 private:
     std::map<QString, QWidget *> m_fields;
-    QWidget *m_first = nullptr;
 };
 
 } // namespace ui

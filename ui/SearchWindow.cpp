@@ -26,7 +26,6 @@ void SearchWindow::reset()
 {
     m_fields.clear();
     resetMore();
-    m_fields.focusFirst();
 }
 
 bool SearchWindow::closeOnFound(const std::function<void()> &load)
@@ -55,7 +54,7 @@ void SearchWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     reset();
-    centreOnScreen(this);
+    readyToOpen(this);
 }
 
 } // namespace ui

@@ -30,9 +30,9 @@ namespace ui {
 class SearchWindow : public QDialog, public DataBound {
     Q_OBJECT
 public:
-    // Empties every field, leaves the drop-downs without a choice, puts back
-    // what the window holds beyond its fields (resetMore()) and puts the
-    // cursor into the first field.
+    // Empties every field, leaves the drop-downs without a choice and puts
+    // back what the window holds beyond its fields (resetMore()). An opening
+    // then puts the cursor into the first field.
     void reset();
 
 protected:

@@ -14,6 +14,9 @@ public:
     virtual ~Shell() = default;
     virtual void showView(QWidget *view) = 0;
     virtual void setNavigationEnabled(bool enabled) = 0;
+    // False while a view holds a delete confirmation: the view on show must
+    // stay until the user has answered it.
+    virtual bool navigationEnabled() const = 0;
     virtual void registerListGrid(DbGrid *grid) = 0;
 
     static Shell *instance() { return s_instance; }

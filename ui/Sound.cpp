@@ -2,6 +2,7 @@
 
 #include "AudioOut.h"
 #include "Chime.h"
+#include "SoundFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,7 +16,7 @@ namespace {
 
 int s_count = 0;
 QString s_lastFile;
-bool s_lastFound = false;
+bool s_lastFromFile = false;
 
 // A sound that never reports its end is let go after this long.
 constexpr int kLongestMilliseconds = 60000;
@@ -54,18 +55,19 @@ void playSound(const QString &path)
 {
     ++s_count;
     s_lastFile = path;
-    const QFileInfo file(path);
-    s_lastFound = file.isFile() && file.isReadable();
+    // Only the header is read here: an empty file, one that is not a wave, or
+    // one too large to be read at every reminder gives the chime instead.
+    s_lastFromFile = data::checkSoundFile(path) == data::SoundFileCheck::Playable;
     if (!audio::outputAvailable())
         return;
-    if (s_lastFound)
-        playFile(file.absoluteFilePath());
+    if (s_lastFromFile)
+        playFile(QFileInfo(path).absoluteFilePath());
     else
         playChime();
 }
 
 int soundCount() { return s_count; }
 QString lastSoundFile() { return s_lastFile; }
-bool lastSoundFound() { return s_lastFound; }
+bool lastSoundFromFile() { return s_lastFromFile; }
 
 } // namespace ui

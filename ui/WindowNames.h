@@ -43,6 +43,7 @@ inline const QString Tnew_sell = QStringLiteral("Tnew_sell");
 inline const QString Tover_sell = QStringLiteral("Tover_sell");
 inline const QString Tfind_jihua = QStringLiteral("Tfind_jihua");
 inline const QString Tring = QStringLiteral("Tring");
+inline const QString Tring_list = QStringLiteral("Tring_list");
 
 // Sales analyses.
 inline const QString Tnew_fenxi = QStringLiteral("Tnew_fenxi");

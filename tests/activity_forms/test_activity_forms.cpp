@@ -77,11 +77,11 @@ private:
 
 void TestActivityForms::init()
 {
-    m_program = std::make_unique<testing::Program>();
-    m_program->insert("atc1", {{"a1", "张三"}, {"a2", "Zhang"}, {"a12", "先生"}, {"a14", "1"}});
-    m_program->insert("vx3", {{"mc1", "电话回访"}});
-    m_program->insert("vx4", {{"mc1", "上门演示"}});
-    m_program->reload();
+    m_program = std::make_unique<testing::Program>(testing::Rows{
+        {"atc1", {{"a1", "张三"}, {"a2", "Zhang"}, {"a12", "先生"}, {"a14", "1"}}},
+        {"vx3", {{"mc1", "电话回访"}}},
+        {"vx4", {{"mc1", "上门演示"}}},
+    });
     m_clock = std::make_shared<SetClock>();
     m_clock->at = QDateTime(QDate(2026, 3, 5), QTime(9, 30, 41));
     window()->setClock(m_clock);
@@ -182,6 +182,8 @@ void TestActivityForms::everyFieldAsChosen()
     QStringList row = stored(QStringLiteral("e3||'|'||e4||'|'||e5||'|'||e6||'|'||e7||'|'||e8||'|'||e9||'|'||e10"));
     QCOMPARE(row.size(), 1);
     QCOMPARE(row.first().split(u'|'), columns);
+    // The customer the list showed when the program had just started.
+    QCOMPARE(stored("e2||'|'||e11||'|'||e12||'|'||e13"), QStringList{"1|张三|Zhang|先生"});
 }
 
 void TestActivityForms::pickerChangesOnlyItsPart_data()

@@ -53,6 +53,7 @@ private slots:
     void init();
     void cleanup();
     void savedWithTheDefaults();
+    void customerNameLargerAndBold();
     void everyFieldAsChosen();
     void opensForTheCurrentCustomer_data();
     void opensForTheCurrentCustomer();
@@ -90,17 +91,17 @@ private:
 
 void TestAnalysisForms::init()
 {
-    m_program = std::make_unique<testing::Program>();
-    m_program->insert("atc1", {{"a1", "张三"}, {"a2", "Zhang"}, {"a12", "先生"}, {"a14", "1"}});
-    m_program->insert("vtv4", {{"o1", "打印机"}, {"o2", "办公"}, {"o3", "激光"}, {"o4", "A4"}, {"o5", "800"},
-                               {"o6", "1000"}, {"o7", "1200"}, {"o8", "2026-01-01"}, {"o10", "5"}, {"o11", "在售"}});
-    m_program->insert("vtv4", {{"o1", "扫描仪"}, {"o2", "外设"}, {"o3", "平板"}, {"o4", "A3"}, {"o5", "300"},
-                               {"o6", "400"}, {"o7", "500"}, {"o8", "2026-01-02"}, {"o10", "0"}, {"o11", "在售"}});
-    m_program->insert("vx10", {{"mc1", "直销"}});
-    m_program->insert("vx11", {{"mc1", "初步接触"}});
-    m_program->insert("vx11", {{"mc1", "签约"}});
-    m_program->insert("vx12", {{"mc1", "华星"}});
-    m_program->reload();
+    m_program = std::make_unique<testing::Program>(testing::Rows{
+        {"atc1", {{"a1", "张三"}, {"a2", "Zhang"}, {"a12", "先生"}, {"a14", "1"}}},
+        {"vtv4", {{"o1", "打印机"}, {"o2", "办公"}, {"o3", "激光"}, {"o4", "A4"}, {"o5", "800"},
+                  {"o6", "1000"}, {"o7", "1200"}, {"o8", "2026-01-01"}, {"o10", "5"}, {"o11", "在售"}}},
+        {"vtv4", {{"o1", "扫描仪"}, {"o2", "外设"}, {"o3", "平板"}, {"o4", "A3"}, {"o5", "300"},
+                  {"o6", "400"}, {"o7", "500"}, {"o8", "2026-01-02"}, {"o10", "0"}, {"o11", "在售"}}},
+        {"vx10", {{"mc1", "直销"}}},
+        {"vx11", {{"mc1", "初步接触"}}},
+        {"vx11", {{"mc1", "签约"}}},
+        {"vx12", {{"mc1", "华星"}}},
+    });
     ui::setTonesMuted(true);
 }
 
@@ -192,6 +193,42 @@ void TestAnalysisForms::savedWithTheDefaults()
         testing::click(w, "取消");
     }));
     QCOMPARE(stored("hid").size(), 1);
+}
+
+namespace {
+
+QStringList startWarnings;
+
+void keepWarning(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg)
+        startWarnings << text;
+}
+
+} // namespace
+
+// The customer's Chinese name stands out in larger bold type beside the
+// salutation and the English name; sizing it warns of nothing at start.
+void TestAnalysisForms::customerNameLargerAndBold()
+{
+    m_program.reset();
+    startWarnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler(keepWarning);
+    init();
+    qInstallMessageHandler(before);
+    QCOMPARE(startWarnings.filter(QStringLiteral("QFont")), QStringList());
+
+    QVERIFY(newAnalysis([&](QDialog *w) {
+        const QFontInfo name(named<QLabel>(w, "Label14")->font());
+        for (const char *other : {"Label15", "Label17"}) {
+            const QFontInfo shown(named<QLabel>(w, other)->font());
+            QVERIFY2(name.pixelSize() >= shown.pixelSize() * 5 / 4,
+                     qPrintable(QStringLiteral("%1 px beside %2 px").arg(name.pixelSize()).arg(shown.pixelSize())));
+            QVERIFY(!shown.bold());
+        }
+        QVERIFY(name.bold());
+        testing::click(w, "取消");
+    }));
 }
 
 void TestAnalysisForms::everyFieldAsChosen()

@@ -9,16 +9,19 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "Ta_main.h"
+#include "XlsxWrite.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestExportCommand : public QObject {
     Q_OBJECT
@@ -31,6 +34,9 @@ private slots:
     void namesRefused_data();
     void namesRefused();
     void anExistingFileIsReplacedOnlyWhenConfirmed();
+    void aCsvFileReplacesALinkNotWhatItPointsTo();
+    void aFailedExportKeepsTheWindowAsItWas();
+    void moreRowsThanASheetHoldsAreOfferedAsCsv();
 
 private:
     QAction *exportItem() const
@@ -191,6 +197,106 @@ void TestExportCommand::anExistingFileIsReplacedOnlyWhenConfirmed()
         QCOMPARE(fileBytes(path) == "kept", !replace);
     }
     QVERIFY(m_program->messages().first().contains(QStringLiteral("已存在,要替换它吗?")));
+}
+
+// Exported under the name of a symbolic link, the file replaces the link;
+// the file it points to stays as it was.
+void TestExportCommand::aCsvFileReplacesALinkNotWhatItPointsTo()
+{
+    m_program->insert("atc1", {{"a1", "张三"}});
+    m_program->reload();
+    const QString target = m_out->filePath(QStringLiteral("别的文件.csv"));
+    const QString link = m_out->filePath(QStringLiteral("客户.csv"));
+    QFile kept(target);
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+    kept.close();
+    const auto mode = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(target, mode | QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::link(target, link));
+    QVERIFY(inWindow([&](app::ExportWindow *w) {
+        setFile(w, link);
+        click(w, QStringLiteral("okButton"));
+    }));
+    QCOMPARE(m_program->messages(), QStringList({QStringLiteral("文件\"%1\"已存在,要替换它吗?").arg(link),
+                                                 QStringLiteral("已将 1 条客户记录导出到\n\"%1\"").arg(link)}));
+    QCOMPARE(fileBytes(target), QByteArray("kept"));
+    QCOMPARE(QFile::permissions(target) & 0x0777, mode);
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QVERIFY(fileBytes(link).startsWith("\xEF\xBB\xBF编号,中文名,"));
+    QCOMPARE(QFile::permissions(link) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+}
+
+// A file that cannot be written is said so in the window, which keeps the
+// table, the format and the name chosen for another try.
+void TestExportCommand::aFailedExportKeepsTheWindowAsItWas()
+{
+    m_program->insert("atc2", {{"c1", "星辰"}, {"c13", QString(40000, u'长')}});
+    m_program->reload();
+    const QString path = m_out->filePath(QStringLiteral("公司.xlsx"));
+    QVERIFY(inWindow([&](app::ExportWindow *w) {
+        w->findChild<QRadioButton *>(QStringLiteral("export_atc2_all"))->click();
+        setFile(w, path);
+        click(w, QStringLiteral("okButton"));
+        QVERIFY(w->isVisible());
+        QCOMPARE(m_program->messages(),
+                 QStringList{QStringLiteral("导出失败: 第 1 行的“描述”有 40000 个字符,超过 Excel 单元格最多能存的 "
+                                            "32767 个字符。请导出为 .csv 文件。")});
+        QVERIFY(w->findChild<QRadioButton *>(QStringLiteral("export_atc2_all"))->isChecked());
+        QCOMPARE(w->findChild<QComboBox *>(QStringLiteral("formatCombo"))->currentText(),
+                 QStringLiteral("Excel 工作簿 (.xlsx)"));
+        QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("fileEdit"))->text(), path);
+        // As the message says: as comma-separated text it goes out.
+        QVERIFY(testing::choose(w->findChild<QComboBox *>(QStringLiteral("formatCombo")),
+                                QStringLiteral("逗号分隔的文本 (.csv)")));
+        click(w, QStringLiteral("okButton"));
+        QVERIFY(!w->isVisible());
+    }));
+    QCOMPARE(m_program->messages().last(),
+             QStringLiteral("已将 1 条公司记录导出到\n\"%1\"").arg(m_out->filePath(QStringLiteral("公司.csv"))));
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("公司.csv")});
+}
+
+// A table of more rows than a sheet holds is not begun as a workbook: the
+// window says so and offers comma-separated text.
+void TestExportCommand::moreRowsThanASheetHoldsAreOfferedAsCsv()
+{
+    m_program.reset(); // one program at a time
+    m_program = std::make_unique<testing::Program>([](testing::TempInstall &install) {
+        install.execMain(QStringLiteral("insert into vtv3 (j1) with recursive n(i) as (select 1 union all "
+                                        "select i + 1 from n where i < %1) select i from n")
+                             .arg(data::kXlsxRows + 1));
+    });
+    const QString path = m_out->filePath(QStringLiteral("备忘录.xlsx"));
+    const QString question = QStringLiteral("备忘录有 1048576 条记录,超过一个 Excel 工作表最多能放的 1048575 条。\n"
+                                            "要改为导出为逗号分隔的文本 (.csv) 吗?");
+    for (const bool asCsv : {false, true}) {
+        ui::MessageBox::setNextAnswer(asCsv);
+        QString told;
+        QTimer watch; // the export, once begun, is stopped at once
+        connect(&watch, &QTimer::timeout, [&] {
+            auto *progress = m_program->main().findChild<QProgressDialog *>(QStringLiteral("WorkProgress"));
+            if (progress && told.isEmpty()) {
+                told = progress->labelText();
+                progress->findChild<QPushButton *>()->click();
+            }
+        });
+        watch.start(0);
+        QVERIFY(inWindow([&](app::ExportWindow *w) {
+            w->findChild<QRadioButton *>(QStringLiteral("export_vtv3_all"))->click();
+            setFile(w, path);
+            click(w, QStringLiteral("okButton"));
+            QVERIFY(w->isVisible());
+            QCOMPARE(m_program->messages().last(), question);
+            QCOMPARE(w->findChild<QComboBox *>(QStringLiteral("formatCombo"))->currentText(),
+                     asCsv ? QStringLiteral("逗号分隔的文本 (.csv)") : QStringLiteral("Excel 工作簿 (.xlsx)"));
+            QCOMPARE(w->file(), asCsv ? m_out->filePath(QStringLiteral("备忘录.csv")) : path);
+            w->reject();
+        }));
+        QCOMPARE(told, asCsv ? QStringLiteral("正在导出备忘录...") : QString());
+    }
+    QCOMPARE(m_program->messages().size(), 2);
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(TestExportCommand)

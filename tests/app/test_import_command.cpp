@@ -9,18 +9,22 @@
 #include "StandingQuery.h"
 #include "TData_in.h"
 #include "Ta_main.h"
+#include "ZipFiles.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -58,6 +62,10 @@ private slots:
     void init();
     void cleanup();
     void customersComeInAsPreviewed();
+    void aRowLikeOneAboveIsSkippedInPreviewAndImport();
+    void theWindowTakesTheSizeItIsGiven();
+    void readingForThePreviewCanBeStopped();
+    void aSummarySavedOverALinkReplacesTheLink();
     void aFileWithoutHeadingsIsMappedByHand();
     void requiredFieldsNeedAColumn();
     void unreadableFilesAreRefused_data();
@@ -127,20 +135,22 @@ void TestImportCommand::customersComeInAsPreviewed()
             QCOMPARE(mapping(w, 3)->currentText(), QStringLiteral("(不导入)"));
             QCOMPARE(columnTexts(grid, 2), QStringList({"张三", "62345678", "星辰", "x"}));
             auto *preview = w->findChild<QTableWidget *>(QStringLiteral("previewGrid"));
-            QCOMPARE(headings(preview), QStringList({"行", "中文名", "电话 号码", "公司", "结果"}));
+            // The verdict comes first, where it is seen however many columns follow.
+            QCOMPARE(headings(preview), QStringList({"行", "结果", "中文名", "电话 号码", "公司"}));
             // 备注 goes to 描述: the preview takes the column in.
             QVERIFY(testing::choose(mapping(w, 3), QStringLiteral("描述")));
-            QCOMPARE(headings(preview), QStringList({"行", "中文名", "电话 号码", "公司", "描述", "结果"}));
+            QCOMPARE(headings(preview), QStringList({"行", "结果", "中文名", "电话 号码", "公司", "描述"}));
             QCOMPARE(columnTexts(preview, 0), QStringList({"2", "3"}));
-            QCOMPARE(columnTexts(preview, 5),
+            QCOMPARE(columnTexts(preview, 1),
                      QStringList({"添加", "拒绝: “中文名”不能有空格和数字,这里有“4”"}));
+            QCOMPARE(columnTexts(preview, 5), QStringList({"x", "y"}));
             // A field goes to one column.
             QVERIFY(testing::choose(mapping(w, 2), QStringLiteral("中文名")));
             click(w, QStringLiteral("okButton"));
             QVERIFY(w->isVisible());
             QCOMPARE(m_program->messages(), QStringList{"“中文名”对应了不止一列,请只选其中一列"});
             QVERIFY(testing::choose(mapping(w, 2), QStringLiteral("公司")));
-            QCOMPARE(headings(preview), QStringList({"行", "中文名", "电话 号码", "公司", "描述", "结果"}));
+            QCOMPARE(headings(preview), QStringList({"行", "结果", "中文名", "电话 号码", "公司", "描述"}));
             click(w, QStringLiteral("okButton"));
         },
         [&](QDialog *w) {
@@ -162,6 +172,113 @@ void TestImportCommand::customersComeInAsPreviewed()
     QCOMPARE(m_program->data().atc1_all().field(QStringLiteral("a17")), QStringLiteral("x"));
     QCOMPARE(m_program->data().atc2_all().count(), 1);
     QCOMPARE(m_program->messages().size(), 1);
+}
+
+// The preview judges its rows as the import does: in the file's order, a
+// row like one above it is skipped, and both name that row.
+void TestImportCommand::aRowLikeOneAboveIsSkippedInPreviewAndImport()
+{
+    const QByteArray csv = "中文名,电话号码,手机号码,公司\r\n张三,1,13800000000,星辰\r\n张三,2,13800000000,星辰\r\n"
+                           "李四,3,,星辰\r\n";
+    const QString skipped = QStringLiteral("与第 2 行重复(中文名、手机 号码相同)");
+    QVERIFY(run(
+        csv,
+        [&](QDialog *w) {
+            auto *preview = w->findChild<QTableWidget *>(QStringLiteral("previewGrid"));
+            QCOMPARE(columnTexts(preview, 1), QStringList({"添加", "跳过: " + skipped, "添加"}));
+            w->findChild<QCheckBox *>(QStringLiteral("skipDuplicatesCheck"))->click();
+            QCOMPARE(columnTexts(preview, 1), QStringList({"添加", "添加", "添加"}));
+            w->findChild<QCheckBox *>(QStringLiteral("skipDuplicatesCheck"))->click();
+            click(w, QStringLiteral("okButton"));
+        },
+        [&](QDialog *w) {
+            QCOMPARE(w->findChild<QPlainTextEdit *>(QStringLiteral("summaryText"))->toPlainText(),
+                     QStringLiteral("导入客户:添加 2 条,跳过 1 条,拒绝 0 条。\n新建公司 1 个。\n\n跳过的行:\n第 3 行: ")
+                         + skipped + u'\n');
+            click(w, QStringLiteral("closeButton"));
+        }));
+    QCOMPARE(m_program->install().columnMain(QStringLiteral("select a1 || a3 from atc1 order by aid")),
+             QStringList({"张三1", "李四3"}));
+}
+
+// Dragged larger, the window gives the room to its grids.
+void TestImportCommand::theWindowTakesTheSizeItIsGiven()
+{
+    QVERIFY(run("中文名,电话号码,公司\r\n张三,1,星辰\r\n", [&](QDialog *w) {
+        auto *preview = w->findChild<QTableWidget *>(QStringLiteral("previewGrid"));
+        const QSize before = w->size();
+        const int previewWidth = preview->width();
+        const QSize larger = before + QSize(300, 200);
+        w->resize(larger);
+        QTRY_COMPARE(w->size(), larger);
+        QTRY_VERIFY(preview->width() >= previewWidth + 300);
+        w->reject();
+    }));
+}
+
+// A file that takes long before its first rows are there shows the progress
+// of its reading; 取消 leaves the command with nothing shown and nothing added.
+void TestImportCommand::readingForThePreviewCanBeStopped()
+{
+    QByteArray csv = "中文名,电话号码,公司\r\n";
+    while (csv.size() < 3 * 1024 * 1024)
+        csv += "张三,62345678,星辰有限公司\r\n";
+    const QString path = m_out->filePath(QStringLiteral("名单.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size());
+    file.close();
+    QString told;
+    QTimer watch; // runs whenever the reading lets the program answer
+    connect(&watch, &QTimer::timeout, [&] {
+        auto *progress = m_program->main().findChild<QProgressDialog *>(QStringLiteral("WorkProgress"));
+        if (!progress || !told.isEmpty())
+            return;
+        told = progress->labelText();
+        progress->findChild<QPushButton *>()->click();
+    });
+    QVERIFY(testing::runModals([&] { importItem()->trigger(); },
+                               {{QStringLiteral("QFileDialog"), [&](QDialog *w) {
+                                     qobject_cast<QFileDialog *>(w)->selectFile(path);
+                                     watch.start(0);
+                                     w->accept();
+                                 }}}));
+    QCOMPARE(told, QStringLiteral("正在读取文件..."));
+    QCOMPARE(m_program->messages(), QStringList());
+    QCOMPARE(m_program->install().countMain(QStringLiteral("atc1")), 0);
+}
+
+// Saved under the name of a symbolic link, the summary replaces the link;
+// the file it points to stays as it was.
+void TestImportCommand::aSummarySavedOverALinkReplacesTheLink()
+{
+    const QString target = m_out->filePath(QStringLiteral("别的文件.txt"));
+    const QString link = m_out->filePath(QStringLiteral("结果.txt"));
+    QFile kept(target);
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+    kept.close();
+    const auto mode = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(target, mode | QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::link(target, link));
+    QString summary;
+    QVERIFY(run("中文名,电话号码,公司\r\n张三,1,星辰\r\n", [&](QDialog *w) { click(w, QStringLiteral("okButton")); },
+                [&](QDialog *w) {
+                    summary = w->findChild<QPlainTextEdit *>(QStringLiteral("summaryText"))->toPlainText();
+                    QVERIFY(testing::runModals(
+                        [&] { click(w, QStringLiteral("saveButton")); },
+                        {{QStringLiteral("QFileDialog"), [&](QDialog *d) {
+                              qobject_cast<QFileDialog *>(d)->selectFile(link);
+                              // The file dialog asks whether to replace what has the name.
+                              QVERIFY(testing::runModal([&] { d->accept(); }, [](QDialog *box) {
+                                  qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
+                              }));
+                          }}}));
+                    click(w, QStringLiteral("closeButton"));
+                }));
+    QCOMPARE(testing::bytesOf(target), QByteArray("kept"));
+    QCOMPARE(QFile::permissions(target) & 0x0777, mode);
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QCOMPARE(QString::fromUtf8(testing::bytesOf(link)), summary);
+    QCOMPARE(QFile::permissions(link) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
 }
 
 void TestImportCommand::aFileWithoutHeadingsIsMappedByHand()

@@ -131,12 +131,12 @@ void TestMainWindow::createsEveryWindowOnceInOrder()
                             "Tnew_sell", "Tnew_fenxi", "Tover_sell", "Tover_fenxi", "Ta_gour", "Tedit_beiwang",
                             "Tlist_user", "Tedit_lianxiren", "Tedit_gongsi", "Tfind_jihua", "Tfind_lianxiren",
                             "Tfind_gongsi", "Tlist_goutong", "Tlist_jihua", "Tlist_baifang", "Tlist_gongsi",
-                            "Tlist_fenxi", "Tlist_suoshu", "Tring", "Tnew_chanpin", "Tlist_chanpin", "Tfind_fenxi",
+                            "Tlist_fenxi", "Tlist_suoshu", "Tring", "Tring_list", "Tnew_chanpin", "Tlist_chanpin", "Tfind_fenxi",
                             "Tedit_chanpin", "Tnew_user", "Tover_user", "Tover_chanpin", "Tedit_worker",
                             "Tfind_chanpin", "Tfind_worker"};
     // What the program is made of today.
     const QStringList present{"Ta_main", "Ta_about", "Data_in", "Tnew_sell", "Tnew_fenxi", "Tover_sell", "Tover_fenxi", "Ta_gour", "Tlist_user",
-                              "Tfind_jihua", "Tring", "Tlist_goutong",
+                              "Tfind_jihua", "Tring", "Tring_list", "Tlist_goutong",
                               "Tlist_jihua", "Tlist_baifang", "Tlist_gongsi", "Tlist_fenxi", "Tlist_suoshu",
                               "Tlist_chanpin", "Tfind_fenxi", "Tnew_chanpin", "Tedit_chanpin", "Tover_chanpin", "Tfind_chanpin",
                               "Tnew_user", "Tover_user", "Tedit_worker", "Tfind_worker"};

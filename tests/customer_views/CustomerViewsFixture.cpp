@@ -13,10 +13,13 @@
 
 namespace testing {
 
-// One transaction for all of it: every commit takes its time.
-void CustomerViews::addSampleData()
+namespace {
+
+// On file before the program starts, as a user's start-up finds them.
+Rows sampleRows()
 {
-    data::Transaction batch(data().Con_data());
+    Rows rows;
+    const auto insert = [&rows](const char *table, Row row) { rows.push_back({QString::fromLatin1(table), std::move(row)}); };
     insert("atc2", {{"c1", "甲公司"}, {"c2", "Jia Co"}, {"c3", "甲"}, {"c4", "上海"}, {"c5", "徐汇"},
                     {"c6", "www.jia.cn"}, {"c11", "8888"}, {"c12", "6666"}, {"c13", "做软件"}, {"c14", "010"},
                     {"c15", "020"}, {"c16", "1"}});
@@ -44,18 +47,18 @@ void CustomerViews::addSampleData()
 
     insert("vtv2", {{"h1", "1"}, {"h2", "软件"}, {"h9", "初步接触"}, {"h12", "张三"}});
     insert("vtv2", {{"h1", "2"}, {"h2", "硬件"}, {"h9", "签约"}, {"h12", "李四"}});
-    batch.commit();
-    reload();
+    return rows;
 }
+
+} // namespace
 
 void StandInWindow::takeRow(const data::StandingQuery &query)
 {
     rowKey = query.field(query.keyColumn());
 }
 
-CustomerViews::CustomerViews()
+CustomerViews::CustomerViews() : Program(sampleRows())
 {
-    addSampleData();
     for (const char *name : {"Tnew_sell", "Tnew_fenxi", "Tover_sell", "Tover_fenxi"}) {
         auto standIn = std::make_unique<StandInWindow>();
         ui::Windows::add(QString::fromLatin1(name), standIn.get());

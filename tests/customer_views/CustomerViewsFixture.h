@@ -35,7 +35,7 @@ public:
     }
 };
 
-// The program over a fresh installation holding four customers:
+// The program started over an installation holding four customers:
 //   1 张三 (rating 3, company 1 甲公司; three memos, two activities, one analysis),
 //   2 李四 (rating 5, company 2 乙公司; one memo, one activity, one analysis),
 //   3 王五 (rating "x", company 1; one activity),
@@ -61,8 +61,6 @@ public:
     void openCustomer(const QString &name);
 
 private:
-    void addSampleData();
-
     std::map<QString, std::unique_ptr<StandInWindow>> m_standIns;
 };
 

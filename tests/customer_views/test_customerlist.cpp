@@ -57,6 +57,8 @@ private slots:
     void doubleClickOpensTheCustomer();
     void ratingOutsideOneToFiveShowsNoStar();
     void customerWithoutACompanyOpensCleanly();
+    void windowsOpenedRightAfterStartAreForTheFirstCustomer_data();
+    void windowsOpenedRightAfterStartAreForTheFirstCustomer();
     void buttonsOpenWindowsForTheCurrentCustomer_data();
     void buttonsOpenWindowsForTheCurrentCustomer();
     void deleteRemovesTheCustomerAndItsRows();
@@ -201,6 +203,43 @@ void TestCustomerList::customerWithoutACompanyOpensCleanly()
     QCOMPARE(data.find_gongsi().count(), 0);
     QCOMPARE(data.vtv1_all().text(), QStringLiteral("select * from vtv1 where e2 like 5 order by eid desc"));
     QCOMPARE(m_views->detail().stars(), 2);
+}
+
+void TestCustomerList::windowsOpenedRightAfterStartAreForTheFirstCustomer_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("新活动") << "新活动" << "Tnew_sell";
+    QTest::newRow("新分析") << "新分析" << "Tnew_fenxi";
+    QTest::newRow("新备忘") << "新备忘" << "Tnew_beiwang";
+}
+
+// The program started over files that hold customers; nothing was clicked
+// yet: the window is for the customer the list shows first (赵六, the
+// newest), and a memo written there is his.
+void TestCustomerList::windowsOpenedRightAfterStartAreForTheFirstCustomer()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, window);
+    QCOMPARE(m_views->data().atc1_all().field("a1"), QStringLiteral("赵六"));
+
+    const testing::Opened opened = testing::runModal([&] { testing::click(&m_views->list(), caption); },
+                                                     [&](QDialog *w) {
+                                                         testing::typeInto(testing::field(w, "备忘内容"), "初次拜访");
+                                                         testing::click(w, "确定");
+                                                     });
+
+    QCOMPARE(m_views->detail().headerValues().value("a1"), QStringLiteral("赵六"));
+    if (window == "Tnew_beiwang") {
+        QVERIFY(opened);
+        QCOMPARE(m_views->install().columnMain("select j1||'|'||j5||'|'||j4 from vtv3 where j4='初次拜访'"),
+                 QStringList{"4|1|初次拜访"});
+        return;
+    }
+    const testing::StandInWindow &standIn = m_views->window(window);
+    QCOMPARE(standIn.opened, 1);
+    QCOMPARE(QStringList({standIn.customer.aid, standIn.customer.a1, standIn.customer.a2, standIn.customer.a12}),
+             QStringList({"4", "赵六", "", ""}));
 }
 
 void TestCustomerList::buttonsOpenWindowsForTheCurrentCustomer_data()

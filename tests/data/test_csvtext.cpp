@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 class TestCsvText : public QObject {
     Q_OBJECT
@@ -16,6 +18,7 @@ private slots:
     void restored();
     void fileStartsWithItsMarkAndCaptions();
     void aStoppedExportLeavesWhatWasThere();
+    void aFailureNamesItsCause();
 };
 
 void TestCsvText::fields_data()
@@ -93,6 +96,40 @@ void TestCsvText::aStoppedExportLeavesWhatWasThere()
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"客户.csv"});
     QVERIFY_THROWS_EXCEPTION(data::DbError, data::writeCsv(out.filePath(QStringLiteral("no/such/folder.csv")), {"a"}, 0,
                                                            [](int, int) { return QString(); }));
+}
+
+// What went wrong is said in Chinese, with the name the user gave: here a
+// file that a folder of the path is, and a file grown past what the system
+// allows this process (as a full disk would stop it).
+void TestCsvText::aFailureNamesItsCause()
+{
+    QTemporaryDir out;
+    QFile file(out.filePath(QStringLiteral("文件")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const auto failure = [](const QString &path, int rows) {
+        try {
+            data::writeCsv(path, {"中文名"}, rows, [](int, int) { return QStringLiteral("张三"); });
+        } catch (const data::DbError &e) {
+            return e.message();
+        }
+        return QString();
+    };
+    const QString inAFile = out.filePath(QStringLiteral("文件/客户.csv"));
+    QCOMPARE(failure(inAFile, 1), QStringLiteral("无法创建“%1”:路径中有一项不是文件夹").arg(inAFile));
+
+    rlimit before{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 64 * 1024;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString large = out.filePath(QStringLiteral("客户.csv"));
+    const QString message = failure(large, 100000);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signalBefore);
+    QCOMPARE(message, QStringLiteral("无法写入“%1”:文件太大").arg(large));
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"文件"});
 }
 
 QTEST_MAIN(TestCsvText)

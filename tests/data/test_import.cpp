@@ -59,6 +59,7 @@ private slots:
     void headingsMatchFields();
     void rowsHeldToTheWindowsRules_data();
     void rowsHeldToTheWindowsRules();
+    void aNulInAUtf16FileIsRefused();
     void duplicates_data();
     void duplicates();
     void aFileOfRowsGoesInWithItsCompanies();
@@ -152,6 +153,26 @@ void TestImport::rowsHeldToTheWindowsRules_data()
                                             << "“网站”只能填小写字母、数字和“.”,这里有“W”";
     QTest::newRow("a company description of any length")
         << false << (company + QStringList{"c13=" + QString(5000, u'长')}) << "";
+    // Control characters: a one-line box or a drop-down takes none, a
+    // multi-line box only the tab and line breaks.
+    QTest::newRow("a NUL in a name") << true << (customer + QStringList{"a1=张" + QString(QChar(0)) + "三"})
+                                     << "“中文名”不能有控制字符,这里有 U+0000";
+    QTest::newRow("an escape in an e-mail") << true << (customer + QStringList{"a8=z\x1b@x.cn"})
+                                            << "“E-mail”不能有控制字符,这里有 U+001B";
+    QTest::newRow("a tab in an English name") << true << (customer + QStringList{"a2=Zh\tang"})
+                                              << "“英文名”不能有控制字符,这里有 U+0009";
+    QTest::newRow("a line break in a company's name") << true << (customer + QStringList{"a18=星\n辰"})
+                                                      << "“公司”不能有控制字符,这里有 U+000A";
+    QTest::newRow("a C1 control in a department") << true << (customer + QStringList{"a13=销售\u0085部"})
+                                                  << "“部门”不能有控制字符,这里有 U+0085";
+    QTest::newRow("a NUL in a number") << true << (customer + QStringList{"a3=62" + QString(QChar(0))})
+                                       << "“电话 号码”不能有控制字符,这里有 U+0000";
+    QTest::newRow("a NUL as the rating") << true << (customer + QStringList{"a11=" + QString(QChar(0))})
+                                         << "“评级”不能有控制字符,这里有 U+0000";
+    QTest::newRow("tabs and line breaks in a description")
+        << true << (customer + QStringList{"a17=第一行\r\n第二行\n\t第三行"}) << "";
+    QTest::newRow("a bell in a company's description") << false << (company + QStringList{"c13=叮\a"})
+                                                       << "“描述”不能有控制字符,这里有 U+0007";
 }
 
 void TestImport::rowsHeldToTheWindowsRules()
@@ -164,6 +185,17 @@ void TestImport::rowsHeldToTheWindowsRules()
         values[pair.section(u'=', 0, 0)] = pair.section(u'=', 1);
     const data::ImportTarget &target = customer ? customers() : companies();
     QCOMPARE(data::refusalOf(target, values), refusal);
+}
+
+// A text file in UTF-16 can carry a NUL, which no window would take.
+void TestImport::aNulInAUtf16FileIsRefused()
+{
+    const QString text = QStringLiteral("中文名,电话 号码,公司\r\n张") + QChar(0) + QStringLiteral("三,1,星辰\r\n李四,2,星辰\r\n");
+    QByteArray csv("\xFF\xFE", 2);
+    csv.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    const data::ImportSummary summary = import(customers(), csv);
+    QCOMPARE(summary.refused, (std::vector<std::pair<int, QString>>{{2, "“中文名”不能有控制字符,这里有 U+0000"}}));
+    QCOMPARE(m_install->columnMain(QStringLiteral("select a1 from atc1")), QStringList{"李四"});
 }
 
 void TestImport::duplicates_data()
@@ -219,9 +251,10 @@ void TestImport::aFileOfRowsGoesInWithItsCompanies()
                  "select a1 || '|' || a18 || '|' || c1 || '|' || a11 || '|' || a19 from atc1 join atc2 on cid = a14 "
                  "order by aid")),
              QStringList({"张三|新公司|新公司|1|0", "李四|新公司|新公司|1|0", "赵六| 老公司 |老公司|1|0"}));
+    // The skipped row repeats a row of the file, not a customer on file.
     QCOMPARE(summary.text(), QStringLiteral("导入客户:添加 3 条,跳过 1 条,拒绝 1 条。\n新建公司 1 个。\n\n拒绝的行:\n"
                                             "第 5 行: “中文名”不能有空格和数字,这里有“5”\n\n跳过的行:\n"
-                                            "第 7 行: 与已有的客户重复(E-mail相同)\n"));
+                                            "第 7 行: 与第 2 行重复(E-mail相同)\n"));
 }
 
 void TestImport::companiesThatAreNotThereRefuseTheRow()

@@ -1,11 +1,13 @@
 // What the activity reminder needs from the installation: its statement, the
 // index that keeps it quick (in new files, and added to older ones without
-// touching a row), and the sound ring.wav beside the databases.
+// touching a row), the sound ring.wav beside the databases, and the check
+// that tells a sound file fit to play.
 #include "Chime.h"
 #include "Connection.h"
 #include "FreshInstall.h"
 #include "ReminderText.h"
 #include "Schema.h"
+#include "SoundFile.h"
 #include "Statement.h"
 #include "TData_in.h"
 #include "TestSupport.h"
@@ -63,6 +65,36 @@ int modeOf(const QString &path)
     return int(info.st_mode & 07777);
 }
 
+// A RIFF chunk: its name, its length and its bytes, with the pad byte of an odd length.
+QByteArray chunk(const char *name, const QByteArray &bytes, quint32 claimed)
+{
+    QByteArray out(name, 4);
+    const quint32 le = qToLittleEndian(claimed);
+    out.append(reinterpret_cast<const char *>(&le), 4);
+    out.append(bytes);
+    if (bytes.size() % 2)
+        out.append('\0');
+    return out;
+}
+
+// A format chunk: the sample format tag, mono, 22050 Hz, 16 bits.
+QByteArray format(quint16 tag)
+{
+    QByteArray fmt(16, '\0');
+    qToLittleEndian<quint16>(tag, fmt.data());
+    qToLittleEndian<quint16>(1, fmt.data() + 2);
+    qToLittleEndian<quint32>(22050, fmt.data() + 4);
+    qToLittleEndian<quint32>(44100, fmt.data() + 8);
+    qToLittleEndian<quint16>(2, fmt.data() + 12);
+    qToLittleEndian<quint16>(16, fmt.data() + 14);
+    return chunk("fmt ", fmt, 16);
+}
+
+QByteArray riff(const QByteArray &form, const QByteArray &chunks)
+{
+    return chunk("RIFF", form + chunks, quint32(4 + chunks.size()));
+}
+
 QByteArray contentOf(const QString &path)
 {
     QFile file(path);
@@ -81,6 +113,8 @@ private slots:
     void soundIsWrittenOnceAndNeverReplaced_data();
     void soundIsWrittenOnceAndNeverReplaced();
     void chimeIsAShortPlayableWave();
+    void soundFileIsJudgedByItsHeader_data();
+    void soundFileIsJudgedByItsHeader();
 };
 
 // The minute's activities, every one, oldest first; ended ones left out, and
@@ -236,6 +270,57 @@ void TestReminderData::chimeIsAShortPlayableWave()
     QVERIFY(earlyPeak > loudest / 2);           // it rings at once
     QVERIFY(latePeak < loudest / 10);           // and dies away
     QVERIFY(sample(frames - 1) < 100);          // to nothing: no click at the end
+}
+
+void TestReminderData::soundFileIsJudgedByItsHeader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("size"); // the file made that long, sparse; 0: as long as the bytes
+    QTest::addColumn<int>("verdict");
+    using Check = data::SoundFileCheck;
+    const qint64 bound = data::kLongestSoundBytes;
+    const QByteArray samples(2000, '\x20');
+    const QByteArray pcm = format(1);
+    const auto row = [](const char *name, const QByteArray &bytes, qint64 size, Check verdict) {
+        QTest::newRow(name) << bytes << size << int(verdict);
+    };
+    row("the chime", data::chimeWave(), 0, Check::Playable);
+    row("a list of names before the samples",
+        riff("WAVE", pcm + chunk("LIST", "INFOnote", 8) + chunk("data", samples, 2000)), 0, Check::Playable);
+    row("floating-point samples", riff("WAVE", format(3) + chunk("data", samples, 2000)), 0, Check::Playable);
+    row("as large as the bound", riff("WAVE", pcm + chunk("data", samples, quint32(bound - 44))), bound, Check::Playable);
+    row("no bytes", QByteArray(), 0, Check::Empty);
+    row("no samples", riff("WAVE", pcm + chunk("data", {}, 0)), 0, Check::Empty);
+    row("samples claimed, none there", riff("WAVE", pcm + chunk("data", {}, 2000)), 0, Check::Empty);
+    row("a byte larger than the bound", riff("WAVE", pcm + chunk("data", samples, quint32(bound - 43))), bound + 1,
+        Check::TooLarge);
+    row("two gigabytes", riff("WAVE", pcm + chunk("data", samples, 0x80000000u)), 0x80000000LL + 44, Check::TooLarge);
+    row("a small file claiming two gigabytes", riff("WAVE", pcm + chunk("data", samples, 0x80000000u)), 0,
+        Check::TooLarge);
+    row("text", "ring ring ring ring\n", 0, Check::NotWave);
+    row("a RIFF file of another kind", riff("AVI ", pcm + chunk("data", samples, 2000)), 0, Check::NotWave);
+    row("compressed samples", riff("WAVE", format(0x55) + chunk("data", samples, 2000)), 0, Check::NotWave);
+    row("samples before their format", riff("WAVE", chunk("data", samples, 2000) + pcm), 0, Check::NotWave);
+    row("no samples chunk", riff("WAVE", pcm), 0, Check::NotWave);
+    row("a chunk longer than the file", riff("WAVE", pcm + chunk("LIST", "x", 0x7fffffff)), 0, Check::NotWave);
+}
+
+// Only the header is read: a file too large is told by its size (a sparse
+// file here, none of it written) or by what its header claims.
+void TestReminderData::soundFileIsJudgedByItsHeader()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, size);
+    QFETCH(int, verdict);
+    QTemporaryDir work;
+    const QString path = QDir(work.path()).filePath(QStringLiteral("ring.wav"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    if (size)
+        QVERIFY(file.resize(size));
+    file.close();
+    QCOMPARE(int(data::checkSoundFile(path)), verdict);
 }
 
 QTEST_MAIN(TestReminderData)

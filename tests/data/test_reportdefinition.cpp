@@ -18,6 +18,9 @@ private slots:
     void aDefinitionReadsBackAsWritten();
     void brokenDefinitions_data();
     void brokenDefinitions();
+    void filesThatAreNoText_data();
+    void filesThatAreNoText();
+    void aFileAtTheBoundIsRead();
     void pageLinesFillTheirPlaces();
     void installationWritesOnlyMissingFiles();
 };
@@ -66,21 +69,37 @@ void TestReportDefinition::brokenDefinitions_data()
     QTest::addColumn<QString>("reason");
     const QString head = QStringLiteral("title: 表\ndata: RvData_chanpin\n");
     const QString column = QStringLiteral("column: o1 | 名称 | 40 | left | wrap\n");
-    QTest::newRow("no colon") << head + QStringLiteral("column o1\n") << 3 << "expected \"key: value\"";
-    QTest::newRow("unknown key") << head + QStringLiteral("colour: red\n") << 3 << "unknown key \"colour\"";
-    QTest::newRow("title twice") << head + column + QStringLiteral("title: 又\n") << 4 << "title is given twice";
+    QTest::newRow("no colon") << head + QStringLiteral("column o1\n") << 3 << "应写作“键: 值”";
+    QTest::newRow("unknown key") << head + QStringLiteral("colour: red\n") << 3 << "没有“colour”这一项";
+    QTest::newRow("a long unknown key") << head + QStringLiteral("x").repeated(500) + QStringLiteral(": 1\n") << 3
+                                        << "没有“xxxxxxxxxxxxxxxxxxxx…”这一项";
+    QTest::newRow("title twice") << head + column + QStringLiteral("title: 又\n") << 4 << "“title”写了两次";
     QTest::newRow("four parts") << head + QStringLiteral("column: o1 | 名称 | 40 | left\n") << 3
-                                << "a column has five parts: field | caption | width | alignment | overflow";
+                                << "一列由五部分组成:字段 | 标题 | 宽度 | 对齐 | 超长时";
     QTest::newRow("width") << head + QStringLiteral("column: o1 | 名称 | wide | left | wrap\n") << 3
-                           << "width \"wide\" is no number from 1 to 1000";
+                           << "宽度“wide”不是 1 到 1000 之间的数";
+    QTest::newRow("width nan") << head + QStringLiteral("column: o1 | 名称 | nan | left | wrap\n") << 3
+                               << "宽度“nan”不是 1 到 1000 之间的数";
+    QTest::newRow("width -nan") << head + QStringLiteral("column: o1 | 名称 | -NaN | left | wrap\n") << 3
+                                << "宽度“-NaN”不是 1 到 1000 之间的数";
+    QTest::newRow("width inf") << head + QStringLiteral("column: o1 | 名称 | inf | left | wrap\n") << 3
+                               << "宽度“inf”不是 1 到 1000 之间的数";
+    QTest::newRow("font nan") << head + column + QStringLiteral("font: nan\n") << 4 << "字号“nan”不是 4 到 72 之间的数";
+    QTest::newRow("font too large") << head + column + QStringLiteral("font: 73\n") << 4
+                                    << "字号“73”不是 4 到 72 之间的数";
     QTest::newRow("alignment") << head + QStringLiteral("column: o1 | 名称 | 40 | middle | wrap\n") << 3
-                               << "alignment \"middle\" is none of left, center, right";
+                               << "对齐方式“middle”不是 left、center、right 之一";
+    QTest::newRow("overflow") << head + QStringLiteral("column: o1 | 名称 | 40 | left | hide\n") << 3
+                              << "超长时的处理“hide”不是 wrap、cut 之一";
     QTest::newRow("orientation") << head + column + QStringLiteral("orientation: sideways\n") << 4
-                                 << "orientation \"sideways\" is none of portrait, landscape";
+                                 << "方向“sideways”不是 portrait、landscape 之一";
     QTest::newRow("no field") << head + QStringLiteral("column:  | 名称 | 40 | left | wrap\n") << 3
-                              << "a column names its field";
-    QTest::newRow("no title") << QStringLiteral("data: RvData_chanpin\n") + column << 3 << "the report has no title";
-    QTest::newRow("no column") << head << 3 << "the report has no column";
+                              << "这一列没有写字段";
+    QTest::newRow("a control character") << head + QStringLiteral("footer: a\x01" "b\n") + column << 3
+                                         << "含有控制字符,这不是报表定义的文本";
+    QTest::newRow("no title") << QStringLiteral("data: RvData_chanpin\n") + column << 3 << "报表没有标题(title)";
+    QTest::newRow("no data") << QStringLiteral("title: 表\n") + column << 3 << "报表没有写数据(data)";
+    QTest::newRow("no column") << head << 3 << "报表没有列(column)";
 }
 
 void TestReportDefinition::brokenDefinitions()
@@ -94,8 +113,50 @@ void TestReportDefinition::brokenDefinitions()
     } catch (const data::ReportFormatError &e) {
         QCOMPARE(e.reason(), reason);
         QCOMPARE(e.line(), line);
-        QCOMPARE(e.message(), QStringLiteral("/w/Rop/s4.rav, line %1: %2").arg(line).arg(reason));
+        QCOMPARE(e.message(), QStringLiteral("/w/Rop/s4.rav 第 %1 行:%2").arg(line).arg(reason));
     }
+}
+
+void TestReportDefinition::filesThatAreNoText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message"); // for the file /w/Rop/s4.rav
+    const QByteArray head = "title: \xe8\xa1\xa8\ndata: RvData_chanpin\n"; // "表" in UTF-8
+    const QString text = QStringLiteral("title: 表\ndata: RvData_chanpin\n");
+    const QByteArray utf16 = QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    QTest::newRow("UTF-16") << utf16 << "/w/Rop/s4.rav 第 1 行:不是 UTF-8 编码的文本,这不是报表定义";
+    QTest::newRow("GBK on the third line") << head + QByteArray("column: o1 | \xc3\xfb\xb3\xc6 | 40 | left | wrap\n")
+                                           << "/w/Rop/s4.rav 第 3 行:不是 UTF-8 编码的文本,这不是报表定义";
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR:\0\0\x01", 20)
+                               << "/w/Rop/s4.rav 第 1 行:不是 UTF-8 编码的文本,这不是报表定义";
+    QTest::newRow("nul bytes") << head + QByteArray("header: a\0\0b\n", 13)
+                               << "/w/Rop/s4.rav 第 3 行:含有控制字符,这不是报表定义的文本";
+    QByteArray full = head + "column: o1 | x | 40 | left | wrap\n";
+    full += QByteArray(data::kReportDefinitionMaxBytes - full.size() - 1, '#') + '\n';
+    QTest::newRow("one byte over the bound") << full + "\n" << "/w/Rop/s4.rav:文件大于 256 KB,不是报表定义";
+}
+
+// A file that is no UTF-8 text of a definition's size is refused with the
+// file, the line, and the cause in words, none of its bytes in the message.
+void TestReportDefinition::filesThatAreNoText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    try {
+        data::parseReportDefinitionFile(bytes, QStringLiteral("/w/Rop/s4.rav"));
+        QFAIL("read as a report");
+    } catch (const data::ReportFormatError &e) {
+        QCOMPARE(e.message(), message);
+    }
+}
+
+// A file of the most a definition may hold is read.
+void TestReportDefinition::aFileAtTheBoundIsRead()
+{
+    QByteArray full = "title: x\ndata: RvData_chanpin\ncolumn: o1 | x | 40 | left | wrap\n";
+    full += QByteArray(data::kReportDefinitionMaxBytes - full.size() - 1, '#') + '\n';
+    QCOMPARE(full.size(), data::kReportDefinitionMaxBytes);
+    QCOMPARE(data::parseReportDefinitionFile(full, QStringLiteral("s4.rav")).columns.size(), size_t(1));
 }
 
 void TestReportDefinition::pageLinesFillTheirPlaces()

@@ -73,7 +73,6 @@ private slots:
     void workbookCells();
     void firstSheetThroughRelationships_data();
     void firstSheetThroughRelationships();
-    void longCellsReadWhole();
     void millionRowSheetIsStreamed();
     void encodings_data();
     void encodings();
@@ -253,27 +252,6 @@ void TestSheetRead::firstSheetThroughRelationships()
     QCOMPARE(readRows(file), QStringList{"5:张三"});
 }
 
-// Cells of 100,000 characters, far longer than a chunk of the zip, in the
-// shared strings and inline.
-void TestSheetRead::longCellsReadWhole()
-{
-    const QString shared = QString(100000, u'客');
-    const QString inlined = QStringLiteral("x") + QString(99999, u'户');
-    Book book;
-    book.sheet(sheetData("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c>" + inlineCell("B1", inlined.toUtf8()) + "</row>"));
-    book.parts[1].second = "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><si><t>"
-                           + shared.toUtf8() + "</t></si></sst>";
-    const QString file = path(QStringLiteral("长.xlsx"));
-    QFile::remove(file);
-    writeZip(file, book.members());
-    const std::unique_ptr<data::SheetRows> sheet = data::openSheet(file);
-    QStringList cells;
-    int number = 0;
-    QVERIFY(sheet->next(cells, number));
-    QCOMPARE(cells, (QStringList{shared, inlined}));
-    QVERIFY(!sheet->next(cells, number));
-}
-
 // As many rows as a sheet can have, read one at a time, with the progress
 // moving along with them.
 void TestSheetRead::millionRowSheetIsStreamed()
@@ -323,10 +301,9 @@ void TestSheetRead::encodings_data()
         << QStringList{QStringLiteral("1:客户|€|\U00020000|\u0080")};
     // One ASCII byte first, so that the two-byte characters lie across the
     // chunks the file is read in.
-    QByteArray across = "x";
-    for (int i = 0; i < 100000; ++i)
-        across += "\xD5\xC5";
-    QTest::newRow("GB18030 across chunks") << across << QStringList{"1:x" + QString(100000, u'张')};
+    QByteArray across = "x" + QByteArray("\xD5\xC5").repeated(30000) + ",y" + QByteArray("\xD5\xC5").repeated(30000);
+    QTest::newRow("GB18030 across chunks")
+        << across << QStringList{"1:x" + QString(30000, u'张') + "|y" + QString(30000, u'张')};
     QTest::newRow("UTF-16 LE with tabs") << utf16(tabbed, false) << names;
     QTest::newRow("UTF-16 BE with tabs") << utf16(tabbed, true) << names;
     QTest::newRow("an empty file") << QByteArray() << QStringList{};
@@ -481,10 +458,11 @@ void TestSheetRead::brokenFiles_data()
     QTest::newRow("a sheet without a relationship") << zipBytes(unlisted.members()) << broken << "rId7";
     QTest::newRow("bad XML in the sheet")
         << zipBytes(Book().sheet(sheetData("<row r=\"1\"><c r=\"A1\"><v>1</v></row>")).members()) << broken
-        << "xl/worksheets/sheet1.xml";
+        << " (xl/worksheets/sheet1.xml 第 2 行的 XML 格式不对)";
     Book cut;
     cut.parts[0].second = worksheet(sheetData("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>")).left(200);
-    QTest::newRow("a sheet cut off") << zipBytes(cut.members()) << broken << "xl/worksheets/sheet1.xml";
+    QTest::newRow("a sheet cut off") << zipBytes(cut.members()) << broken
+                                     << " (xl/worksheets/sheet1.xml 第 2 行的 XML 没有写完)";
     Book badStrings;
     badStrings.parts[1].second = "<sst><si><t>张三</si></sst>";
     QTest::newRow("bad XML in the shared strings") << zipBytes(badStrings.members()) << broken << "xl/sharedStrings.xml";
@@ -494,9 +472,6 @@ void TestSheetRead::brokenFiles_data()
     QTest::newRow("a cell beyond the last column")
         << zipBytes(Book().sheet(sheetData("<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>")).members()) << broken
         << "XFE1";
-    QTest::newRow("a member too large when unpacked")
-        << withUnpackedSize(sound, "xl/worksheets/sheet1.xml", 0xFFFFFFF0u) << broken
-        << "xl/worksheets/sheet1.xml 解压后过大";
 
     const QByteArray compound = QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + QByteArray(2000, '\0');
     QByteArray encrypted = compound;

@@ -4,10 +4,17 @@
 #include "XlsxWrite.h"
 #include "ZipFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <ctime>
+#include <fcntl.h>
+#include <map>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +33,10 @@ private slots:
     void cellsCaptionsAndColumns();
     void stoppedOrRefusedLeavesWhatWasThere_data();
     void stoppedOrRefusedLeavesWhatWasThere();
+    void rowsPassOnlyThroughAPrivateFolderBeside();
+    void foldersLeftByAKilledExportAreRemoved();
+    void moreRowsThanASheetHoldsAreRefusedFirst();
+    void aFolderThatCannotBeWrittenIsNamed();
 };
 
 void TestXlsxWrite::cellsCaptionsAndColumns()
@@ -97,6 +108,113 @@ void TestXlsxWrite::stoppedOrRefusedLeavesWhatWasThere()
              QStringList{QStringLiteral("表.xlsx")});
     if (whole)
         QVERIFY(member(path, "xl/worksheets/sheet1.xml").contains(QString(data::kXlsxCellLimit, u'长').toUtf8()));
+}
+
+// The files this process has open, by what they are: a path (" (deleted)"
+// after it once removed).
+std::map<int, QString> openFiles()
+{
+    std::map<int, QString> files;
+    for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System)) {
+        char target[4096];
+        const ssize_t n = ::readlink(QFile::encodeName(QStringLiteral("/proc/self/fd/") + fd).constData(), target,
+                                     sizeof target);
+        if (n > 0)
+            files.emplace(fd.toInt(), QFile::decodeName(QByteArray(target, int(n))));
+    }
+    return files;
+}
+
+// The rows wait in temporary files of the workbook library until it packs
+// them: those are made in a private folder beside the file, never in the
+// system's temporary folder where they would sit outside the user's own.
+void TestXlsxWrite::rowsPassOnlyThroughAPrivateFolderBeside()
+{
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("表.xlsx"));
+    const std::map<int, QString> before = openFiles();
+    QStringList opened;
+    const auto progress = [&](int row) {
+        if (row == 50) {
+            for (const auto &[fd, file] : openFiles()) {
+                if (!before.count(fd) && file.startsWith(u'/'))
+                    opened << file;
+            }
+        }
+        return true;
+    };
+    QVERIFY(data::writeXlsx(path, QStringLiteral("客户"), kCaptions, {true, false, true}, 100,
+                            [](int row, int) { return QStringLiteral("张三%1").arg(row); }, progress));
+    QVERIFY(!opened.isEmpty());
+    for (const QString &file : opened)
+        QVERIFY2(file.startsWith(out.filePath(QStringLiteral(".talvero-export-"))), qPrintable(file));
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("表.xlsx")});
+}
+
+// A killed export leaves its private folder behind; the next export into
+// the same folder removes it, but not one another export holds, nor one
+// just made.
+void TestXlsxWrite::foldersLeftByAKilledExportAreRemoved()
+{
+    QTemporaryDir out;
+    QDir dir(out.path());
+    const QStringList left{".talvero-export-AbCdEf", ".talvero-export-HELD01", ".talvero-export-new001"};
+    for (const QString &name : left) {
+        QVERIFY(dir.mkdir(name));
+        QFile part(dir.filePath(name + QStringLiteral("/export.xlsx")));
+        QVERIFY(part.open(QIODevice::WriteOnly) && part.write("half") == 4);
+    }
+    const timespec hourAgo{std::time(nullptr) - 3600, 0};
+    const timespec times[2]{hourAgo, hourAgo};
+    for (const QString &name : left.mid(0, 2))
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(dir.filePath(name)).constData(), times, 0), 0);
+    const int held = ::open(QFile::encodeName(dir.filePath(left[1])).constData(), O_RDONLY | O_DIRECTORY);
+    QVERIFY(held >= 0);
+    QCOMPARE(::flock(held, LOCK_EX), 0);
+    QVERIFY(data::writeXlsx(dir.filePath(QStringLiteral("表.xlsx")), QStringLiteral("客户"), kCaptions,
+                            {true, false, true}, 1, [](int, int) { return QStringLiteral("1"); }));
+    ::close(held);
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList({".talvero-export-HELD01", ".talvero-export-new001", "表.xlsx"}));
+}
+
+// A sheet holds 1,048,576 rows, the captions' one among them: more rows are
+// refused before any is asked for, and nothing is written.
+void TestXlsxWrite::moreRowsThanASheetHoldsAreRefusedFirst()
+{
+    QTemporaryDir out;
+    int asked = 0;
+    try {
+        data::writeXlsx(out.filePath(QStringLiteral("表.xlsx")), QStringLiteral("客户"), kCaptions, {true, false, true},
+                        data::kXlsxRows + 1, [&](int, int) {
+                            ++asked;
+                            return QStringLiteral("1");
+                        });
+        QFAIL("written");
+    } catch (const data::DbError &e) {
+        QCOMPARE(e.message(), QStringLiteral("要导出 1048576 条记录,超过一个 Excel 工作表最多能放的 1048575 条。"
+                                             "请导出为 .csv 文件。"));
+    }
+    QCOMPARE(asked, 0);
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+// The system's reason, in Chinese, with the name the user gave.
+void TestXlsxWrite::aFolderThatCannotBeWrittenIsNamed()
+{
+    QTemporaryDir out;
+    QFile file(out.filePath(QStringLiteral("文件")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString path = out.filePath(QStringLiteral("文件/表.xlsx"));
+    try {
+        data::writeXlsx(path, QStringLiteral("客户"), kCaptions, {true, false, true}, 1,
+                        [](int, int) { return QStringLiteral("1"); });
+        QFAIL("written");
+    } catch (const data::DbError &e) {
+        QCOMPARE(e.message(), QStringLiteral("无法写入“%1”:路径中有一项不是文件夹").arg(path));
+    }
 }
 
 QTEST_MAIN(TestXlsxWrite)

@@ -4,6 +4,7 @@
 #include "DbGrid.h"
 #include "DeletePanel.h"
 #include "Driving.h"
+#include "FormParts.h"
 #include "EmployeeRows.h"
 #include "MessageBox.h"
 #include "StandingQuery.h"
@@ -49,6 +50,15 @@ private slots:
 private:
     TFrame_worker &view() const { return *ui::Windows::get<TFrame_worker>(ui::names::Frame_worker1); }
     data::StandingQuery &employees() const { return m_program->data().utm1_all(); }
+    // The bar that holds the sunken title "员工管理".
+    QWidget *titleBar() const
+    {
+        for (QLabel *label : view().findChildren<QLabel *>()) {
+            if (label->text() == QStringLiteral("员工管理") && !qobject_cast<ui::TitleStrip *>(label))
+                return label->parentWidget();
+        }
+        return nullptr;
+    }
     QStringList shown() const;
 
     std::unique_ptr<testing::Program> m_program;
@@ -159,7 +169,7 @@ void TestEmployeeList::doubleClickShowsTheDetails()
 }
 
 // The panel says what it deletes and disables the view and the main window's
-// commands; 取 消 deletes nothing, the minus the employee it asked about.
+// commands; 取消 deletes nothing, the minus the employee it asked about.
 void TestEmployeeList::deleteRemovesTheConfirmedEmployeeOnly()
 {
     Ta_main &main = m_program->main();
@@ -171,8 +181,13 @@ void TestEmployeeList::deleteRemovesTheConfirmedEmployeeOnly()
     QVERIFY(texts.contains("删除员工"));
     QVERIFY(texts.join('\n').contains("此操作会清除此员工全部信息。"));
     QVERIFY(texts.join('\n').contains("您确定要继续?"));
-    testing::click(view().deletePanel(), "取 消");
+    // The whole view but the panel: the picture strip and the title bar too.
+    QVERIFY(!view().findChild<ui::TitleStrip *>()->isEnabled());
+    QVERIFY(!titleBar()->isEnabled());
+    testing::click(view().deletePanel(), "取消");
     QCOMPARE(testing::partNotAs(main, view(), true), QString());
+    QVERIFY(view().findChild<ui::TitleStrip *>()->isEnabled());
+    QVERIFY(titleBar()->isEnabled());
     QVERIFY(m_program->messages().isEmpty());
     QCOMPARE(m_program->install().countMain("utm1"), 3);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package that scripts/package.sh makes of this build folder:
 # lintian finds no error in it; it holds exactly what `cmake --install` puts
-# under /usr; it depends on the libraries its programs use, on a Chinese font
+# under /usr; it depends on the libraries its programs use, on the Chinese fonts
 # and on the Chinese texts of Qt's own dialogs; its programs' debug
 # information is in the -dbgsym package beside it; every time in it is the
 # time of the sources, and packing again, at another time and with another
@@ -33,8 +33,8 @@ diff -u "$work/installed" "$work/packaged" || fail "the package does not hold ex
 grep -qx /usr/share/applications/org.talvero.crm.desktop "$work/packaged" || fail "no desktop entry"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in fonts-noto-cjk qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libsqlcipher0 libxlsxwriter4 \
-  libminizip1; do
+for needed in fonts-noto-cjk fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libsqlcipher0 \
+  libxlsxwriter4 libminizip1; do
   echo "$depends" | grep -q "$needed" || fail "the package does not depend on $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = talvero-crm ] || fail "the package has another name"

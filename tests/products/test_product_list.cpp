@@ -4,6 +4,7 @@
 #include "DbGrid.h"
 #include "DbNavigator.h"
 #include "DeletePanel.h"
+#include "FormParts.h"
 #include "ProductFixture.h"
 #include "Ta_main.h"
 #include "products/TFrame_chanpin.h"
@@ -145,6 +146,12 @@ void TestProductList::deleteRemovesTheConfirmedProductOnly()
     for (QLabel *l : view().deletePanel()->findChildren<QLabel *>())
         texts << l->text();
     QCOMPARE(texts, (QStringList{"删除产品", "此操作会清除此产品全部信息。\n您确定要继续?", "点击减号删除"}));
+    // Only the toolbar and the grid: the title bar and the picture strip stay usable.
+    QVERIFY(view().findChild<ui::TitleStrip *>()->isEnabled());
+    for (QLabel *l : view().findChildren<QLabel *>()) {
+        if (l->text() == QStringLiteral("在售产品"))
+            QVERIFY(l->isEnabled());
+    }
     testing::click(view().deletePanel(), "取消");
     QCOMPARE(testing::partNotAs(main, view(), true), QString());
     QVERIFY(m_fixture->messages().isEmpty());

@@ -1,59 +1,84 @@
-// The activity reminder over the whole program: which activities are
-// announced when, one reminder window at a time, what the window and its
-// notice show, and where closing it leads. The time comes from a clock the
-// tests set; a tick is the poll the timer would run.
+// The activity reminder's windows over the whole program: what the reminder
+// window, the reminder list and their notices show, what one sound is played,
+// where closing them leads, and what they leave alone (a delete confirmation
+// on show, windows opened meanwhile). The time comes from a clock the tests
+// set; a tick is the poll the timer would run. Which minutes are announced
+// when the clock steps is in test_reminder_clock.
 #include "AudioOut.h"
+#include "DbGrid.h"
+#include "DeletePanel.h"
 #include "Driving.h"
-#include "activities/PopupNotifier.h"
+#include "ListView.h"
 #include "Program.h"
-#include "activities/ReminderPoll.h"
+#include "ReminderDriving.h"
 #include "Sound.h"
+#include "SoundFile.h"
+#include "StandingQuery.h"
 #include "TData_in.h"
 #include "Ta_about.h"
 #include "Ta_main.h"
-#include "activities/Tring.h"
 #include "WindowNames.h"
 #include "Windows.h"
+#include "activities/PopupNotifier.h"
+#include "activities/ReminderPoll.h"
+#include "activities/Tring.h"
+#include "activities/Tring_list.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QWindow>
+#include <QtEndian>
+
+using testing::said;
 
 namespace {
 
 const QString kDay = QStringLiteral("2024-01-05 ");
 
-// A wall clock that shows what the test sets.
-class SetClock : public activities::Clock {
-public:
-    QDateTime at;
-    QDateTime now() const override { return at; }
-};
-
 QDateTime timeOf(const QString &time)
 {
-    const QString format = time.count(u':') == 1 ? QStringLiteral("yyyy-MM-dd HH:mm") : QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
     QString text = kDay + time;
-    if (time.count(u':') == 2 && !time.contains(u'.'))
+    if (!time.contains(u'.'))
         text += QStringLiteral(".000");
-    return QDateTime::fromString(text, format);
+    return QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
-Tring *openReminder()
+QString at(const QString &time, const QString &name)
 {
-    auto *ring = qobject_cast<Tring *>(QApplication::activeModalWidget());
-    return ring && ring->isVisible() ? ring : nullptr;
+    return said(kDay + time, name);
 }
 
-QString sentenceIn(Tring *ring)
+QString accessibleName(QObject *object)
 {
-    return testing::shownText(testing::field(ring, QStringLiteral("提醒")));
+    QAccessibleInterface *item = QAccessible::queryAccessibleInterface(object);
+    return item ? item->text(QAccessible::Name) : QStringLiteral("<not accessible>");
+}
+
+// A wave file's header claiming `dataBytes` of samples, the samples left out.
+QByteArray waveHeader(quint32 dataBytes)
+{
+    QByteArray header("RIFF\0\0\0\0WAVEfmt ", 16);
+    const auto put32 = [&](quint32 v) { v = qToLittleEndian(v); header.append(reinterpret_cast<const char *>(&v), 4); };
+    const auto put16 = [&](quint16 v) { v = qToLittleEndian(v); header.append(reinterpret_cast<const char *>(&v), 2); };
+    qToLittleEndian<quint32>(36 + dataBytes, header.data() + 4);
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(22050);
+    put32(44100);
+    put16(2);
+    put16(16);
+    header.append("data");
+    put32(dataBytes);
+    return header;
 }
 
 } // namespace
@@ -64,43 +89,34 @@ private slots:
     void init();
     void cleanup();
 
-    void lateTickLooksAtTheMinutesItSkipped();
-    void longStretchIsLookedAtAsWell();
-    void nextTickComesJustAfterTheMinuteTurns_data();
-    void nextTickComesJustAfterTheMinuteTurns();
-    void clockSetBackAnnouncesNothingTwice();
-    void everyActivityOfAMinuteOneWindowAtATime();
-    void dueWhileAWindowIsOpenComesAfterIt();
-    void endedActivityIsNotAnnounced();
     void windowShowsTheActivityAndLeadsToTheList_data();
     void windowShowsTheActivityAndLeadsToTheList();
-    void announcedWithoutSoundFileOrAudioDevice_data();
-    void announcedWithoutSoundFileOrAudioDevice();
+    void activitiesDueAtOnceComeInOneList();
+    void listEndsAnActivityThroughTheEndWindow();
+    void closingLeavesADeleteConfirmationUp_data();
+    void closingLeavesADeleteConfirmationUp();
+    void dueWhileAWindowIsOpenComesAfterIt();
+    void endedActivityIsNotAnnounced();
+    void soundFileIsUsedOnlyWhenFitToPlay_data();
+    void soundFileIsUsedOnlyWhenFitToPlay();
     void noticeIsClickedAwayWhileTheWindowIsOpen();
     void announcedWhileTheAboutWindowIsOpen();
 
 private:
-    activities::ReminderPoll &poll() const;
     qint64 activity(const QString &time, const QString &name, const QVariant &status = QStringLiteral("正常"));
-    // Runs a command and answers every reminder window it brings up, one
-    // after the other: `inside` runs in the window, then `closeWith` closes
-    // it. Returns the sentences of the windows in the order they came.
-    QStringList answer(const std::function<void()> &command, const std::function<void(Tring *)> &inside = {},
-                       const QString &closeWith = QStringLiteral("确定"));
     // The clock set to that time of the day, one tick, every window answered.
-    QStringList tick(const QString &time, const std::function<void(Tring *)> &inside = {});
-    static QString said(const QString &time, const QString &name);
+    QStringList tick(const QString &time, const std::function<void(QDialog *)> &inside = {});
 
     std::unique_ptr<testing::Program> m_program;
-    std::shared_ptr<SetClock> m_clock;
+    std::shared_ptr<testing::SetClock> m_clock;
 };
 
 void TestReminders::init()
 {
     m_program = std::make_unique<testing::Program>();
-    m_clock = std::make_shared<SetClock>();
+    m_clock = std::make_shared<testing::SetClock>();
     m_clock->at = timeOf(QStringLiteral("09:29:50"));
-    poll().setClock(m_clock);
+    testing::reminder().setClock(m_clock);
 }
 
 void TestReminders::cleanup()
@@ -109,169 +125,16 @@ void TestReminders::cleanup()
     m_program.reset();
 }
 
-activities::ReminderPoll &TestReminders::poll() const
-{
-    return ui::Windows::get<Ta_about>(ui::names::Ta_about)->reminder();
-}
-
 qint64 TestReminders::activity(const QString &time, const QString &name, const QVariant &status)
 {
     return m_program->insert("vtv1", {{"e2", "1"}, {"e3", kDay + time}, {"e4", time}, {"e5", "拜访"}, {"e11", name},
                                       {"e13", "先生"}, {"e7", "签合同"}, {"e15", status}});
 }
 
-QStringList TestReminders::answer(const std::function<void()> &command, const std::function<void(Tring *)> &inside,
-                                  const QString &closeWith)
-{
-    QStringList sentences;
-    bool busy = false;
-    QTimer watch;
-    watch.setInterval(0);
-    connect(&watch, &QTimer::timeout, this, [&] {
-        Tring *ring = busy ? nullptr : openReminder();
-        if (!ring)
-            return;
-        busy = true;
-        sentences << sentenceIn(ring);
-        if (inside)
-            inside(ring);
-        if (ring->isVisible())
-            testing::click(ring, closeWith);
-        busy = false;
-    });
-    watch.start();
-    command();
-    watch.stop();
-    return sentences;
-}
-
-QStringList TestReminders::tick(const QString &time, const std::function<void(Tring *)> &inside)
+QStringList TestReminders::tick(const QString &time, const std::function<void(QDialog *)> &inside)
 {
     m_clock->at = timeOf(time);
-    return answer([this] { poll().poll(); }, inside);
-}
-
-QString TestReminders::said(const QString &time, const QString &name)
-{
-    return QStringLiteral("将在") + kDay + time + QStringLiteral("对") + name + QStringLiteral("先生进行销售活动。");
-}
-
-// A tick that comes late looks at every minute since the last one; one that
-// comes early looks at none. The minute the program started in is looked at
-// by the first tick, the minutes before it never.
-void TestReminders::lateTickLooksAtTheMinutesItSkipped()
-{
-    activity("09:28", "戊");
-    activity("09:29", "甲");
-    activity("09:30", "乙");
-    activity("09:31", "丙");
-    activity("09:32", "丁");
-    QCOMPARE(tick("09:30:02"), (QStringList{said("09:29", "甲"), said("09:30", "乙")}));
-    QCOMPARE(tick("09:30:59.950"), QStringList());
-    QCOMPARE(tick("09:32:05"), (QStringList{said("09:31", "丙"), said("09:32", "丁")}));
-    QCOMPARE(tick("09:33:00.100"), QStringList());
-}
-
-// Ticks that stop for a day (the computer slept) leave no minute of the
-// stretch unlooked at when they come again.
-void TestReminders::longStretchIsLookedAtAsWell()
-{
-    activity("09:45", "甲");
-    activity("23:59", "乙");
-    activity("10:0", "丙"); // not a minute
-    m_program->insert("vtv1", {{"e3", "2024-01-06 08:00"}, {"e11", "丁"}, {"e13", "先生"}, {"e15", "正常"}});
-    m_program->insert("vtv1", {{"e3", "2024-01-06 09:01"}, {"e11", "戊"}, {"e13", "先生"}, {"e15", "正常"}});
-    QCOMPARE(tick("09:30:02"), QStringList());
-    m_clock->at = QDateTime::fromString("2024-01-06 09:00:05", "yyyy-MM-dd HH:mm:ss");
-    QCOMPARE(answer([this] { poll().poll(); }),
-             (QStringList{said("09:45", "甲"), said("23:59", "乙"),
-                          QStringLiteral("将在2024-01-06 08:00对丁先生进行销售活动。")}));
-    m_clock->at = QDateTime::fromString("2024-01-06 09:01:00", "yyyy-MM-dd HH:mm:ss");
-    QCOMPARE(answer([this] { poll().poll(); }), QStringList{QStringLiteral("将在2024-01-06 09:01对戊先生进行销售活动。")});
-}
-
-void TestReminders::nextTickComesJustAfterTheMinuteTurns_data()
-{
-    QTest::addColumn<QString>("now");
-    QTest::addColumn<int>("milliseconds"); // to the next tick
-    QTest::newRow("early in the minute") << "09:30:02.250" << 57850;
-    QTest::newRow("as the minute turns") << "09:30:00.000" << 60100;
-    QTest::newRow("a tick come early") << "09:30:59.950" << 150;
-}
-
-// The ticks follow the wall clock: each comes just after a minute begins,
-// however late or early the one before it came.
-void TestReminders::nextTickComesJustAfterTheMinuteTurns()
-{
-    QFETCH(QString, now);
-    QFETCH(int, milliseconds);
-    QCOMPARE(tick(now), QStringList());
-    QVERIFY(poll().timer().isActive());
-    QCOMPARE(poll().timer().interval(), milliseconds);
-}
-
-// Set back, the clock brings minutes round again; what they announced is
-// not announced again, what was scheduled for them since is.
-void TestReminders::clockSetBackAnnouncesNothingTwice()
-{
-    activity("09:30", "甲");
-    activity("09:31", "乙");
-    QCOMPARE(tick("09:30:02"), QStringList{said("09:30", "甲")});
-    QCOMPARE(tick("09:31:01"), QStringList{said("09:31", "乙")});
-    QCOMPARE(tick("09:29:40"), QStringList());
-    QCOMPARE(tick("09:30:00.100"), QStringList());
-    activity("09:31", "丙");
-    QCOMPARE(tick("09:31:00.100"), QStringList{said("09:31", "丙")});
-    QCOMPARE(tick("09:32:00.100"), QStringList());
-}
-
-// Three activities of one minute: each is announced, with its sound and its
-// notice, in one reminder window after the other, in the order of eid.
-void TestReminders::everyActivityOfAMinuteOneWindowAtATime()
-{
-    activity("09:30", "张三");
-    activity("09:31", "赵六");
-    activity("09:30", "李四");
-    activity("09:30", "王五");
-    const int soundsBefore = ui::soundCount();
-    QList<int> notices;
-    const QStringList shown =
-        tick("09:30:02", [&](Tring *) { notices << poll().notifier().notices().size(); });
-    QCOMPARE(shown, (QStringList{said("09:30", "张三"), said("09:30", "李四"), said("09:30", "王五")}));
-    QCOMPARE(notices, (QList<int>{1, 2, 3}));
-    QCOMPARE(ui::soundCount(), soundsBefore + 3);
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-}
-
-// The minute after comes while the reminder window is still open: its
-// activity waits, and is announced once the window is closed.
-void TestReminders::dueWhileAWindowIsOpenComesAfterIt()
-{
-    activity("09:30", "甲");
-    activity("09:31", "乙");
-    QStringList inner;
-    const QStringList shown = tick("09:30:02", [&](Tring *ring) {
-        if (sentenceIn(ring) != said("09:30", "甲"))
-            return;
-        // The tick of 09:31 runs inside the open window and opens no other.
-        m_clock->at = timeOf("09:31:00.100");
-        poll().poll();
-        inner << sentenceIn(ring);
-        QCOMPARE(openReminder(), ring);
-    });
-    QCOMPARE(inner, QStringList{said("09:30", "甲")});
-    QCOMPARE(shown, (QStringList{said("09:30", "甲"), said("09:31", "乙")}));
-    QCOMPARE(tick("09:32:00.100"), QStringList());
-}
-
-// An activity ended before its minute is not announced; one without any
-// status is.
-void TestReminders::endedActivityIsNotAnnounced()
-{
-    activity("09:30", "甲");
-    activity("09:30", "乙", QStringLiteral("已结束"));
-    activity("09:30", "丙", QVariant());
-    QCOMPARE(tick("09:30:02"), (QStringList{said("09:30", "甲"), said("09:30", "丙")}));
+    return testing::answer([] { testing::reminder().poll(); }, inside);
 }
 
 void TestReminders::windowShowsTheActivityAndLeadsToTheList_data()
@@ -299,7 +162,8 @@ void TestReminders::windowShowsTheActivityAndLeadsToTheList()
     QStringList values;
     QRect geometry;
     Qt::WindowFlags flags;
-    const QStringList shown = answer([this] { m_clock->at = timeOf("09:30:02"); poll().poll(); }, [&](Tring *ring) {
+    const QStringList shown = testing::answer([this] { m_clock->at = timeOf("09:30:02"); testing::reminder().poll(); },
+                                              [&](QDialog *ring) {
         for (const char *caption : {"目    标:", "持续时间:", "优 先 级:"})
             values << testing::shownText(testing::field(ring, QString::fromUtf8(caption)));
         QTextEdit *details = nullptr;
@@ -322,7 +186,7 @@ void TestReminders::windowShowsTheActivityAndLeadsToTheList()
     QCOMPARE(reloads.count(), 0);
     QCOMPARE(data.vtv1_all().text(), listText);
 
-    const QList<activities::Notice *> notices = poll().notifier().notices();
+    const QList<activities::Notice *> notices = testing::reminder().notifier().notices();
     QCOMPARE(notices.size(), 1);
     QCOMPARE(notices[0]->title(), QStringLiteral("销售活动提醒"));
     QCOMPARE(notices[0]->text(), QStringLiteral("将在2024-01-05 09:30对<b>张</b>三女士\n进行销售活动。\n\n目标:签<i>合同</i>"));
@@ -331,35 +195,244 @@ void TestReminders::windowShowsTheActivityAndLeadsToTheList()
     QVERIFY(notices[0]->isVisible());
 }
 
-void TestReminders::announcedWithoutSoundFileOrAudioDevice_data()
+// Two hundred activities of one minute (and one ended, and one of the minute
+// after) come in one window that lists them, with one sound and one notice;
+// each row shows what the reminder window shows of one, and an accessibility
+// client reads the grid's titles and the buttons by their captions.
+void TestReminders::activitiesDueAtOnceComeInOneList()
 {
-    QTest::addColumn<bool>("soundFile");
-    QTest::addColumn<bool>("audioDevice"); // false: none at all; true: whatever this computer has
-    QTest::newRow("ring.wav in the working folder") << true << true;
-    QTest::newRow("no ring.wav") << false << true;
-    QTest::newRow("no ring.wav and no audio device") << false << false;
-    QTest::newRow("ring.wav but no audio device") << true << false;
+    m_program->execute(QStringLiteral(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 200) "
+        "insert into vtv1 (e2, e3, e4, e5, e11, e13, e7, e8, e6, e9, e15) "
+        "select '1', '2024-01-05 09:30', '09:30', '拜访', '客户' || i, '先生', '目标' || i, i || '小时', '高', "
+        "'第' || i || '项' || char(10) || '<b>细节</b>', '正常' from n"));
+    activity("09:30", "已结束者", QStringLiteral("已结束"));
+    activity("09:31", "后来者");
+    const int soundsBefore = ui::soundCount();
+    QString heading;
+    QStringList titles, headerNames, buttonNames, firstRow, secondRow;
+    QString details, secondDetails;
+    int rows = 0;
+    QRect geometry;
+    const QStringList shown = tick("09:30:02", [&](QDialog *window) {
+        auto *list = qobject_cast<Tring_list *>(window);
+        QVERIFY(list);
+        geometry = list->frameGeometry();
+        heading = testing::shownText(testing::field(list, QStringLiteral("提醒")));
+        ui::DbGrid *grid = list->grid();
+        rows = grid->model()->rowCount();
+        QHeaderView *header = grid->horizontalHeader();
+        for (int visual = 0; visual < header->count(); ++visual) {
+            const int logical = header->logicalIndex(visual);
+            if (header->isSectionHidden(logical))
+                continue;
+            titles << grid->columnFor(logical)->title; // what the title row paints
+            firstRow << grid->model()->index(0, logical).data().toString();
+            secondRow << grid->model()->index(1, logical).data().toString();
+        }
+        QAccessibleInterface *headers = QAccessible::queryAccessibleInterface(header);
+        for (int i = 0; i < headers->childCount(); ++i)
+            headerNames << headers->child(i)->text(QAccessible::Name);
+        for (const QString &caption : {QStringLiteral("结束"), QStringLiteral("确定")})
+            buttonNames << accessibleName(testing::button(list, caption));
+        auto *memo = list->findChild<QPlainTextEdit *>();
+        details = memo->toPlainText();
+        testing::clickRow(grid, 1);
+        secondDetails = memo->toPlainText();
+    });
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(heading, QStringLiteral("以下200项销售活动已到时间："));
+    QCOMPARE(rows, 200);
+    const QStringList columns{"日期时间", "客户", "称呼", "活动类型", "目标", "持续时间", "优先级", "详细", "状态"};
+    QCOMPARE(titles, columns);
+    QCOMPARE(headerNames, columns);
+    QCOMPARE(buttonNames, (QStringList{"结束", "确定"}));
+    QCOMPARE(firstRow, (QStringList{"2024-01-05 09:30", "客户1", "先生", "拜访", "目标1", "1小时", "高",
+                                    "第1项\n<b>细节</b>", "正常"}));
+    QCOMPARE(secondRow.value(1), QStringLiteral("客户2"));
+    QCOMPARE(details, QStringLiteral("第1项\n<b>细节</b>"));
+    QCOMPARE(secondDetails, QStringLiteral("第2项\n<b>细节</b>"));
+    QVERIFY2(QApplication::primaryScreen()->availableGeometry().contains(geometry), "the list fits on the screen");
+
+    QCOMPARE(ui::soundCount(), soundsBefore + 1);
+    const QList<activities::Notice *> notices = testing::reminder().notifier().notices();
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices[0]->text(), QStringLiteral("有200项销售活动已到时间:\n2024-01-05 09:30 客户1先生\n"
+                                                "2024-01-05 09:30 客户2先生\n2024-01-05 09:30 客户3先生\n……"));
+    QCOMPARE(m_program->main().currentView()->objectName(), QStringLiteral("Frame_jihua1"));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(tick("09:31:00.100"), QStringList{at("09:31", "后来者")});
 }
 
-// The sound is asked for from the working folder; whether it is there and
-// whether anything can play it, the notice and the window come all the same.
-void TestReminders::announcedWithoutSoundFileOrAudioDevice()
+// "结束" in the list opens the end-activity window for the current row; once
+// it has ended the activity, the list shows the row ended, and "结束" on it
+// again does nothing.
+void TestReminders::listEndsAnActivityThroughTheEndWindow()
 {
-    QFETCH(bool, soundFile);
+    activity("09:30", "甲");
+    const qint64 second = activity("09:30", "乙");
+    QString endSentence, statusAfter;
+    bool again = true;
+    tick("09:30:02", [&](QDialog *window) {
+        auto *list = qobject_cast<Tring_list *>(window);
+        QVERIFY(list);
+        testing::clickRow(list->grid(), 1);
+        QVERIFY(testing::runModal([&] { testing::click(list, QStringLiteral("结束")); }, [&](QDialog *end) {
+            endSentence = testing::shownText(testing::field(end, QStringLiteral("销售活动")));
+            testing::click(end, QStringLiteral("结束"));
+        }));
+        statusAfter = list->activities()->field(QStringLiteral("e15"));
+        again = bool(testing::runModal([&] { testing::click(list, QStringLiteral("结束")); }));
+    });
+    QCOMPARE(endSentence, QStringLiteral("与乙先生于2024-01-05 09:30 进行的销售活动."));
+    QCOMPARE(statusAfter, QStringLiteral("已结束"));
+    QVERIFY(!again);
+    QCOMPARE(m_program->install().columnMain(QStringLiteral("select eid || e15 from vtv1 order by eid")),
+             (QStringList{"1正常", QString::number(second) + "已结束"}));
+    QCOMPARE(m_program->messages(), QStringList{QStringLiteral("成功结束销售活动")});
+}
+
+void TestReminders::closingLeavesADeleteConfirmationUp_data()
+{
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("cancel");
+    QTest::addColumn<int>("due"); // activities at 09:30: one reminder window, or the list
+    QTest::newRow("product list, the reminder window") << ui::names::Frame_chanpin1 << "取消" << 1;
+    QTest::newRow("product list, the reminder list") << ui::names::Frame_chanpin1 << "取消" << 2;
+    QTest::newRow("customer list") << ui::names::Frame_liebiao1 << "取 消" << 1;
+    QTest::newRow("the activity list itself") << ui::names::Frame_jihua1 << "取 消" << 2;
+}
+
+// A reminder that comes while a view asks whether to delete a row leaves
+// that view and its question as they are: closing the reminder does not
+// switch to the activity list (which would leave the program disabled with
+// the question out of sight). Answered there, the question lets everything
+// work again; nothing has been deleted.
+void TestReminders::closingLeavesADeleteConfirmationUp()
+{
+    QFETCH(QString, view);
+    QFETCH(QString, cancel);
+    QFETCH(int, due);
+    m_program->insert("atc1", {{"a1", "张三"}, {"a14", "1"}});
+    m_program->insert("vtv4", {{"o1", "扫描仪"}});
+    for (int i = 0; i < due; ++i)
+        activity("09:30", QStringLiteral("客户%1").arg(i + 1));
+    m_program->reload();
+    Ta_main &main = m_program->main();
+    auto *shown = qobject_cast<QWidget *>(ui::Windows::find(view));
+    QVERIFY(shown);
+    main.showView(shown);
+    testing::click(shown, QStringLiteral("删 除"));
+    const auto panelUp = [&] {
+        const auto panels = shown->findChildren<ui::DeletePanel *>();
+        return std::any_of(panels.begin(), panels.end(), [](ui::DeletePanel *p) { return p->isVisible(); });
+    };
+    QVERIFY(panelUp());
+    QVERIFY(!main.navigationEnabled());
+
+    QCOMPARE(tick("09:30:02").size(), 1);
+    QCOMPARE(main.currentView(), shown);
+    QVERIFY(panelUp());
+    if (auto *list = qobject_cast<ui::ListView *>(shown))
+        QCOMPARE(testing::partNotAs(main, *list, false), QString());
+
+    const auto counts = [&] {
+        return m_program->install().columnMain(
+            QStringLiteral("select (select count(*) from atc1) || (select count(*) from vtv4) || (select count(*) from vtv1)"));
+    };
+    const QStringList before = counts();
+    testing::click(shown, cancel);
+    QVERIFY(!panelUp());
+    QVERIFY(main.navigationEnabled());
+    if (auto *list = qobject_cast<ui::ListView *>(shown))
+        QCOMPARE(testing::partNotAs(main, *list, true), QString());
+    QCOMPARE(counts(), before);
+    QCOMPARE(counts(), QStringList{QStringLiteral("11%1").arg(due)});
+}
+
+// The minute after comes while the reminder window is still open: its
+// activity waits, and is announced once the window is closed.
+void TestReminders::dueWhileAWindowIsOpenComesAfterIt()
+{
+    activity("09:30", "甲");
+    activity("09:31", "乙");
+    QStringList inner;
+    const QStringList shown = tick("09:30:02", [&](QDialog *ring) {
+        if (testing::announcement(ring) != at("09:30", "甲"))
+            return;
+        // The tick of 09:31 runs inside the open window and opens no other.
+        m_clock->at = timeOf("09:31:00.100");
+        testing::reminder().poll();
+        inner << testing::announcement(ring);
+        QCOMPARE(QApplication::activeModalWidget(), ring);
+    });
+    QCOMPARE(inner, QStringList{at("09:30", "甲")});
+    QCOMPARE(shown, (QStringList{at("09:30", "甲"), at("09:31", "乙")}));
+    QCOMPARE(tick("09:32:00.100"), QStringList());
+}
+
+// An activity ended before its minute is not announced; one without any
+// status is.
+void TestReminders::endedActivityIsNotAnnounced()
+{
+    activity("09:30", "甲");
+    activity("09:30", "乙", QStringLiteral("已结束"));
+    activity("09:30", "丙", QVariant());
+    QCOMPARE(tick("09:30:02"), QStringList{testing::listed({at("09:30", "甲"), at("09:30", "丙")})});
+}
+
+void TestReminders::soundFileIsUsedOnlyWhenFitToPlay_data()
+{
+    QTest::addColumn<QString>("soundFile"); // what ring.wav is
+    QTest::addColumn<bool>("audioDevice");  // false: none at all; true: whatever this computer has
+    QTest::addColumn<bool>("fromFile");     // the file is played, not the chime
+    QTest::newRow("the installation's ring.wav") << "installed" << true << true;
+    QTest::newRow("the installation's, no audio device") << "installed" << false << true;
+    QTest::newRow("no ring.wav") << "none" << true << false;
+    QTest::newRow("no ring.wav and no audio device") << "none" << false << false;
+    QTest::newRow("an empty ring.wav") << "empty" << true << false;
+    QTest::newRow("ring.wav larger than the bound") << "huge" << true << false;
+    QTest::newRow("a header claiming more than the bound") << "claims too much" << true << false;
+    QTest::newRow("not a wave file") << "text" << true << false;
+}
+
+// The sound is asked for from the working folder. A ring.wav that cannot be
+// played as it is, or is too large to be read at each reminder, gives the
+// program's own chime; whether anything can play it, the notice and the
+// window come all the same.
+void TestReminders::soundFileIsUsedOnlyWhenFitToPlay()
+{
+    QFETCH(QString, soundFile);
     QFETCH(bool, audioDevice);
+    QFETCH(bool, fromFile);
     const QString ring = m_program->install().path(QStringLiteral("ring.wav"));
     QVERIFY(QFile::exists(ring)); // the installation put it there
-    if (!soundFile)
+    if (soundFile != QStringLiteral("installed")) {
         QVERIFY(QFile::remove(ring));
+        QFile file(ring);
+        if (soundFile != QStringLiteral("none"))
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        if (soundFile == QStringLiteral("huge")) {
+            // Sparse: the size without the bytes.
+            file.write(waveHeader(quint32(data::kLongestSoundBytes)));
+            QVERIFY(file.resize(data::kLongestSoundBytes + 45));
+        } else if (soundFile == QStringLiteral("claims too much")) {
+            file.write(waveHeader(0x80000000u));
+            file.write(QByteArray(4000, '\x10'));
+        } else if (soundFile == QStringLiteral("text")) {
+            file.write("ring ring\n");
+        }
+    }
     ui::audio::setOutputAbsent(!audioDevice);
     activity("09:30", "甲");
     const int soundsBefore = ui::soundCount();
 
-    QCOMPARE(tick("09:30:02"), QStringList{said("09:30", "甲")});
+    QCOMPARE(tick("09:30:02"), QStringList{at("09:30", "甲")});
     QCOMPARE(ui::soundCount(), soundsBefore + 1);
     QCOMPARE(ui::lastSoundFile(), QStringLiteral("ring.wav"));
-    QCOMPARE(ui::lastSoundFound(), soundFile);
-    QCOMPARE(poll().notifier().notices().size(), 1);
+    QCOMPARE(ui::lastSoundFromFile(), fromFile);
+    QCOMPARE(testing::reminder().notifier().notices().size(), 1);
     // Whatever sound there was plays out by itself.
     QTest::qWait(200);
 }
@@ -370,8 +443,8 @@ void TestReminders::noticeIsClickedAwayWhileTheWindowIsOpen()
 {
     activity("09:30", "甲");
     bool closed = false;
-    QCOMPARE(tick("09:30:02", [&](Tring *) {
-                 QPointer<activities::Notice> notice = poll().notifier().notices().value(0);
+    QCOMPARE(tick("09:30:02", [&](QDialog *) {
+                 QPointer<activities::Notice> notice = testing::reminder().notifier().notices().value(0);
                  QVERIFY(notice);
                  QTRY_COMPARE(notice->geometry(), notice->place());
                  // Through the window system, which holds back what a modal window blocks.
@@ -379,7 +452,7 @@ void TestReminders::noticeIsClickedAwayWhileTheWindowIsOpen()
                  QTRY_VERIFY(!notice);
                  closed = true;
              }),
-             QStringList{said("09:30", "甲")});
+             QStringList{at("09:30", "甲")});
     QVERIFY(closed);
 }
 
@@ -390,8 +463,8 @@ void TestReminders::announcedWhileTheAboutWindowIsOpen()
     activity("09:31", "乙");
     QStringList shown;
     QVERIFY(testing::runModal(ui::names::Ta_about, [&](QDialog *) { shown = tick("09:30:02"); }));
-    QCOMPARE(shown, QStringList{said("09:30", "甲")});
-    QCOMPARE(tick("09:31:01"), QStringList{said("09:31", "乙")});
+    QCOMPARE(shown, QStringList{at("09:30", "甲")});
+    QCOMPARE(tick("09:31:01"), QStringList{at("09:31", "乙")});
 }
 
 QTEST_MAIN(TestReminders)

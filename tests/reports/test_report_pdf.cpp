@@ -9,7 +9,9 @@
 #include "reports/ReportOutput.h"
 #include "reports/ReportRows.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,8 +45,12 @@ private slots:
     void printsTheRowsTheQueryHolds();
     void longListsRunOverNumberedPages();
     void longTextsWrapInsideTheirColumn();
-    void textsOfEveryKindPrint_data();
-    void textsOfEveryKindPrint();
+    void textsReadBackAsPrinted_data();
+    void textsReadBackAsPrinted();
+    void numbersPrintWhole_data();
+    void numbersPrintWhole();
+    void aSymbolicLinkIsReplacedNotFollowed_data();
+    void aSymbolicLinkIsReplacedNotFollowed();
 
 private:
     QStringList write(const char *file, const data::StandingQuery &query);
@@ -129,32 +135,31 @@ void TestReportPdf::longTextsWrapInsideTheirColumn()
     QCOMPARE(pages.size(), 1);
     const QStringList lines = pages.first().split(u'\n');
     int nameLines = 0;
-    QString joined;
-    for (const QString &line : lines) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.contains(QStringLiteral("多功能")) || trimmed.contains(QStringLiteral("超长"))) {
-            ++nameLines;
-            joined += line;
-        }
-    }
+    for (const QString &line : lines)
+        nameLines += line.contains(QStringLiteral("多功能")) || line.contains(QStringLiteral("超长"));
     QVERIFY2(nameLines >= 2, qPrintable(pages.first()));
     QVERIFY(pages.first().contains(QStringLiteral("4321")));
     QVERIFY(pages.first().contains(QStringLiteral("在售")));
 }
 
-void TestReportPdf::textsOfEveryKindPrint_data()
+void TestReportPdf::textsReadBackAsPrinted_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("read"); // as a reader gives it back, composed
+    QTest::addColumn<QString>("read"); // as a reader gives it back
     QTest::newRow("ideographs") << "激光打印机" << "激光打印机";
+    // Ideographs whose glyph a CJK font may share with a radical or another character.
+    for (const char *shared : {"客户门户手机文员", "生辰页码身高女士", "玉石长风飞马鱼鸟", "见贝车黄齐齿龟龙", "麦胶水戶口"})
+        QTest::addRow("%s", shared) << QString::fromUtf8(shared) << QString::fromUtf8(shared);
+    QTest::newRow("radicals typed as such") << "⼾⻔⻚" << "⼾⻔⻚";
     QTest::newRow("latin and digits") << "Zoë LaserJet 4200" << "Zoë LaserJet 4200";
+    QTest::newRow("full-width forms") << "ＡＢＣ１２３" << "ＡＢＣ１２３";
+    // The font draws e and its accent as the one letter é, which the reader gives back.
     QTest::newRow("a combining mark") << QString::fromUtf8("Ame\u0301lie") << "Amélie";
-    QTest::newRow("full-width forms") << "ＡＢＣ１２３" << "ABC123";
 }
 
 // A text the font gives glyph by glyph and one that has to be shaped both
-// come out as typed.
-void TestReportPdf::textsOfEveryKindPrint()
+// come out as typed: a search for it in a viewer finds it.
+void TestReportPdf::textsReadBackAsPrinted()
 {
     QFETCH(QString, name);
     QFETCH(QString, read);
@@ -163,6 +168,76 @@ void TestReportPdf::textsOfEveryKindPrint()
     const QStringList pages = write("s4.rav", m_program->data().vtv4_all());
     QCOMPARE(pages.size(), 1);
     QVERIFY2(pages.first().contains(read), qPrintable(pages.first()));
+    QVERIFY2(pages.first().contains(QStringLiteral("第 1 页,共 1 页")), qPrintable(pages.first()));
+}
+
+void TestReportPdf::numbersPrintWhole_data()
+{
+    QTest::addColumn<QString>("stock");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("the largest") << "9223372036854775807" << "9223372036854775807";
+    QTest::newRow("the smallest") << "-9223372036854775808" << "-9223372036854775808";
+    QTest::newRow("short ones") << "7" << "150";
+}
+
+// Every number the product windows take prints whole in its column, as
+// narrow as the report file makes it, never cut.
+void TestReportPdf::numbersPrintWhole()
+{
+    QFETCH(QString, stock);
+    QFETCH(QString, price);
+    m_program->insert("vtv4", {{"o1", "激光打印机"}, {"o2", "办公"}, {"o5", price}, {"o6", price}, {"o7", price},
+                               {"o8", "2026-12-01"}, {"o10", stock}, {"o11", "在售"}});
+    m_program->data().vtv4_all().reset();
+    const QStringList pages = write("s4.rav", m_program->data().vtv4_all());
+    QCOMPARE(pages.size(), 1);
+    const QString &page = pages.first();
+    QVERIFY2(!page.contains(QStringLiteral("…")), qPrintable(page));
+    QCOMPARE(page.count(price), stock == price ? 4 : 3);
+    QVERIFY2(page.contains(stock), qPrintable(page));
+}
+
+void TestReportPdf::aSymbolicLinkIsReplacedNotFollowed_data()
+{
+    QTest::addColumn<bool>("stopped"); // the run stopped while the pages go to the file
+    QTest::newRow("written") << false;
+    QTest::newRow("stopped") << true;
+}
+
+// A name that is a symbolic link to another file: the file written takes the
+// name, and the file the link points to keeps what it had; a run stopped
+// leaves the link as it was.
+void TestReportPdf::aSymbolicLinkIsReplacedNotFollowed()
+{
+    QFETCH(bool, stopped);
+    struct StopWhilePrinting : reports::ReportProgress {
+        bool preparing(int) override { return true; }
+        bool printing(int) override { return false; }
+    } stop;
+    addProduct(QStringLiteral("激光打印机"), QStringLiteral("7"));
+    m_program->data().vtv4_all().reset();
+    const QTemporaryDir out;
+    const QString other = out.filePath(QStringLiteral("other.pdf"));
+    const QString pdf = out.filePath(QStringLiteral("linked.pdf"));
+    QFile kept(other);
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.write("kept");
+    kept.close();
+    QVERIFY(QFile::link(other, pdf));
+
+    const bool written = reports::writeReportPdf(definitionOf("s4.rav"), reports::QueryRows(m_program->data().vtv4_all()),
+                                                 pdf, QStringLiteral("2026-12-11"), stopped ? &stop : nullptr);
+    QCOMPARE(written, !stopped);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
+    QCOMPARE(QFileInfo(pdf).isSymLink(), stopped);
+    if (!stopped) {
+        QCOMPARE(QFile::permissions(pdf) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+        const QStringList pages = testing::pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages.first().contains(QStringLiteral("激光打印机")));
+    }
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2); // nothing left behind
 }
 
 QTEST_MAIN(TestReportPdf)

@@ -2,6 +2,7 @@
 // pages laid out as they are viewed, navigation, zoom and rulers, and the
 // window's own controls.
 #include "DefaultReports.h"
+#include "Driving.h"
 #include "Program.h"
 #include "StandingQuery.h"
 #include "TData_in.h"
@@ -109,6 +110,8 @@ private slots:
     void pagesAskedForAreLaidOutAtOnce();
     void navigation_data();
     void navigation();
+    void wheelScrollsThenTurnsPages_data();
+    void wheelScrollsThenTurnsPages();
     void zoomShowsThePaperAtItsSize_data();
     void zoomShowsThePaperAtItsSize();
     void rulersMarkMillimetresFromThePaperCorner();
@@ -267,8 +270,9 @@ void TestReportPreview::navigation()
         } else if (step.endsWith(QStringLiteral("Button"))) {
             QTest::mouseClick(part(&preview, qPrintable(step)), Qt::LeftButton);
         } else {
+            // To the window, where its keyboard focus is, as a user's key comes.
             const QKeySequence key(step);
-            QTest::keyClick(&preview, key[0].key(), key[0].keyboardModifiers());
+            QTest::keyClick(preview.windowHandle(), key[0].key(), key[0].keyboardModifiers());
         }
     }
     if (page < 0) {
@@ -282,6 +286,62 @@ void TestReportPreview::navigation()
     QCOMPARE(part(&preview, "previousButton")->isEnabled(), page > 0);
     QCOMPARE(part(&preview, "nextButton")->isEnabled(), !atLast);
     QCOMPARE(part(&preview, "lastButton")->isEnabled(), !atLast);
+    QCOMPARE(m_printed, 0);
+}
+
+void TestReportPreview::wheelScrollsThenTurnsPages_data()
+{
+    QTest::addColumn<QString>("zoom");
+    QTest::addColumn<int>("notch"); // the wheel's turn in one message, in eighths of a degree
+    QTest::newRow("page larger than its area, a mouse wheel") << "100 %" << 120;
+    QTest::newRow("page larger than its area, a touchpad") << "100 %" << 30;
+    QTest::newRow("whole page in view, a mouse wheel") << "整页" << 120;
+}
+
+// Turned towards the user, the wheel scrolls the page down to its foot, then
+// turns to the next page at its head; turned away, back up to the head and
+// then to the foot of the page before. On the first page it goes no further.
+void TestReportPreview::wheelScrollsThenTurnsPages()
+{
+    QFETCH(QString, zoom);
+    QFETCH(int, notch);
+    ReportPreview &preview = *m_preview;
+    preview.resize(900, 700);
+    showActive();
+    auto *combo = part<QComboBox>(&preview, "zoomCombo");
+    combo->setCurrentIndex(combo->findText(zoom));
+    QCoreApplication::processEvents();
+    auto *scroll = part<QScrollArea>(&preview, "pageScroll");
+    QScrollBar *bar = scroll->verticalScrollBar();
+    // Where a wheel turned over the page arrives: the sheet and its ground leave it to the page area.
+    QWidget *area = scroll->viewport();
+    QCOMPARE(bar->maximum() > 0, zoom == QStringLiteral("100 %"));
+    // Turns the wheel until the page changes; how far the page had scrolled by then.
+    const auto turnUntilThePageChanges = [&](int direction) {
+        const int page = preview.currentPage();
+        int scrolledTo = bar->value();
+        for (int message = 0; message < 200 && preview.currentPage() == page; ++message) {
+            scrolledTo = bar->value();
+            testing::turnWheel(area, QPoint(0, direction * notch));
+        }
+        return scrolledTo;
+    };
+
+    QCOMPARE(turnUntilThePageChanges(-1), bar->maximum()); // down to the foot first
+    QCOMPARE(preview.currentPage(), 1);
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(part<QLineEdit>(&preview, "pageEdit")->text(), QStringLiteral("2"));
+    turnUntilThePageChanges(-1);
+    QCOMPARE(preview.currentPage(), 2);
+
+    QCOMPARE(turnUntilThePageChanges(1), 0); // up to the head first
+    QCOMPARE(preview.currentPage(), 1);
+    QCOMPARE(bar->value(), bar->maximum());
+    turnUntilThePageChanges(1);
+    QCOMPARE(preview.currentPage(), 0);
+    turnUntilThePageChanges(1);
+    QCOMPARE(preview.currentPage(), 0);
+    QCOMPARE(bar->value(), 0);
     QCOMPARE(m_printed, 0);
 }
 

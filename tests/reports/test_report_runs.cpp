@@ -179,7 +179,7 @@ void TestReportRuns::everyReportPrintsItsRows_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("texts"); // captions and values the page shows
-    QTest::newRow("customers") << "客户清单表" << QStringList{"中文名", "英文名", "张三丰", "Zhang Sanfeng"};
+    QTest::newRow("customers") << "客户清单表" << QStringList{"中文名", "英文名", "手机", "张三丰", "Zhang Sanfeng"};
     QTest::newRow("companies") << "公司清单表" << QStringList{"公司名称", "星辰贸易有限公司"};
     QTest::newRow("activities") << "销售活动表" << QStringList{"活动类型", "目标", "张三丰", "洽谈合同"};
     QTest::newRow("analyses") << "销售分析表" << QStringList{"当前进度", "有意向的产品", "激光打印机", "初步接触"};
@@ -308,7 +308,7 @@ void TestReportRuns::unavailableDefinitionsStopBeforeAnyWindow_data()
     QTest::addColumn<QString>("message"); // %1: the file's full path
     QTest::newRow("missing") << QByteArray() << "The following reporting project does not exist:\n\"%1\"";
     QTest::newRow("not a definition") << QByteArray("title: 产品清单表\ndata: RvData_chanpin\nwidth 12\n")
-                                      << "%1, line 3: ";
+                                      << "%1 第 3 行:";
 }
 
 // A definition that cannot be had: the error box says why, nothing opens,

@@ -14,11 +14,12 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
-#include <algorithm>
 
 namespace testing {
 
 Program::Program() : Program([](TempInstall &) {}) {}
+
+Program::Program(const Rows &onFile) : Program([&](TempInstall &install) { install.insert(onFile); }) {}
 
 Program::Program(const std::function<void(TempInstall &)> &prepare)
 {
@@ -58,27 +59,7 @@ TData_in &Program::data() const
 
 qint64 Program::insert(const QString &table, const Row &row)
 {
-    const auto &lookup = data::lookupTables();
-    const bool inLookup =
-        std::any_of(lookup.begin(), lookup.end(), [&](const data::TableDef &def) { return def.name == table; });
-    data::Connection &file = inLookup ? data().Con_c() : data().Con_data();
-
-    QStringList columns, values;
-    data::Params params;
-    for (const auto &[column, value] : row) {
-        columns << column;
-        if (!value.isValid()) {
-            values << QStringLiteral("null");
-            continue;
-        }
-        values << u':' + column;
-        params.emplace_back(u':' + column, value.toString());
-    }
-    file.execute(row.empty() ? QStringLiteral("insert into %1 default values").arg(table)
-                             : QStringLiteral("insert into %1 (%2) values (%3)")
-                                   .arg(table, columns.join(u','), values.join(u',')),
-                 params);
-    return file.lastInsertId();
+    return insertRow(inLookupFile(table) ? data().Con_c() : data().Con_data(), table, row);
 }
 
 void Program::execute(const QString &sql, const data::Params &params)

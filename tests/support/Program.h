@@ -36,9 +36,6 @@ class Startup;
 
 namespace testing {
 
-// The columns and values of one row; a value left QVariant() is stored as null.
-using Row = std::vector<std::pair<QString, QVariant>>;
-
 // The whole program started over a fresh installation, for one test:
 // - a temporary working folder with both encrypted databases (TempInstall),
 //   the current directory while the object lives;
@@ -59,6 +56,9 @@ public:
     // Runs `prepare` on the fresh installation before the program starts:
     // rows the program finds on file, as a user's start-up does.
     explicit Program(const std::function<void(TempInstall &)> &prepare);
+    // Starts over files that already hold these rows, as a user starts the
+    // program on a working day: nothing is reloaded after the start.
+    explicit Program(const Rows &onFile);
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 namespace testing {
 
@@ -43,6 +44,48 @@ TempInstall::TempInstall() : m_previous(QDir::currentPath())
 TempInstall::~TempInstall()
 {
     QDir::setCurrent(m_previous);
+}
+
+bool inLookupFile(const QString &table)
+{
+    const auto &lookup = data::lookupTables();
+    return std::any_of(lookup.begin(), lookup.end(), [&](const data::TableDef &def) { return def.name == table; });
+}
+
+qint64 insertRow(data::Connection &file, const QString &table, const Row &row)
+{
+    QStringList columns, values;
+    data::Params params;
+    for (const auto &[column, value] : row) {
+        columns << column;
+        if (!value.isValid()) {
+            values << QStringLiteral("null");
+            continue;
+        }
+        values << u':' + column;
+        params.emplace_back(u':' + column, value.toString());
+    }
+    file.execute(row.empty() ? QStringLiteral("insert into %1 default values").arg(table)
+                             : QStringLiteral("insert into %1 (%2) values (%3)")
+                                   .arg(table, columns.join(u','), values.join(u',')),
+                 params);
+    return file.lastInsertId();
+}
+
+void TempInstall::insert(const Rows &rows) const
+{
+    for (const bool lookup : {false, true}) {
+        const data::DatabaseFile &which = lookup ? data::kLookupFile : data::kMainFile;
+        if (std::none_of(rows.begin(), rows.end(), [&](const TableRow &r) { return inLookupFile(r.table) == lookup; }))
+            continue;
+        data::Connection file = openFile(path(which.relativePath), which.key);
+        data::Transaction batch(file);
+        for (const TableRow &r : rows) {
+            if (inLookupFile(r.table) == lookup)
+                insertRow(file, r.table, r.row);
+        }
+        batch.commit();
+    }
 }
 
 void TempInstall::execMain(const QString &sql) const

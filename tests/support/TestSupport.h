@@ -5,15 +5,33 @@
 #include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariant>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace data {
 class Connection;
 }
 
 namespace testing {
+
+// The columns and values of one row; a value left QVariant() is stored as null.
+using Row = std::vector<std::pair<QString, QVariant>>;
+
+// A row for a table of either file.
+struct TableRow {
+    QString table;
+    Row row;
+};
+using Rows = std::vector<TableRow>;
+
+// Inserts one row into a table through a connection to its file; returns its key.
+qint64 insertRow(data::Connection &file, const QString &table, const Row &row);
+// Whether a table lives in the lookup file (the pick lists) rather than the main one.
+bool inLookupFile(const QString &table);
 
 // A temporary working folder with a fresh installation (both encrypted
 // databases), made the current directory while the object lives.
@@ -25,6 +43,9 @@ public:
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
 
     // Direct access to the files, beside whatever the program has open.
+    // Rows written before the program starts are what a user's start-up
+    // finds on file; each file gets its rows in one transaction.
+    void insert(const Rows &rows) const;
     void execMain(const QString &sql) const;
     void execLookup(const QString &sql) const;
     QStringList columnMain(const QString &sql) const;   // first column of every row

@@ -17,7 +17,9 @@ void require(bool ok, const char *what)
 
 } // namespace
 
-ZipWriter::ZipWriter(const QString &path) : m_zip(zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE))
+ZipWriter::ZipWriter(const QString &path, Packing packing)
+    : m_zip(zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE))
+    , m_level(packing == Packing::Tight ? Z_BEST_COMPRESSION : Z_BEST_SPEED)
 {
     require(m_zip, "cannot create the zip");
 }
@@ -32,7 +34,7 @@ void ZipWriter::begin(const QByteArray &name)
 {
     zip_fileinfo info{};
     require(zipOpenNewFileInZip64(m_zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                  Z_BEST_SPEED, 0) == ZIP_OK,
+                                  m_level, 0) == ZIP_OK,
             "cannot add to the zip");
 }
 
@@ -86,14 +88,21 @@ QByteArray zipMember(const QString &archive, const QByteArray &name)
 
 QByteArray withUnpackedSize(QByteArray zip, const QByteArray &member, quint32 size)
 {
-    for (qsizetype at = zip.indexOf("PK\x01\x02"); at >= 0; at = zip.indexOf("PK\x01\x02", at + 4)) {
-        if (zip.mid(at + 46, member.size()) == member) {
-            for (int i = 0; i < 4; ++i)
-                zip[at + 24 + i] = char((size >> (8 * i)) & 0xFF);
-            return zip;
+    // The size stands in the member's own header (at 22, its name at 30)
+    // and in the central directory (at 24, its name at 46).
+    const auto patch = [&](const char *signature, int sizeAt, int nameAt) {
+        for (qsizetype at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 4)) {
+            if (zip.mid(at + nameAt, member.size()) == member) {
+                for (int i = 0; i < 4; ++i)
+                    zip[at + sizeAt + i] = char((size >> (8 * i)) & 0xFF);
+                return;
+            }
         }
-    }
-    throw std::runtime_error("member not found");
+        throw std::runtime_error("member not found");
+    };
+    patch("PK\x03\x04", 22, 30);
+    patch("PK\x01\x02", 24, 46);
+    return zip;
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)

@@ -14,9 +14,13 @@ namespace testing {
 using Members = std::vector<std::pair<QByteArray, QByteArray>>; // name, bytes
 
 // A zip written member by member; a large member may be written in pieces.
+// Packed tight, a member of the same byte over and over takes about a
+// thousandth of its size: a file of a few hundred kilobytes that unpacks
+// to hundreds of megabytes.
 class ZipWriter {
 public:
-    explicit ZipWriter(const QString &path);
+    enum class Packing { Fast, Tight };
+    explicit ZipWriter(const QString &path, Packing packing = Packing::Fast);
     ~ZipWriter();
     ZipWriter(const ZipWriter &) = delete;
     ZipWriter &operator=(const ZipWriter &) = delete;
@@ -29,12 +33,14 @@ public:
 
 private:
     void *m_zip;
+    int m_level;
 };
 
 void writeZip(const QString &path, const Members &members);
 // One member of a zip file; empty when the archive or the member is not there.
 QByteArray zipMember(const QString &archive, const QByteArray &name);
-// The zip with the size its central directory gives a member unpacked set to `size`.
+// The zip with the size it gives a member unpacked (in the member's header
+// and in the central directory) set to `size`.
 QByteArray withUnpackedSize(QByteArray zip, const QByteArray &member, quint32 size);
 
 void writeFile(const QString &path, const QByteArray &bytes);

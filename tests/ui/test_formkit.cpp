@@ -1,14 +1,21 @@
 // The form kit: windows placed in the middle of the desktop, title strips,
 // captioned rows, telephone lines, limited text boxes, joined value labels
-// and view toolbars, as a user and an accessibility client meet them.
+// and view toolbars, values that wrap, Tab in reading order and the cursor
+// sent to an empty required field, as a user and an accessibility client
+// meet them.
 #include "FieldTable.h"
+#include "FocusOrder.h"
 #include "FormParts.h"
 #include "ListCombos.h"
+#include "MessageBox.h"
+#include "RequiredFields.h"
 #include "SearchFields.h"
 #include "TData_in.h"
 #include "TestSupport.h"
+#include "WrappedValue.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +23,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -91,6 +100,10 @@ private slots:
     void joinedLabelsFollowTheCurrentRow();
     void viewToolBarsFollowTheirTable();
     void searchFieldsGiveEveryCondition();
+    void wrappedValuesKeepTheWindowNarrow_data();
+    void wrappedValuesKeepTheWindowNarrow();
+    void tabGoesInReadingOrder();
+    void requiredFieldTakesTheCursor();
 };
 
 void TestFormKit::windowsOpenInTheMiddleOfTheDesktop()
@@ -438,6 +451,151 @@ void TestFormKit::searchFieldsGiveEveryCondition()
     ui::SearchFields missing;
     missing.add("a1", name);
     QVERIFY_THROWS_EXCEPTION(std::logic_error, missing.texts(record));
+}
+
+void TestFormKit::wrappedValuesKeepTheWindowNarrow_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("lines"); // the lines it takes: 1 to 3
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("short") << "张三" << 1 << false;
+    QTest::newRow("markup") << "<b>张三</b>" << 1 << false;
+    QTest::newRow("two lines of Chinese") << QString(14, QChar(0x957f)) << 2 << false;
+    QTest::newRow("a word longer than the line") << QString(40, u'W') << 3 << true;
+    QTest::newRow("line breaks") << "一\n二\n三\n四" << 3 << true;
+    QTest::newRow("very long") << QString(5000, QChar(0x957f)) << 3 << true;
+}
+
+// A value wraps at its width over three lines at most, whatever its length;
+// a short one takes no more room than it needs. The label holds and tells all
+// of the value, as plain text.
+void TestFormKit::wrappedValuesKeepTheWindowNarrow()
+{
+    QFETCH(QString, value);
+    QFETCH(int, lines);
+    QFETCH(bool, cut);
+    QDialog window;
+    auto *label = new ui::WrappedValue(&window, 120, 3, QStringLiteral("名称"));
+    auto *layout = new QVBoxLayout(&window);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(label);
+    label->setText(value);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QFontMetrics metrics(label->font());
+    QVERIFY(label->width() <= 120);
+    if (lines == 1)
+        QVERIFY(qAbs(label->width() - metrics.horizontalAdvance(value)) <= 1);
+    QVERIFY(label->height() >= lines * metrics.height());
+    QVERIFY(label->height() < (lines + 1) * metrics.height());
+    QCOMPARE(label->isCut(), cut);
+    QCOMPARE(label->text(), value);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(accessibleName(label), value);
+    QCOMPARE(label->accessibleDescription(), QStringLiteral("名称"));
+}
+
+// Line by line from the top, left to right; each group box through before
+// the next; the pages of a tab widget in turn after its tab bar; labels and
+// buttons that take no Tab left out. The cursor starts in the first field.
+void TestFormKit::tabGoesInReadingOrder()
+{
+    QDialog window;
+    const auto line = [&](const char *name, QWidget *parent) {
+        auto *box = new QLineEdit(parent);
+        box->setObjectName(name);
+        return box;
+    };
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel("名称", &window), 0, 0);
+    grid->addWidget(line("top right", &window), 0, 3);
+    grid->addWidget(line("top left", &window), 0, 1);
+    grid->addWidget(line("second left", &window), 1, 1);
+    grid->addWidget(line("second right", &window), 1, 3);
+    auto *noTab = new QToolButton(&window);
+    noTab->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(noTab, 1, 2);
+
+    auto *left = new QGroupBox("左", &window);
+    auto *leftLayout = new QVBoxLayout(left);
+    auto *right = new QGroupBox("右", &window);
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->addWidget(line("right group 1", right));
+    leftLayout->addWidget(line("left group 1", left));
+    leftLayout->addWidget(line("left group 2", left));
+    rightLayout->addWidget(line("right group 2", right));
+    auto *groups = new QHBoxLayout;
+    groups->addWidget(left);
+    groups->addWidget(right);
+
+    auto *tabs = new QTabWidget(&window);
+    auto *second = new QWidget;
+    auto *secondLayout = new QVBoxLayout(second);
+    secondLayout->addWidget(line("page 2", second));
+    auto *first = new QWidget;
+    auto *firstLayout = new QHBoxLayout(first);
+    firstLayout->addWidget(line("page 1 right", first));
+    firstLayout->insertWidget(0, line("page 1 left", first));
+    tabs->addTab(first, "一");
+    tabs->addTab(second, "二");
+    tabs->tabBar()->setObjectName("tabs");
+    auto *ok = new QPushButton("确定", &window);
+    ok->setObjectName("ok");
+
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(ok); // the button is placed at the foot below
+    layout->insertLayout(0, grid);
+    layout->insertLayout(1, groups);
+    layout->insertWidget(2, tabs);
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ui::layOutNow(&window);
+    const QList<QWidget *> chain = ui::chainInReadingOrder(&window);
+    QStringList names;
+    for (QWidget *w : chain)
+        names << w->objectName();
+    QCOMPARE(names, (QStringList{"top left", "top right", "second left", "second right", "left group 1", "left group 2",
+                                 "right group 1", "right group 2", "tabs", "page 1 left", "page 1 right", "page 2",
+                                 "ok"}));
+    ui::focusFirstField(&window, chain);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("top left"));
+    QStringList tabbed;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tabbed << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(tabbed, (QStringList{"top right", "second left", "second right", "left group 1", "left group 2"}));
+}
+
+// The warning once, then the cursor in the first required field left empty,
+// on the tab page that holds it.
+void TestFormKit::requiredFieldTakesTheCursor()
+{
+    ui::MessageBox::setTestMode(true);
+    ui::MessageBox::clearShown();
+    QDialog window;
+    auto *tabs = new QTabWidget(&window);
+    auto *name = new QLineEdit;
+    auto *code = new QLineEdit;
+    tabs->addTab(name, "一");
+    tabs->addTab(code, "二");
+    (new QVBoxLayout(&window))->addWidget(tabs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QVERIFY(ui::requiredFilled(&window, {{name, true}, {code, true}}));
+    QVERIFY(ui::MessageBox::shown().isEmpty());
+    QVERIFY(!ui::requiredFilled(&window, {{name, true}, {code, false}}));
+    QCOMPARE(ui::MessageBox::shown().size(), 1);
+    QCOMPARE(ui::MessageBox::lastText(), QStringLiteral("请将标有*号项填写完整"));
+    QCOMPARE(tabs->currentWidget(), code);
+    QCOMPARE(QApplication::focusWidget(), code);
+    QVERIFY(!ui::requiredFilled(&window, {{name, false}, {code, false}}, QStringLiteral("请选定")));
+    QCOMPARE(ui::MessageBox::lastText(), QStringLiteral("请选定"));
+    QCOMPARE(QApplication::focusWidget(), name);
+    ui::MessageBox::setTestMode(false);
 }
 
 QTEST_MAIN(TestFormKit)

@@ -2,7 +2,7 @@
 // folder above it, for the user alone, with a fresh installation; and when it
 // cannot be, a Chinese message that names the folder and the cause.
 #include "DbError.h"
-#include "WorkFolder.h"
+#include "HomeFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,9 +110,9 @@ void TestWorkFolder::namesTheCause_data()
         << "无法准备工作文件夹 {}/上级/工作：无法在 {}/上级 中建立文件夹 工作，没有权限。";
     QTest::newRow("a disk that is only read")
         << "disk 磁盘 ro,size=1m" << "磁盘/工作"
-        << "无法准备工作文件夹 {}/磁盘/工作：无法在 {}/磁盘 中建立文件夹 工作，所在的磁盘只能读取。";
+        << "无法准备工作文件夹 {}/磁盘/工作：无法在 {}/磁盘 中建立文件夹 工作，磁盘是只读的。";
     QTest::newRow("a full disk")
-        << "disk 磁盘 size=64k" << "磁盘/工作" << "无法准备工作文件夹 {}/磁盘/工作：无法在其中建立新的安装，磁盘已满。";
+        << "disk 磁盘 size=64k" << "磁盘/工作" << "无法准备工作文件夹 {}/磁盘/工作：无法在其中建立新的安装，磁盘空间已满。";
 }
 
 // The message names the working folder and the cause, in Chinese, quoting no
@@ -157,4 +157,4 @@ void TestWorkFolder::namesTheCause()
 }
 
 QTEST_GUILESS_MAIN(TestWorkFolder)
-#include "test_workfolder.moc"
+#include "test_homefolder.moc"
