@@ -43,7 +43,7 @@ QString engineCause(const DbError &e)
 }
 
 // Room for a fresh installation with some to spare: its two database files,
-// the sound and the report files take less than half of it.
+// the sound and the report files take less than a tenth of it.
 constexpr qsizetype kInstallationBytes = 1024 * 1024;
 
 // Why files cannot be written into the folder (no room, a disk that is only

@@ -1,5 +1,7 @@
 # The Debian package (scripts/package.sh): the installed files and nothing
-# else, with the libraries the binaries need found by dpkg-shlibdeps.
+# else, with the libraries the binaries need found by dpkg-shlibdeps, and
+# beside it the binaries' debug information as a -dbgsym package. Its file
+# times are SOURCE_DATE_EPOCH, which scripts/package.sh sets.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME talvero-crm)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -24,5 +26,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-wqy-microhei, qt6-transl
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# The package's binaries lose their debug information to the -dbgsym package.
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 include(CPack)
